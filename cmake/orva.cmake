@@ -1,0 +1,34 @@
+# Small helpers shared by the subdirectories.
+
+# orva_deliverable(target): places a Windows program or DLL in the program
+# folder (EXE) instead of the test folder.
+function(orva_deliverable target)
+  set_target_properties(${target} PROPERTIES
+    RUNTIME_OUTPUT_DIRECTORY ${ORVA_EXE_DIR}
+    LIBRARY_OUTPUT_DIRECTORY ${ORVA_EXE_DIR})
+endfunction()
+
+# orva_host_test(name SOURCES... LIBS...): a native GoogleTest program, one ctest entry.
+function(orva_host_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+endfunction()
+
+# orva_win_test(name SOURCES... LIBS... [TIMEOUT s]): a Windows GoogleTest program
+# run by ctest under Wine, with the program folder (EXE) as its current
+# directory so that "..\EXE\..." paths resolve as on an installed PC.
+function(orva_win_test name)
+  cmake_parse_arguments(T "" "TIMEOUT" "SOURCES;LIBS;DEPENDS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+  if(T_DEPENDS)
+    add_dependencies(${name} ${T_DEPENDS})
+  endif()
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY ${ORVA_EXE_DIR})
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
+endfunction()

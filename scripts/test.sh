@@ -1,0 +1,21 @@
+#!/bin/bash
+# The test command: builds, runs the native tests, then the Windows tests
+# under Wine in a throw-away prefix (build/wineprefix), headless.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh || exit 1
+source scripts/wine-env.sh
+B="$ORVA_BUILD"
+
+echo "== native tests (ASan, UBSan) =="
+ctest --test-dir "$B/host" --output-on-failure
+host_rc=$?
+
+echo "== Windows tests under Wine =="
+wine_prefix_ready null
+wineserver -p          # one server for the whole run
+ctest --test-dir "$B/win" --output-on-failure
+win_rc=$?
+wineserver -k 2>/dev/null || true
+
+exit $(( host_rc != 0 || win_rc != 0 ))

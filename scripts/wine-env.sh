@@ -1,0 +1,42 @@
+# Sourced by the build, test and run scripts: one throw-away Wine prefix under
+# the build folder, quiet, with no Mono/Gecko installer prompts.
+ORVA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export ORVA_BUILD="${ORVA_BUILD:-$ORVA_ROOT/build}"
+export WINEPREFIX="${WINEPREFIX:-$ORVA_BUILD/wineprefix}"
+export WINEARCH=win32
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+# wine_prefix_ready DRIVER: creates the prefix once (never in parallel: a
+# parallel first start corrupts it) and selects the graphics driver, "null"
+# for headless tests or "x11" for a (virtual) display.
+wine_prefix_ready() {
+  local driver="${1:-null}"
+  if [ ! -f "$WINEPREFIX/.orva-ready" ]; then
+    rm -rf "$WINEPREFIX"
+    mkdir -p "$(dirname "$WINEPREFIX")"
+    DISPLAY= wineboot -i >/dev/null 2>&1 || true
+    wineserver -w
+    # Japanese face names of the program map to the IPA Gothic font; Arial
+    # to the metric-compatible Liberation Sans.
+    cat > "$ORVA_BUILD/wine-fonts.reg" <<'REG'
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Liberation Sans"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+REG
+    iconv -f UTF-8 -t UTF-16LE "$ORVA_BUILD/wine-fonts.reg" | { printf '\xff\xfe'; cat; } > "$ORVA_BUILD/wine-fonts-utf16.reg"
+    wine regedit /S "$ORVA_BUILD/wine-fonts-utf16.reg" >/dev/null 2>&1 || true
+    wineserver -w
+    touch "$WINEPREFIX/.orva-ready"
+  fi
+  wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$driver" /f >/dev/null 2>&1
+  wineserver -w
+}
