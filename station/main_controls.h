@@ -1,0 +1,41 @@
+// The controls of the main window ORVA_diag, named as in the rest of the
+// program. The layout table, the captions and the window all key on these.
+#pragma once
+
+namespace orva {
+
+enum class MainControl {
+  lblExe, lblDriver, lblDiag,          // diagnose panel
+  lblMeasure, CmdErrorReset, lblDisp,
+  cmdDispChange0, cmdDispChange1,      // MEASURE / ALARM screen buttons
+  MSFlexGridMsr, txtError,
+  frmCmd,                              // borderless frame of the command area
+  LblTitle, frmMeasure, Picture1,      // inside frmCmd
+  cmdStart, cmdEnd, frmLimit,          // inside frmMeasure
+  OptLimitMode0, lblForce, OptLimitMode1, lblHz, // inside frmLimit
+  lblHighTitle, txtLimitHigh, lblHigh,
+  lblLowTitle, txtLimitLow, lblLow,
+  lblPrintTitle, txtPrintTitle,
+  cmdSave, CmdExit, cmdPrint,
+  Count
+};
+
+inline constexpr int kMainControlCount = static_cast<int>(MainControl::Count);
+
+// Menu items of the main window (command identifiers in the Win32 shell).
+enum class MainMenu {
+  menu_file, fsave, fprint, exit,
+  menu_tool, USBdiagnose, Setting,
+  menu_help, fhelp, version,
+  Count
+};
+
+} // namespace orva
+
+namespace orva {
+// Win32 command identifier of a menu item (top-level headings included, so
+// every item can be addressed by command).
+inline constexpr unsigned MenuCommandId(MainMenu item) { return 40001u + static_cast<unsigned>(item); }
+// Win32 control identifier of a control.
+inline constexpr int ControlId(MainControl control) { return 1001 + static_cast<int>(control); }
+} // namespace orva

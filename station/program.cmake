@@ -1,0 +1,1 @@
+# Win32 program: filled in by the window work

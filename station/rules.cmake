@@ -1,0 +1,1 @@
+# portable rules: filled in by the station rules work

@@ -1,0 +1,48 @@
+// Every fixed text of ORVA.exe as an English/Japanese pair, and PickText.
+// Texts are UTF-8 here; the window layer converts them to UTF-16 for the
+// screen and to the ANSI code page for files.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orva {
+
+enum class Text {
+  // menus
+  MenuFile, MenuSave, MenuPrint, MenuExit, MenuTool, MenuDiagnose, MenuSetting,
+  MenuHelp, MenuHelpItem, MenuVersion,
+  // main window labels, frames and buttons
+  FrameAllowance, HighLimitTitle, LowLimitTitle, Force, Frequency, PrintTitle,
+  WindowCaption, TitleLabel,
+  Start, Stop, Save, Print, Exit, MeasureScreen, AlarmScreen, Reset,
+  // run indicator
+  MeasureMode,
+  // messages
+  DllNotFound, HandlerNotRunning, NotNumerical, HighAboveLow, AllowanceTitle,
+  // alarm screen labels
+  AlarmNo, SubCode,
+  // diagnose panel: last link event
+  DiagExeStarted, DiagDriverStarted, DiagDriverStartError, DiagExeEnded,
+  DiagDriverStopped, DiagErrorReceived, DiagDataReceived,
+  // results file and printout
+  AlreadyExists, OverwriteIt, SaveFile,
+  Count
+};
+
+struct TextPair {
+  const char* japanese;
+  const char* english;
+};
+
+const TextPair& TextPairOf(Text id);
+
+// The English text when curLanguage is exactly "english", else the Japanese.
+std::string PickText(std::string_view curLanguage, std::string_view japanese,
+                     std::string_view english);
+std::string PickText(std::string_view curLanguage, Text id);
+
+inline constexpr const char kEnglish[] = "english";
+inline bool IsEnglish(std::string_view curLanguage) { return curLanguage == kEnglish; }
+
+} // namespace orva

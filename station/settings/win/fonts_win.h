@@ -1,0 +1,17 @@
+// Win32 side of the language fonts: creates them for the screen's pixels per
+// inch and assigns them with WM_SETFONT.
+#pragma once
+
+#include "../fonts.h"
+
+#include <windows.h>
+
+namespace orva {
+
+// Fonts are owned by a process-wide cache and live until the process ends.
+HFONT FontFor(const FontSpec& spec);
+void SetCtrlFont(HWND control, std::string_view curLanguage);
+void SetFormFont(HWND form, std::string_view curLanguage);
+void SetTitleFont(HWND label, std::string_view curLanguage);
+
+} // namespace orva

@@ -1,0 +1,16 @@
+// The one place where texts cross the Windows boundary. Inside the program
+// texts are UTF-8; the screen takes UTF-16 (the ...W functions), while files
+// and shared-block records are in the ANSI code page.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orva {
+
+std::wstring WideFromUtf8(std::string_view utf8);
+std::string Utf8FromWide(std::wstring_view wide);
+std::string AnsiFromUtf8(std::string_view utf8); // characters with no ANSI form become '?'
+std::string Utf8FromAnsi(std::string_view ansi);
+
+} // namespace orva
