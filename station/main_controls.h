@@ -22,6 +22,15 @@ enum class MainControl {
 
 inline constexpr int kMainControlCount = static_cast<int>(MainControl::Count);
 
+// The names above as text, in the same order, for tools and test messages.
+inline constexpr const char* kMainControlNames[kMainControlCount] = {
+    "lblExe", "lblDriver", "lblDiag", "lblMeasure", "CmdErrorReset", "lblDisp",
+    "cmdDispChange0", "cmdDispChange1", "MSFlexGridMsr", "txtError", "frmCmd",
+    "LblTitle", "frmMeasure", "Picture1", "cmdStart", "cmdEnd", "frmLimit",
+    "OptLimitMode0", "lblForce", "OptLimitMode1", "lblHz", "lblHighTitle",
+    "txtLimitHigh", "lblHigh", "lblLowTitle", "txtLimitLow", "lblLow",
+    "lblPrintTitle", "txtPrintTitle", "cmdSave", "CmdExit", "cmdPrint"};
+
 // Menu items of the main window (command identifiers in the Win32 shell).
 enum class MainMenu {
   menu_file, fsave, fprint, exit,
