@@ -1,0 +1,341 @@
+#include "station_process.h"
+
+#include "../../main_controls.h"
+
+#include <commctrl.h>
+#include <tlhelp32.h>
+
+#include <cstring>
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kMainCaption[] = L"Sound Wave Style Tension Meter";
+const char* const kProgramFiles[] = {"ORVA.exe", "meterlink.dll", "LinkKeeper.exe", "wirecore.dll"};
+
+int ControlIdByName(const char* name) {
+  for (int i = 0; i < orva::kMainControlCount; ++i)
+    if (std::strcmp(name, orva::kMainControlNames[i]) == 0)
+      return orva::ControlId(static_cast<orva::MainControl>(i));
+  return -1;
+}
+
+struct WindowSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchMainWindow(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<WindowSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  wchar_t caption[128] = {};
+  GetWindowTextW(w, caption, 128);
+  if (pid == s->pid && std::wcscmp(caption, kMainCaption) == 0) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<ChildSearch*>(param);
+  if (GetDlgCtrlID(w) == s->id) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::wstring ClassOf(HWND w) {
+  wchar_t name[64] = {};
+  GetClassNameW(w, name, 64);
+  return name;
+}
+
+std::wstring TextOf(HWND w) {
+  const int n = GetWindowTextLengthW(w);
+  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
+  GetWindowTextW(w, text.data(), n + 1);
+  text.resize(static_cast<size_t>(n));
+  return text;
+}
+
+void TerminateByName(const wchar_t* exeName) {
+  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (snap == INVALID_HANDLE_VALUE) return;
+  PROCESSENTRY32W entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL ok = Process32FirstW(snap, &entry); ok; ok = Process32NextW(snap, &entry)) {
+    if (_wcsicmp(entry.szExeFile, exeName) != 0) continue;
+    if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
+      TerminateProcess(p, 1);
+      WaitForSingleObject(p, 5000);
+      CloseHandle(p);
+    }
+  }
+  CloseHandle(snap);
+}
+
+} // namespace
+
+std::string BuiltProgramFolder() {
+  char dir[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, dir);
+  return dir;
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (char c : text) {
+    if (c == '\n') {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.push_back(line);
+      line.clear();
+    } else {
+      line += c;
+    }
+  }
+  if (!line.empty()) lines.push_back(line);
+  return lines;
+}
+
+void KillSimulators() {
+  TerminateByName(L"LinkKeeper.exe");
+  TerminateByName(L"ORVA.exe");
+}
+
+StationProcess::StationProcess(const std::string& scenario, bool withLibrary) {
+  static int serial = 0;
+  char temp[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const std::string root = std::string(temp) + "orva-e2e-" + std::to_string(GetCurrentProcessId()) +
+                           "-" + std::to_string(++serial);
+  CreateDirectoryA(root.c_str(), nullptr);
+  folder_ = root + "\\EXE";
+  CreateDirectoryA(folder_.c_str(), nullptr);
+  const std::string from = BuiltProgramFolder();
+  for (const char* name : kProgramFiles) {
+    if (!withLibrary && std::strcmp(name, "meterlink.dll") == 0) continue;
+    CopyFileA((from + "\\" + name).c_str(), PathOf(name).c_str(), FALSE);
+  }
+  DeleteFileA(PathOf("sim.log").c_str());
+  WriteFile("LinkKeeper.scn", scenario + "\r\nlog = " + PathOf("sim.log") + "\r\n");
+  SetEnvironmentVariableA("LINKKEEPER_SCENARIO", PathOf("LinkKeeper.scn").c_str());
+}
+
+StationProcess::~StationProcess() {
+  if (process_.hProcess) {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+  }
+  KillSimulators();
+}
+
+void StationProcess::WriteFile(const std::string& name, const std::string& bytes) const {
+  std::ofstream out(PathOf(name), std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+std::string StationProcess::ReadFile(const std::string& name) const {
+  std::ifstream in(PathOf(name), std::ios::binary);
+  std::ostringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+bool StationProcess::FileExists(const std::string& name) const {
+  return GetFileAttributesA(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+PROCESS_INFORMATION StationProcess::Start() {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  std::string command = "\"" + PathOf("ORVA.exe") + "\"";
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                      &si, &process_)) {
+    process_ = {};
+  }
+  return process_;
+}
+
+bool StationProcess::WaitForExit(DWORD ms, DWORD* exitCode) {
+  if (!process_.hProcess) return false;
+  if (WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0) return false;
+  if (exitCode) GetExitCodeProcess(process_.hProcess, exitCode);
+  return true;
+}
+
+HWND StationProcess::WaitForMainWindow(DWORD ms) {
+  const ULONGLONG end = GetTickCount64() + ms;
+  do {
+    WindowSearch search{process_.dwProcessId, nullptr};
+    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return main_ = search.found;
+    Sleep(50);
+  } while (GetTickCount64() < end);
+  return nullptr;
+}
+
+HWND StationProcess::Control(const char* name) const {
+  ChildSearch search{ControlIdByName(name), nullptr};
+  if (main_ && search.id >= 0) EnumChildWindows(main_, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring StationProcess::Text(const char* name) const {
+  HWND w = Control(name);
+  return w ? TextOf(w) : L"<no control>";
+}
+
+bool StationProcess::Enabled(const char* name) const {
+  HWND w = Control(name);
+  return w && IsWindowEnabled(w);
+}
+
+bool StationProcess::Visible(const char* name) const {
+  HWND w = Control(name);
+  return w && (GetWindowLongW(w, GWL_STYLE) & WS_VISIBLE);
+}
+
+void StationProcess::Click(const char* name) const {
+  if (HWND w = Control(name)) PostMessageW(w, BM_CLICK, 0, 0);
+}
+
+void StationProcess::Close() const {
+  if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
+}
+
+std::wstring StationProcess::GridCell(int row, int column) const {
+  HWND grid = Control("MSFlexGridMsr");
+  if (!grid) return L"<no grid>";
+  HANDLE proc = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE,
+                            process_.dwProcessId);
+  if (!proc) return L"<no access>";
+  constexpr int kChars = 256;
+  const SIZE_T size = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+  auto* remote = static_cast<char*>(VirtualAllocEx(proc, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+  std::wstring text;
+  if (remote) {
+    LVITEMW item{};
+    item.iSubItem = column;
+    item.cchTextMax = kChars;
+    item.pszText = reinterpret_cast<LPWSTR>(remote + sizeof(LVITEMW));
+    WriteProcessMemory(proc, remote, &item, sizeof item, nullptr);
+    const LRESULT n = SendMessageW(grid, LVM_GETITEMTEXTW, static_cast<WPARAM>(row),
+                                   reinterpret_cast<LPARAM>(remote));
+    wchar_t buffer[kChars] = {};
+    ReadProcessMemory(proc, remote + sizeof(LVITEMW), buffer, sizeof buffer - sizeof(wchar_t), nullptr);
+    text.assign(buffer, static_cast<size_t>(n < 0 ? 0 : (n > kChars - 1 ? kChars - 1 : n)));
+    VirtualFreeEx(proc, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(proc);
+  return text;
+}
+
+std::vector<std::string> StationProcess::RunLogLines() const { return SplitLines(ReadFile("temp.txt")); }
+
+bool StationProcess::WaitForRunLogLines(size_t n, DWORD ms) const {
+  const ULONGLONG end = GetTickCount64() + ms;
+  do {
+    if (RunLogLines().size() >= n) return true;
+    Sleep(50);
+  } while (GetTickCount64() < end);
+  return false;
+}
+
+std::vector<std::string> StationProcess::SimulatorLog() const { return SplitLines(ReadFile("sim.log")); }
+
+size_t StationProcess::CountSimulatorLog(const std::string& prefix) const {
+  size_t n = 0;
+  for (const auto& line : SimulatorLog())
+    if (line.rfind(prefix, 0) == 0) ++n;
+  return n;
+}
+
+namespace {
+
+struct BoxSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<BoxSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if (pid == s->pid && ClassOf(w) == L"#32770" && IsWindowVisible(w)) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+BOOL CALLBACK CollectStaticText(HWND w, LPARAM param) {
+  auto* text = reinterpret_cast<std::wstring*>(param);
+  if (ClassOf(w) == L"Static" && !(GetWindowLongW(w, GWL_STYLE) & SS_ICON)) {
+    const std::wstring t = TextOf(w);
+    if (!t.empty()) *text = t;
+  }
+  return TRUE;
+}
+
+struct ButtonSearch {
+  const wchar_t* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchButton(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<ButtonSearch*>(param);
+  if (ClassOf(w) != L"Button") return TRUE;
+  std::wstring t = TextOf(w), plain;
+  for (wchar_t c : t)
+    if (c != L'&') plain += c;
+  if (plain == s->caption) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+} // namespace
+
+MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms) {
+  const ULONGLONG end = GetTickCount64() + ms;
+  do {
+    BoxSearch search{processId, nullptr};
+    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found) {
+      MessageBoxSeen seen;
+      seen.window = search.found;
+      seen.title = TextOf(search.found);
+      EnumChildWindows(search.found, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+      return seen;
+    }
+    Sleep(50);
+  } while (GetTickCount64() < end);
+  return {};
+}
+
+bool PressMessageBoxButton(HWND box, const wchar_t* caption) {
+  ButtonSearch search{caption, nullptr};
+  EnumChildWindows(box, MatchButton, reinterpret_cast<LPARAM>(&search));
+  if (!search.found) return false;
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
+               reinterpret_cast<LPARAM>(search.found));
+  return true;
+}
+
+} // namespace e2e

@@ -1,0 +1,79 @@
+// End-to-end harness: an installed-like program folder with the real
+// ORVA.exe, meterlink.dll and the meter simulator, the station started as its
+// own process, and ways to watch it from outside as an operator would.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Folder of the built programs (the working directory of the test run).
+std::string BuiltProgramFolder();
+
+class StationProcess {
+public:
+  // Makes <temp>/orva-e2e-<n>/EXE with copies of the programs. A scenario
+  // text is written to LinkKeeper.scn there and handed to the simulator;
+  // the simulator logs its commands to sim.log beside it.
+  explicit StationProcess(const std::string& scenario, bool withLibrary = true);
+  ~StationProcess(); // ends ORVA.exe and any simulator, removes nothing
+
+  StationProcess(const StationProcess&) = delete;
+  StationProcess& operator=(const StationProcess&) = delete;
+
+  const std::string& Folder() const { return folder_; }
+  std::string PathOf(const std::string& name) const { return folder_ + "\\" + name; }
+  void WriteFile(const std::string& name, const std::string& bytes) const;
+  std::string ReadFile(const std::string& name) const; // "" when missing
+  bool FileExists(const std::string& name) const;
+
+  // Starts ORVA.exe with the program folder as current directory.
+  PROCESS_INFORMATION Start();
+  DWORD ProcessId() const { return process_.dwProcessId; }
+  // Waits for the process to end; false on time-out. exitCode receives its code.
+  bool WaitForExit(DWORD ms, DWORD* exitCode = nullptr);
+
+  // The main window of this process (its top-level window with the caption).
+  HWND WaitForMainWindow(DWORD ms);
+  HWND MainWindow() const { return main_; }
+  HWND Control(const char* name) const;          // by program name, e.g. "cmdStart"
+  std::wstring Text(const char* name) const;     // window text of a control
+  bool Enabled(const char* name) const;
+  bool Visible(const char* name) const;
+  void Click(const char* name) const;            // posted BM_CLICK
+  void Close() const;                            // posted WM_CLOSE
+
+  // Grid cell text, read from the other process's list view.
+  std::wstring GridCell(int row, int column) const;
+
+  // Waits until the run log has at least n lines; false on time-out.
+  bool WaitForRunLogLines(size_t n, DWORD ms) const;
+  std::vector<std::string> RunLogLines() const;
+  std::vector<std::string> SimulatorLog() const;
+  size_t CountSimulatorLog(const std::string& line) const;
+
+private:
+  std::string folder_;
+  PROCESS_INFORMATION process_{};
+  HWND main_ = nullptr;
+};
+
+// A message box owned by the given process: its title and text, or empty.
+struct MessageBoxSeen {
+  HWND window = nullptr;
+  std::wstring title;
+  std::wstring text;
+};
+MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms);
+// Presses a button of the box by its caption ("OK", "Cancel", ...).
+bool PressMessageBoxButton(HWND box, const wchar_t* caption);
+
+// Ends every simulator process left from earlier tests.
+void KillSimulators();
+
+std::vector<std::string> SplitLines(const std::string& text); // CR LF lines
+
+} // namespace e2e
