@@ -35,7 +35,7 @@ fi
 headless_run() {
   set -euo pipefail
   wine_prefix_ready x11
-  wineserver -p
+  wine_server_up
   # A Wine virtual desktop draws the window frame and menu bar, which a bare
   # X server without a window manager would not.
   (cd "$PROG" && wine explorer /desktop=ORVA,900x640 ORVA.exe) &
@@ -49,7 +49,7 @@ headless_run() {
   wine "$DRIVER" waitgone 30 || true
   wineserver -k || true
 }
-export -f headless_run wine_prefix_ready
+export -f headless_run wine_prefix_ready wine_server_up
 export PROG OUT DRIVER RUN_SECONDS
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c headless_run
 

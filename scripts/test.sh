@@ -13,7 +13,7 @@ host_rc=$?
 
 echo "== Windows tests under Wine =="
 wine_prefix_ready null
-wineserver -p          # one server for the whole run
+wine_server_up         # one server for the whole run
 ctest --test-dir "$B/win" --output-on-failure
 win_rc=$?
 wineserver -k 2>/dev/null || true

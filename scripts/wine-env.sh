@@ -40,3 +40,12 @@ REG
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$driver" /f >/dev/null 2>&1
   wineserver -w
 }
+
+# wine_server_up: one persistent wineserver for the run, with Wine's own
+# background services already started. Without this warm-up the first test
+# program starts them, they inherit ctest's output pipe, and ctest waits for
+# them until the test times out.
+wine_server_up() {
+  wineserver -p
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+}
