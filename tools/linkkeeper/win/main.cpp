@@ -1,0 +1,103 @@
+// LinkKeeper.exe — the ORVA meter simulator. It is not the real USB handler
+// program: it plays the handler and the meter for meterlink.dll and ORVA.exe
+// so they can be run, tested and demonstrated without hardware. What it does
+// is driven by a scenario file (see SCENARIO.md beside the sources).
+#include <windows.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "log_lines.h"
+#include "scenario.h"
+#include "scenario_source.h"
+#include "shared_objects.h"
+#include "sim_window.h"
+
+namespace {
+
+using namespace linkkeeper;
+
+std::string ProgramFolder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path);
+  const auto cut = folder.find_last_of("\\/");
+  return cut == std::string::npos ? std::string() : folder.substr(0, cut);
+}
+
+std::string EnvironmentValue(const char* name) {
+  char value[MAX_PATH * 2] = {};
+  const DWORD n = GetEnvironmentVariableA(name, value, sizeof value);
+  return n > 0 && n < sizeof value ? std::string(value) : std::string();
+}
+
+bool ReadFile(const std::string& path, std::string& text) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return true;
+}
+
+struct LoadedScenario {
+  ParsedScenario parsed;
+  std::string origin = "built-in defaults";
+};
+
+LoadedScenario LoadScenario(const char* commandLine) {
+  LoadedScenario out;
+  for (const std::string& path :
+       ScenarioCandidates(EnvironmentValue(kScenarioVariable), commandLine, ProgramFolder())) {
+    std::string text;
+    if (ReadFile(path, text)) {
+      out.parsed = ParseScenario(text);
+      out.origin = path;
+      return out;
+    }
+  }
+  return out;
+}
+
+std::wstring Widen(const std::string& text) {
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+  std::wstring out(n > 0 ? n - 1 : 0, L'\0');
+  if (n > 1) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, out.data(), n);
+  return out;
+}
+
+int RunMessageLoop() {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return 0;
+}
+
+} // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
+  const LoadedScenario loaded = LoadScenario(commandLine);
+  const Scenario& scenario = loaded.parsed.scenario;
+  const LogFile log(scenario.logPath);
+
+  SharedObjects shared;
+  const bool sharedOk = shared.Open();
+
+  HWND window = nullptr;
+  SimWindow simWindow(scenario, shared, log, Widen(loaded.origin));
+  if (!scenario.noWindow) {
+    window = simWindow.Create(instance, showCommand);
+    if (window != nullptr && sharedOk) shared.PublishWindow(window);
+  }
+  log.Append(StartLine(GetCurrentProcessId(),
+                       static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window))));
+  if (!sharedOk) log.Append("shared objects: " + shared.error());
+  for (const auto& problem : loaded.parsed.problems) log.Append(ProblemLine(problem.line, problem.text));
+
+  // Without a window (no_window = 1) the loop still runs, so the process
+  // becomes input-idle but gives the library nothing to talk to.
+  const int code = RunMessageLoop();
+  log.Append("exit");
+  return code;
+}

@@ -1,0 +1,213 @@
+// Meter simulator window: command handlers and the device's notice flow.
+#include "sim_window.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace linkkeeper {
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"OrvaMeterSimulator";
+constexpr UINT_PTR kReadingTimer = 1;
+constexpr UINT_PTR kExitTimer = 2;
+// Posted to itself: send the next opening notice. One notice per message
+// keeps the window answering commands in the middle of a long burst.
+constexpr UINT kMsgNextQueued = WM_APP + 1;
+
+std::wstring Widen(const std::string& text) {
+  std::wstring out;
+  for (unsigned char c : text) out += static_cast<wchar_t>(c);
+  return out;
+}
+
+std::wstring Widen(const std::array<char, 5>& text) {
+  return Widen(std::string(text.begin(), text.end()));
+}
+
+} // namespace
+
+SimWindow::SimWindow(const Scenario& scenario, SharedObjects& shared, const LogFile& log,
+                     std::wstring origin)
+    : scenario_(scenario),
+      shared_(shared),
+      log_(log),
+      notifier_(scenario.notify, log),
+      origin_(std::move(origin)) {}
+
+HWND SimWindow::Create(HINSTANCE instance, int showCommand) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = &SimWindow::StaticProc;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kClassName;
+  RegisterClassW(&wc);
+  const std::wstring title = Widen(scenario_.windowTitle);
+  hwnd_ = CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 460, 170, nullptr, nullptr, instance, this);
+  if (hwnd_ != nullptr) {
+    ShowWindow(hwnd_, showCommand);
+    UpdateWindow(hwnd_);
+  }
+  return hwnd_;
+}
+
+LRESULT CALLBACK SimWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
+    auto* self = static_cast<SimWindow*>(create->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<SimWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  return self != nullptr ? self->Proc(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+LRESULT SimWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_CREATE: OnCreate(); return 0;
+    case WM_NULL: OnNull(); return 0;
+    case WM_CLOSE: OnClose(); return 0;
+    case devlink::kMsgUSBMsgInit: OnUsbMsgInit(); return 0;
+    case devlink::kMsgUSBMsgDeviceEnd: OnUsbMsgDeviceEnd(); return 0;
+    case devlink::kMsgUSBMsgEnd: OnUsbMsgEnd(); return 0;
+    case kMsgNextQueued: OnNextQueued(); return 0;
+    case WM_TIMER:
+      if (wp == kReadingTimer) OnReadingTimer();
+      else if (wp == kExitTimer) DestroyWindow(hwnd_);
+      return 0;
+    case WM_SIZE:
+      MoveWindow(statusText_, 10, 10, LOWORD(lp) - 20, HIWORD(lp) - 20, TRUE);
+      return 0;
+    case WM_DESTROY:
+      KillTimer(hwnd_, kReadingTimer);
+      KillTimer(hwnd_, kExitTimer);
+      run_.reset();
+      PostQuitMessage(0);
+      return 0;
+    default: return DefWindowProcW(hwnd_, msg, wp, lp);
+  }
+}
+
+void SimWindow::OnCreate() {
+  statusText_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 10, 420,
+                                110, hwnd_, nullptr, nullptr, nullptr);
+  SendMessageW(statusText_, WM_SETFONT,
+               reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  ShowStatus();
+}
+
+void SimWindow::OnNull() {
+  log_.Append("WM_NULL");
+  if (scenario_.hangOnNull) {
+    // A hung handler, on purpose: the window thread never returns.
+    for (;;) Sleep(INFINITE);
+  }
+}
+
+void SimWindow::OnClose() {
+  log_.Append("WM_CLOSE");
+  StopDevice();
+  lastEvent_ = L"closing";
+  EndProgram();
+}
+
+void SimWindow::OnUsbMsgInit() {
+  const StartParams p = shared_.ReadStartParams();
+  log_.Append(InitLine(p.mainWindow, p.languageFlag, p.param3, p.param4));
+  StopDevice();
+  mainWindow_ = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(p.mainWindow));
+  if (scenario_.failDeviceStart) {
+    lastEvent_ = L"device start failed (as scripted)";
+    ShowStatus();
+    notifier_.Notify(mainWindow_, devlink::kNotifyDeviceStartError);
+    return;
+  }
+  run_ = std::make_unique<DeviceRun>(scenario_);
+  lastEvent_ = L"device started";
+  ShowStatus();
+  notifier_.Notify(mainWindow_, devlink::kNotifyDeviceStarted);
+  // The opening notices follow once this command has been answered.
+  if (run_ && run_->HasQueued()) PostMessageW(hwnd_, kMsgNextQueued, 0, 0);
+  if (run_ && scenario_.rate > 0) {
+    const double interval = std::round(1000.0 / scenario_.rate);
+    SetTimer(hwnd_, kReadingTimer, interval < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : static_cast<UINT>(interval), nullptr);
+  }
+}
+
+void SimWindow::OnUsbMsgDeviceEnd() {
+  log_.Append("USBMsgDeviceEnd");
+  StopDevice();
+  lastEvent_ = L"device stopped";
+  ShowStatus();
+  notifier_.Notify(mainWindow_, devlink::kNotifyDeviceStopped);
+}
+
+void SimWindow::OnUsbMsgEnd() {
+  log_.Append("USBMsgEnd");
+  StopDevice();
+  lastEvent_ = L"ending";
+  ShowStatus();
+  notifier_.Notify(mainWindow_, devlink::kNotifyHandlerEnded);
+  EndProgram();
+}
+
+void SimWindow::OnReadingTimer() {
+  if (!run_ || !run_->running()) {
+    KillTimer(hwnd_, kReadingTimer);
+    return;
+  }
+  if (auto notice = run_->Tick()) Deliver(*notice);
+}
+
+void SimWindow::OnNextQueued() {
+  if (!run_) return;
+  if (auto notice = run_->NextQueued()) Deliver(*notice);
+  // Deliver may have handled a command meanwhile (the run can be gone).
+  if (run_ && run_->HasQueued()) PostMessageW(hwnd_, kMsgNextQueued, 0, 0);
+}
+
+void SimWindow::StopDevice() {
+  KillTimer(hwnd_, kReadingTimer);
+  run_.reset();
+}
+
+void SimWindow::EndProgram() {
+  if (ending_) return;
+  ending_ = true;
+  if (scenario_.exitDelayMs > 0) SetTimer(hwnd_, kExitTimer, scenario_.exitDelayMs, nullptr);
+  else DestroyWindow(hwnd_);
+}
+
+void SimWindow::Deliver(const Notice& notice) {
+  if (notice.kind == Notice::Kind::Reading) {
+    shared_.WriteReading(notice.reading, notice.sequence);
+    lastEvent_ = L"last reading " + Widen(notice.reading.tension) + L" N, " +
+                 Widen(notice.reading.frequency) + L" Hz";
+    ShowStatus();
+    notifier_.Notify(mainWindow_, devlink::kNotifyReading);
+  } else {
+    shared_.WriteError(notice.error);
+    lastEvent_ = L"error reported: alarm " + std::to_wstring(notice.error.alarmNo) + L", sub code " +
+                 std::to_wstring(notice.error.subCode);
+    ShowStatus();
+    notifier_.Notify(mainWindow_, devlink::kNotifyErrorReport);
+  }
+  if (run_ && !run_->running()) KillTimer(hwnd_, kReadingTimer);
+}
+
+void SimWindow::ShowStatus() {
+  if (statusText_ == nullptr) return;
+  std::wstring text = L"Meter simulator (stands in for the USB handler and the meter)\r\n";
+  if (run_) {
+    text += run_->running() ? L"Device running, " : L"Device stopped after an error, ";
+    text += std::to_wstring(run_->readingsSent()) + L" readings\r\n";
+  } else {
+    text += L"Device not running\r\n";
+  }
+  text += lastEvent_ + L"\r\nScenario: " + origin_;
+  SetWindowTextW(statusText_, text.c_str());
+}
+
+} // namespace linkkeeper
