@@ -10,10 +10,20 @@
 
 namespace orva {
 
-// The value of a text that as a whole reads as a decimal number: optional
-// blanks around it, an optional sign, digits with at most one ".", an
-// optional exponent ("1e3", "2.5E-1"). Anything else (empty, letters, NUL
-// bytes, non-ASCII bytes, a lone "." or sign) is not numeric: nullopt.
+// The value of a text that as a whole reads as a decimal number. Accepted
+// grammar (bytes, ASCII only):
+//
+//   text     = blanks [sign] mantissa [exponent] blanks
+//   blanks   = { " " | TAB }
+//   sign     = "+" | "-"
+//   mantissa = digits ["." [digits]] | "." digits     ("5", "5.", ".5", "5.25")
+//   exponent = ("e" | "E") [sign] digits              ("1e3", "2.5E-1")
+//   digits   = "0".."9" { "0".."9" }
+//
+// Anything else (empty, blanks only, letters, NUL bytes, non-ASCII bytes, a
+// lone "." or sign, a blank between sign and digits, "1e") is not numeric:
+// nullopt. A value too large for a double is not numeric either; one too
+// small for it reads as 0 with the text's sign.
 std::optional<double> ParseNumericText(std::string_view text);
 
 inline bool IsNumericText(std::string_view text) { return ParseNumericText(text).has_value(); }

@@ -1,0 +1,101 @@
+// The English/Japanese pairs of ORVA.exe, in the order of the Text enum.
+// Byte for byte: trailing spaces and the double space of "Low  Limit " make
+// the two limit captions line up; the alarm labels are half-width katakana.
+#include "text_table.h"
+
+#include <array>
+
+namespace orva {
+namespace {
+
+constexpr std::size_t kTextCount = static_cast<std::size_t>(Text::Count);
+
+struct Row {
+  Text id; // checked against the position below, so a row cannot slip
+  TextPair pair;
+};
+
+constexpr std::array<Row, kTextCount> kTexts = {{
+    // menus
+    {Text::MenuFile, {"ファイル", "File"}},
+    {Text::MenuSave, {"保存", "Save"}},
+    {Text::MenuPrint, {"印刷", "Print"}},
+    {Text::MenuExit, {"終了", "Exit"}},
+    {Text::MenuTool, {"ツール", "Tool"}},
+    {Text::MenuDiagnose, {"診断", "Diagnose"}},
+    {Text::MenuSetting, {"設定", "Setting"}},
+    {Text::MenuHelp, {"ヘルプ", "Help"}},
+    {Text::MenuHelpItem, {"ヘルプ", "Help"}},
+    {Text::MenuVersion, {"バージョン", "Version"}},
+    // main window labels, frames and buttons
+    {Text::FrameAllowance, {"許容値", "Allowance"}},
+    {Text::HighLimitTitle, {"上限値 ", "High Limit "}},
+    {Text::LowLimitTitle, {"下限値 ", "Low  Limit "}},
+    {Text::Force, {"張力", "Force"}},
+    {Text::Frequency, {"周波数", "Frequency"}},
+    {Text::PrintTitle, {"印刷タイトル", "Print Title"}},
+    {Text::WindowCaption, {"音波式張力計", "Sound Wave Style Tension Meter"}},
+    {Text::TitleLabel, {"TENSOWAVE", "TENSOWAVE"}},
+    {Text::Start, {"測定開始", "START"}},
+    {Text::Stop, {"測定終了", "STOP"}},
+    {Text::Save, {"保存", "Save"}},
+    {Text::Print, {"印刷", "Print"}},
+    {Text::Exit, {"終了", "Exit"}},
+    {Text::MeasureScreen, {"測定画面", "MEASURE screen"}},
+    {Text::AlarmScreen, {"アラーム画面", "ALARM screen"}},
+    {Text::Reset, {"アラーム解除", "RESET"}},
+    // run indicator
+    {Text::MeasureMode, {"測定中", "Measure Mode"}},
+    // messages
+    {Text::DllNotFound, {"DLL(meterlink.dll)が見つかりません", "DLL(meterlink.dll) is not found."}},
+    {Text::HandlerNotRunning, {"ドライバ(LinkKeeper)が起動していません", "Driver(LinkKeeper) was not executed."}},
+    {Text::NotNumerical, {"入力値が数値ではありません。", "Input value is not numerical value."}},
+    {Text::HighAboveLow,
+     {"上限値は下限値より大きな値を設定してください。", "Set bigger value in high limit than low limit."}},
+    {Text::AllowanceTitle, {"許容値", "Allowance"}},
+    // alarm screen labels
+    {Text::AlarmNo, {"ｱﾗｰﾑNo.", "Alarm No."}},
+    {Text::SubCode, {"ｻﾌﾞｺｰﾄﾞ:", "Sub Code:"}},
+    // diagnose panel: last link event
+    {Text::DiagExeStarted, {"USB EXE 起動完了", "Start of USB EXE was completed"}},
+    {Text::DiagDriverStarted, {"USB ドライバ起動完了", "Start of USB driver was completed"}},
+    {Text::DiagDriverStartError, {"USB ドライバ起動エラー", "Starting error of USB driver"}},
+    {Text::DiagExeEnded, {"USB EXE 終了", "USB EXE was unloaded"}},
+    {Text::DiagDriverStopped, {"USB ドライバ停止完了", "Stop of USB driver was completed"}},
+    {Text::DiagErrorReceived, {"USB エラー受信", "Receive error code"}},
+    {Text::DiagDataReceived, {"USB データ受信", "Receive data from USB"}},
+    // results file and printout
+    {Text::AlreadyExists, {"は既に存在します。", "has already existed."}},
+    {Text::OverwriteIt, {"上書きしますか。", "overwrite it ?"}},
+    {Text::SaveFile, {"ファイルの保存", "Save File"}},
+}};
+
+constexpr bool RowsInOrder() {
+  for (std::size_t i = 0; i < kTexts.size(); ++i) {
+    if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
+    if (kTexts[i].pair.japanese == nullptr || kTexts[i].pair.english == nullptr) return false;
+  }
+  return true;
+}
+static_assert(RowsInOrder(), "every Text has its row, in the order of the enum");
+
+constexpr TextPair kNoText = {"", ""};
+
+} // namespace
+
+const TextPair& TextPairOf(Text id) {
+  const auto index = static_cast<std::size_t>(id);
+  return index < kTexts.size() ? kTexts[index].pair : kNoText;
+}
+
+std::string PickText(std::string_view curLanguage, std::string_view japanese,
+                     std::string_view english) {
+  return std::string(IsEnglish(curLanguage) ? english : japanese);
+}
+
+std::string PickText(std::string_view curLanguage, Text id) {
+  const TextPair& pair = TextPairOf(id);
+  return PickText(curLanguage, pair.japanese, pair.english);
+}
+
+} // namespace orva

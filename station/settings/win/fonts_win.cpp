@@ -1,0 +1,56 @@
+// Language fonts on the screen. Each distinct font is created once and kept
+// for the life of the process, so a control never holds a deleted font.
+#include "fonts_win.h"
+
+#include "../../win/text_convert.h"
+
+#include <map>
+#include <mutex>
+#include <tuple>
+
+namespace orva {
+namespace {
+
+int ScreenPixelsPerInchY() {
+  HDC screen = GetDC(nullptr);
+  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+  if (screen) ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+void AssignFont(HWND window, HFONT font) {
+  if (window && font) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+}
+
+} // namespace
+
+HFONT FontFor(const FontSpec& spec) {
+  static std::mutex guard;
+  static std::map<std::tuple<std::string, int, bool, int>, HFONT> cache;
+  const int dpi = ScreenPixelsPerInchY();
+  const auto key = std::make_tuple(spec.face, spec.points, spec.bold, dpi);
+  std::lock_guard<std::mutex> lock(guard);
+  if (const auto found = cache.find(key); found != cache.end()) return found->second;
+  const std::wstring face = WideFromUtf8(spec.face);
+  // Negative height: the character height in pixels for the point size.
+  HFONT font = CreateFontW(-MulDiv(spec.points, dpi, 72), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
+                           FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           face.c_str());
+  if (font) cache.emplace(key, font);
+  return font;
+}
+
+void SetCtrlFont(HWND control, std::string_view curLanguage) {
+  AssignFont(control, FontFor(CtrlFontSpec(curLanguage)));
+}
+
+void SetFormFont(HWND form, std::string_view curLanguage) {
+  AssignFont(form, FontFor(FormFontSpec(curLanguage)));
+}
+
+void SetTitleFont(HWND label, std::string_view curLanguage) {
+  AssignFont(label, FontFor(TitleFontSpec(curLanguage)));
+}
+
+} // namespace orva

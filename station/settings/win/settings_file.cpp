@@ -1,0 +1,41 @@
+// ORVA.ini through the private-profile functions (ANSI).
+#include "settings_file.h"
+
+#include "../ini_rules.h"
+
+#include <windows.h>
+
+namespace orva {
+
+std::string ReadIni(const std::string& path, const std::string& section, const std::string& key) {
+  // Filled with spaces, as the value is cut at the platform's NUL and only
+  // trailing spaces are trimmed after it.
+  std::string buffer(kIniBufferSize, ' ');
+  const DWORD count = GetPrivateProfileStringA(section.c_str(), key.c_str(), nullptr, buffer.data(),
+                                               kIniBufferSize, path.c_str());
+  return IniValueFromBuffer(buffer.data(), buffer.size(), static_cast<long>(count));
+}
+
+void WriteIni(const std::string& path, const std::string& section, const std::string& key,
+              const std::string& value) {
+  // A failed write is not reported: the program goes on with its in-memory values.
+  WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str());
+}
+
+std::string GetIniValue(const std::string& iniPath, const std::string& section,
+                        const std::string& key) {
+  const DWORD attributes = GetFileAttributesA(iniPath.c_str());
+  // A missing file (or a folder of that name) reads as empty and is left alone.
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    return {};
+  return ReadIni(iniPath, section, key);
+}
+
+void SaveWindowSettings(const std::string& iniPath, const WindowSettings& settings) {
+  WriteIni(iniPath, kSecLimit, kKeyLimitMode, LimitModeToIni(settings.limitUnitMode));
+  WriteIni(iniPath, kSecLimit, kKeyLow, settings.lowLimit);
+  WriteIni(iniPath, kSecLimit, kKeyHigh, settings.highLimit);
+  WriteIni(iniPath, kSecPrint, kKeyTitle, settings.printTitle);
+}
+
+} // namespace orva
