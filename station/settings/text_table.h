@@ -1,6 +1,8 @@
 // Every fixed text of ORVA.exe as an English/Japanese pair, and PickText.
 // Texts are UTF-8 here; the window layer converts them to UTF-16 for the
 // screen and to the ANSI code page for files.
+// Pairs of further windows (settings dialog, about box) are added to this
+// enum before Count; the table refuses to compile until each has its row.
 #pragma once
 
 #include <string>

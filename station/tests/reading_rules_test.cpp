@@ -72,14 +72,11 @@ TEST(StationReading, EntrySplitsIntoFiveByteTexts) {
   const auto raw = SplitEntry(Entry("1.5\0\0\xB1" "bcde"s).data());
   EXPECT_EQ(raw.tension, "1.5\0\0"s);
   EXPECT_EQ(raw.frequency, "\xB1" "bcde"s);
-}
 
-TEST(StationReading, JudgedTextFollowsTheLimitUnit) {
-  const ReadingTexts texts{"12.50", "abcde"};
-  EXPECT_EQ(JudgedText(texts, 0), "12.50");
-  EXPECT_EQ(JudgedText(texts, 1), "abcde");
-  EXPECT_EQ(JudgedText(texts, 2), "abcde"); // any unit but N shows "Hz"
-  EXPECT_EQ(JudgeReading(JudgedText(texts, 1), "20", "10"), Judgement::None);
+  // N judges the tension; any other unit (the labels then read "Hz") the frequency.
+  EXPECT_EQ(JudgedText(plain, 0), "12.50");
+  EXPECT_EQ(JudgedText(plain, 1), "85.00");
+  EXPECT_EQ(JudgedText(plain, 2), "85.00");
 }
 
 TEST(StationReading, GridRowTexts) {

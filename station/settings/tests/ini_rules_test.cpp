@@ -1,5 +1,4 @@
 // Value rules of the settings file.
-#include "settings/fonts.h"
 #include "settings/ini_rules.h"
 
 #include <gtest/gtest.h>
@@ -60,29 +59,6 @@ TEST(StationIniRules, LimitModeOnlyCapitalNIsNewtons) {
   EXPECT_STREQ(LimitModeToIni(0), "N");
   EXPECT_STREQ(LimitModeToIni(1), "Hz");
   EXPECT_STREQ(LimitModeToIni(2), "Hz");
-}
-
-TEST(StationFonts, FollowTheLanguage) {
-  const struct {
-    FontSpec (*spec)(std::string_view);
-    const char* language;
-    const char* face;
-    int points;
-    bool bold;
-  } cases[] = {
-      {CtrlFontSpec, "english", "arial", 8, false},
-      {FormFontSpec, "english", "arial", 9, false},
-      {TitleFontSpec, "english", "arial", 12, true},
-      {CtrlFontSpec, "japanese", "ＭＳ Ｐゴシック", 9, false},
-      {FormFontSpec, "", "ＭＳ Ｐゴシック", 9, false},
-      {TitleFontSpec, "English", "ＭＳ Ｐゴシック", 12, true},
-  };
-  for (const auto& c : cases) {
-    const FontSpec spec = c.spec(c.language);
-    EXPECT_EQ(spec.face, c.face) << c.language;
-    EXPECT_EQ(spec.points, c.points) << c.language;
-    EXPECT_EQ(spec.bold, c.bold) << c.language;
-  }
 }
 
 } // namespace

@@ -17,23 +17,6 @@ std::string Describe(const CaptionAction& a) {
   return s;
 }
 
-TEST(StationCaptions, PlanInOrder) {
-  const std::vector<std::string> expected = {
-      "0:lblDiag", "0:lblExe", "0:lblDriver", "0:lblDisp", "0:lblMeasure", "0:txtError",
-      "0:txtPrintTitle",
-      "1:menu0=File", "1:menu1=Save", "1:menu2=Print", "1:menu3=Exit", "1:menu4=Tool",
-      "1:menu5=Diagnose", "1:menu6=Setting", "1:menu7=Help", "1:menu8=Help", "1:menu9=Version",
-      "2:frmLimit=Allowance", "2:lblHighTitle=High Limit ", "2:lblLowTitle=Low  Limit ",
-      "2:lblForce=Force", "2:lblHz=Frequency", "2:lblPrintTitle=Print Title",
-      "3:=Sound Wave Style Tension Meter", "4:LblTitle=TENSOWAVE",
-      "2:cmdStart=START", "2:cmdEnd=STOP", "2:cmdSave=Save", "2:cmdPrint=Print", "2:CmdExit=Exit",
-      "2:cmdDispChange0=MEASURE screen", "2:cmdDispChange1=ALARM screen", "2:CmdErrorReset=RESET",
-  };
-  std::vector<std::string> actual;
-  for (const CaptionAction& a : MainCaptionPlan()) actual.push_back(Describe(a));
-  EXPECT_EQ(actual, expected);
-}
-
 TEST(StationCaptions, EachStepCarriesWhatItNeeds) {
   std::set<MainMenu> menus;
   for (const CaptionAction& a : MainCaptionPlan()) {

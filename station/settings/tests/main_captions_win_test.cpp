@@ -25,27 +25,11 @@ LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+// Labels, frames and buttons all take WM_SETFONT and their caption the same
+// way; the text boxes are edit controls as in the program.
 const wchar_t* ClassOf(MainControl c) {
-  switch (c) {
-  case MainControl::txtError:
-  case MainControl::txtPrintTitle:
-  case MainControl::txtLimitHigh:
-  case MainControl::txtLimitLow: return L"EDIT";
-  case MainControl::CmdErrorReset:
-  case MainControl::cmdDispChange0:
-  case MainControl::cmdDispChange1:
-  case MainControl::frmCmd:
-  case MainControl::frmMeasure:
-  case MainControl::frmLimit:
-  case MainControl::cmdStart:
-  case MainControl::cmdEnd:
-  case MainControl::OptLimitMode0:
-  case MainControl::OptLimitMode1:
-  case MainControl::cmdSave:
-  case MainControl::CmdExit:
-  case MainControl::cmdPrint: return L"BUTTON";
-  default: return L"STATIC";
-  }
+  const char* name = kMainControlNames[static_cast<int>(c)];
+  return name[0] == 't' && name[1] == 'x' && name[2] == 't' ? L"EDIT" : L"BUTTON";
 }
 
 HMENU BuildMenuBar() {

@@ -32,22 +32,6 @@ TEST(StationSettingsWindowsRules, NumericRuleWithADecimalCommaLocale) {
   EXPECT_FALSE(commaNumeric);
 }
 
-TEST(StationSettingsWindowsRules, NumericRuleSample) {
-  const struct {
-    std::string text;
-    bool numeric;
-    double value;
-  } cases[] = {{"09.99", true, 9.99}, {".5", true, 0.5},   {"5.", true, 5.0},   {"1e400", false, 0},
-               {"1e-400", true, 0.0}, {"12\0"s, false, 0}, {"abcde", false, 0}, {"-3", true, -3.0}};
-  for (const auto& c : cases) {
-    const auto parsed = ParseNumericText(c.text);
-    EXPECT_EQ(parsed.has_value(), c.numeric) << c.text;
-    if (parsed && c.numeric) {
-      EXPECT_DOUBLE_EQ(*parsed, c.value) << c.text;
-    }
-  }
-}
-
 TEST(StationSettingsWindowsRules, TextBoundary) {
   EXPECT_EQ(WideFromUtf8("ｱﾗｰﾑNo."), L"\xFF71\xFF97\xFF70\xFF91No.");
   EXPECT_EQ(Utf8FromWide(L"\x6E2C\x5B9A\x4E2D"), "測定中");

@@ -9,6 +9,8 @@
 namespace orva {
 
 // Fonts are owned by a process-wide cache and live until the process ends.
+// SetFormFont sends WM_SETFONT to the form itself: a top-level window keeps
+// it only if its window procedure stores it and answers WM_GETFONT.
 HFONT FontFor(const FontSpec& spec);
 void SetCtrlFont(HWND control, std::string_view curLanguage);
 void SetFormFont(HWND form, std::string_view curLanguage);
