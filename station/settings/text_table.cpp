@@ -68,6 +68,10 @@ constexpr std::array<Row, kTextCount> kTexts = {{
     {Text::AlreadyExists, {"は既に存在します。", "has already existed."}},
     {Text::OverwriteIt, {"上書きしますか。", "overwrite it ?"}},
     {Text::SaveFile, {"ファイルの保存", "Save File"}},
+    // run log that cannot be written
+    {Text::RunLogNotWritten,
+     {"測定記録ファイル(temp.txt)に書き込めません。測定値は表示されますが記録されません。",
+      "The run log (temp.txt) cannot be written. Readings are shown but not recorded."}},
 }};
 
 constexpr bool RowsInOrder() {

@@ -29,6 +29,8 @@ enum class Text {
   DiagDriverStopped, DiagErrorReceived, DiagDataReceived,
   // results file and printout
   AlreadyExists, OverwriteIt, SaveFile,
+  // run log that cannot be written
+  RunLogNotWritten,
   Count
 };
 
