@@ -1,0 +1,17 @@
+#!/bin/bash
+# Benchmark of the device link: the round trip of one reading through
+# meterlink.dll (simulator fills the block and sends 0x46B, the client calls
+# USBReceiveRead) and the rate sustained over a burst, under Wine.
+# Usage: scripts/bench-link.sh [burst size, default 10000]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source scripts/wine-env.sh
+B="$ORVA_BUILD"
+if [ ! -f "$B/win/CMakeCache.txt" ]; then
+  cmake -S . -B "$B/win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$B/win" -j 2 --target link_roundtrip_bench meterlink LinkKeeper wirecore >/dev/null
+wine_prefix_ready null
+wine_server_up
+cd "$B/win/EXE"
+wine ../tests/link_roundtrip_bench.exe "${1:-10000}" | tr -d '\r'
