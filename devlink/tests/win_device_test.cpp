@@ -140,6 +140,28 @@ TEST_F(DeviceTest, ExportsBeforeUSBStart) {
   EXPECT_TRUE(SimulatorPids().empty());
 }
 
+TEST_F(DeviceTest, LoadingWritesAttachNoticeToDebugOutput) {
+  // Listen the way a debug-output viewer does when no debugger is attached.
+  HANDLE bufferReady = CreateEventA(nullptr, FALSE, FALSE, "DBWIN_BUFFER_READY");
+  HANDLE dataReady = CreateEventA(nullptr, FALSE, FALSE, "DBWIN_DATA_READY");
+  HANDLE buffer = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4096,
+                                     "DBWIN_BUFFER");
+  ASSERT_TRUE(bufferReady && dataReady && buffer);
+  const auto* view = static_cast<const char*>(MapViewOfFile(buffer, FILE_MAP_READ, 0, 0, 4096));
+  ASSERT_NE(nullptr, view);
+  SetEvent(bufferReady);
+  LoadLibraryIn(ExeFolder());
+  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(dataReady, 5000));
+  DWORD pid = 0;
+  std::memcpy(&pid, view, sizeof pid);
+  EXPECT_EQ(GetCurrentProcessId(), pid);
+  EXPECT_STREQ("DLL_PROCESS_ATTACH\n", view + sizeof pid);
+  UnmapViewOfFile(view);
+  CloseHandle(buffer);
+  CloseHandle(dataReady);
+  CloseHandle(bufferReady);
+}
+
 TEST_F(DeviceTest, ExeActiveTellsWhetherAWindowExists) {
   LoadLibraryIn(ExeFolder());
   auto value = [](HWND w) { return static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(w)); };
