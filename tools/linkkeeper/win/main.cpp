@@ -87,8 +87,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
   HWND window = nullptr;
   SimWindow simWindow(scenario, shared, log, Widen(loaded.origin));
   if (!scenario.noWindow) {
-    window = simWindow.Create(instance, showCommand);
-    if (window != nullptr && sharedOk) shared.PublishWindow(window);
+    window = simWindow.Create(instance, showCommand); // publishes its handle
   }
   log.Append(StartLine(GetCurrentProcessId(),
                        static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window))));

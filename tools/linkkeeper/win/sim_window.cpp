@@ -59,6 +59,9 @@ LRESULT CALLBACK SimWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp
     auto* self = static_cast<SimWindow*>(create->lpCreateParams);
     self->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    // Published at the earliest moment, so whoever finds the window by its
+    // title also finds its handle in the block.
+    self->shared_.PublishWindow(hwnd);
   }
   auto* self = reinterpret_cast<SimWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   return self != nullptr ? self->Proc(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
@@ -84,6 +87,8 @@ LRESULT SimWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
       KillTimer(hwnd_, kReadingTimer);
       KillTimer(hwnd_, kExitTimer);
       run_.reset();
+      if (font_ != nullptr) DeleteObject(font_);
+      font_ = nullptr;
       PostQuitMessage(0);
       return 0;
     default: return DefWindowProcW(hwnd_, msg, wp, lp);
@@ -93,8 +98,15 @@ LRESULT SimWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
 void SimWindow::OnCreate() {
   statusText_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 10, 420,
                                 110, hwnd_, nullptr, nullptr, nullptr);
-  SendMessageW(statusText_, WM_SETFONT,
-               reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  // A Latin face by name: the stock GUI font may map to a face that draws
+  // the backslash of a path as a yen sign.
+  HDC screen = GetDC(nullptr);
+  const int height = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
+  ReleaseDC(nullptr, screen);
+  font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                      DEFAULT_PITCH | FF_SWISS, L"Arial");
+  SendMessageW(statusText_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   ShowStatus();
 }
 

@@ -25,7 +25,8 @@ class SimWindow {
   SimWindow(const SimWindow&) = delete;
   SimWindow& operator=(const SimWindow&) = delete;
 
-  // Creates and shows the window; nullptr on failure.
+  // Creates and shows the window and publishes its handle at block offset
+  // 4; nullptr on failure.
   HWND Create(HINSTANCE instance, int showCommand);
 
  private:
@@ -53,6 +54,7 @@ class SimWindow {
   std::wstring origin_;
   HWND hwnd_ = nullptr;
   HWND statusText_ = nullptr;
+  HFONT font_ = nullptr;
   HWND mainWindow_ = nullptr;
   std::unique_ptr<DeviceRun> run_;
   std::wstring lastEvent_ = L"waiting for USBMsgInit";

@@ -124,7 +124,8 @@ TEST_F(SimulatorTest, EnvironmentScenarioTakesPrecedence) {
   for (const auto& c : cases) {
     ScenarioEnv env("window_title = FromEnvironment\nrate = 0\n");
     if (!c.envReadable) SetEnvironmentVariableA("LINKKEEPER_SCENARIO", "C:\\no\\such\\file.scn");
-    std::string line = "\"" + SimulatorPath() + "\" --scenario \"" + argFile + "\"";
+    std::string line = "\"";
+    line += SimulatorPath() + "\" --scenario \"" + argFile + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION pi{};
