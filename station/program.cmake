@@ -1,1 +1,28 @@
-# Win32 program: filled in by the window work
+# The measurement program ORVA.exe (WIN32 only).
+#  orva_station_win : the window layer (main window, grid, frames, device
+#                     events, run control), linked by the program and by the
+#                     in-process Windows tests
+#  ORVA             : the program itself, placed in the program folder
+#  station_win_test : in-process tests of the real main window with a fake link
+if(NOT (TARGET orva_station_rules AND TARGET orva_station_settings_win))
+  message(STATUS "ORVA.exe waits for the station rules and settings targets")
+  return()
+endif()
+
+add_library(orva_station_win STATIC
+  win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp win/frame_window.cpp
+  win/lifecycle.cpp win/main_window.cpp win/message_box.cpp win/picture_box.cpp
+  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/twips.cpp win/wait_seconds.cpp)
+target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/win)
+target_link_libraries(orva_station_win PUBLIC
+  orva_station_rules orva_station_settings_win linkblock comctl32 gdi32 msimg32 user32)
+
+add_executable(ORVA WIN32 win/main.cpp res/ORVA.rc)
+target_link_libraries(ORVA PRIVATE orva_station_win)
+orva_deliverable(ORVA)
+
+orva_win_test(station_win_test
+  SOURCES tests/win/station_fixture.cpp tests/win/display_test.cpp tests/win/device_events_test.cpp
+          tests/win/run_control_test.cpp tests/win/lifecycle_test.cpp tests/win/layout_test.cpp
+  LIBS orva_station_win
+  TIMEOUT 300)

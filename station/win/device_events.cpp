@@ -1,0 +1,138 @@
+// The receiving end of the device link: SubclassProc, the link messages
+// 0x465..0x46B, error reports on the alarm screen, and each reading's way
+// into the grid and the run log.
+#include "main_window.h"
+
+#include "../alarm_text.h"
+#include "../grid_scroll.h"
+#include "../judgement.h"
+#include "../reading.h"
+#include "run_log.h"
+#include "text_convert.h"
+#include "twips.h"
+
+namespace orva {
+namespace {
+
+std::wstring WideFromAnsi(const std::string& ansi) { return WideFromUtf8(Utf8FromAnsi(ansi)); }
+
+} // namespace
+
+LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  const WNDPROC old = window ? window->Lib().OldWndProc : nullptr;
+  if (window && msg >= devlink::kNotifyHandlerRunning && msg <= devlink::kNotifyReading)
+    window->OnLinkMessage(msg);
+  return old ? CallWindowProcA(old, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+void MainWindow::OnLinkMessage(UINT message) {
+  switch (message) {
+  case devlink::kNotifyHandlerRunning:
+    lib_.ExeStarted = kTrue;
+    SetText(MainControl::lblDiag, Pick(Text::DiagExeStarted));
+    SetText(MainControl::lblExe, L"Exe Run");
+    break;
+  case devlink::kNotifyDeviceStarted:
+    SetMeasuring(true);
+    lib_.DriverRunning = kTrue;
+    SetText(MainControl::lblDiag, Pick(Text::DiagDriverStarted));
+    SetText(MainControl::lblDriver, L"Driver Run");
+    ClearAlarm();
+    break;
+  case devlink::kNotifyDeviceStartError:
+    lib_.MeasureState = 0;
+    lib_.DriverRunning = kFalse;
+    lib_.ErrorPending = kTrue;
+    SetMeasuring(false);
+    SetText(MainControl::lblDiag, Pick(Text::DiagDriverStartError));
+    SetText(MainControl::lblDriver, L"Driver Stop");
+    break;
+  case devlink::kNotifyHandlerEnded:
+    SetText(MainControl::lblDiag, Pick(Text::DiagExeEnded));
+    SetText(MainControl::lblExe, L"Exe Stop");
+    lib_.MeasureState = 0;
+    lib_.DriverRunning = kFalse;
+    break;
+  case devlink::kNotifyDeviceStopped:
+    SetText(MainControl::lblDiag, Pick(Text::DiagDriverStopped));
+    SetText(MainControl::lblDriver, L"Driver Stop");
+    lib_.MeasureState = 0;
+    lib_.DriverRunning = kFalse;
+    break;
+  case devlink::kNotifyErrorReport:
+    ErrorSteps();
+    break;
+  case devlink::kNotifyReading:
+    config_.link->USBReceiveRead(lib_.ReceiveRec, lib_.StatusRec);
+    DecodeReading(lib_.ReceiveRec.entry0);
+    SetText(MainControl::lblDiag, Pick(Text::DiagDataReceived));
+    break;
+  default:
+    break;
+  }
+}
+
+void MainWindow::ErrorSteps() {
+  char text1[devlink::kErrorTextSize] = {};
+  char text2[devlink::kErrorTextSize] = {};
+  config_.link->DeviceErrorRead(lib_.StatusRec, text1, text2);
+  ShowAlarm(lib_.StatusRec.alarmNo, lib_.StatusRec.subCode, Utf8FromAnsi(CleanErrorText(text1, sizeof text1)),
+            Utf8FromAnsi(CleanErrorText(text2, sizeof text2)));
+  SetText(MainControl::lblDiag, Pick(Text::DiagErrorReceived));
+  SetText(MainControl::lblDriver, L"Driver Stop");
+  SetMeasuring(false);
+  lib_.MeasureState = 0;
+  lib_.DriverRunning = kFalse;
+  lib_.ErrorPending = kTrue;
+  SetEnabled(MainControl::cmdStart, true);
+  SetEnabled(MainControl::cmdEnd, true);
+}
+
+void MainWindow::ShowAlarm(std::int32_t alarmNo, std::int32_t subCode, const std::string& text1,
+                           const std::string& text2) {
+  SetText(MainControl::txtError, WideFromUtf8(AlarmText(lib_.CurLanguage, alarmNo, subCode, text1, text2)));
+  ShowScreen(1);
+}
+
+void MainWindow::DecodeReading(const unsigned char* entry) {
+  const ReadingTexts texts = SplitEntry(entry);
+  const Judgement judgement = JudgeReading(JudgedText(texts, lib_.LimitUnitMode),
+                                           AnsiTextOf(MainControl::txtLimitHigh),
+                                           AnsiTextOf(MainControl::txtLimitLow));
+  lib_.ReadingNo += 1;
+  lib_.GridRow = NextGridRow(lib_.GridRow, grid_.Rows());
+
+  if (lib_.MeasureState == 0) {
+    const int row = lib_.GridRow - 1;
+    const GridRowTexts cells = MakeGridRow(lib_.ReadingNo, texts, judgement);
+    grid_.SetTextMatrix(row, 0, WideFromAnsi(cells.number));
+    grid_.SetTextMatrix(row, 1, WideFromAnsi(cells.tension));
+    grid_.SetTextMatrix(row, 2, WideFromAnsi(cells.frequency));
+    grid_.SetTextMatrix(row, 3, WideFromAnsi(cells.judgement));
+    grid_.SetCurrentCell(row, 3);
+  }
+  grid_.SetCellForeColor(JudgementColour(judgement));
+
+  RECT gridRect;
+  GetWindowRect(grid_.Handle(), &gridRect);
+  const int visible = VisibleRows(PixelsToTwipsY(gridRect.bottom - gridRect.top), grid_.RowHeight());
+  grid_.SetTopRow(ScrolledTopRow(lib_.GridRow, grid_.TopRow(), visible));
+
+  if (KeepInRunLog(lib_.CurSaveType, judgement)) {
+    // A run log that cannot be written costs the record, never the reading
+    // on screen nor the run.
+    if (runLogBlocked_ || !AppendRunLog(lib_.TempPath, RunLogLine(lib_.ReadingNo, texts, judgement)))
+      RunLogNotWritten();
+  }
+}
+
+// Told once per run, and never from inside the reading's own message: the
+// device side waits for that message to return, so the box is posted.
+void MainWindow::RunLogNotWritten() {
+  if (runLogNoticeShown_) return;
+  runLogNoticeShown_ = true;
+  PostMessageW(hwnd_, kMsgRunLogNotice, 0, 0);
+}
+
+} // namespace orva

@@ -1,0 +1,150 @@
+// Start-up (Form_Load), the close request and unload, and ShutdownLink.
+#include "main_window.h"
+
+#include "../settings/ini_rules.h"
+#include "../settings/win/main_captions_win.h"
+#include "../settings/win/settings_file.h"
+#include "frame_window.h"
+#include "message_box.h"
+#include "text_convert.h"
+#include "wait_seconds.h"
+
+#include <cstring>
+
+namespace orva {
+namespace {
+
+constexpr char kHelpEnglish[] = "ORVAhelpE.chm";
+constexpr char kHelpJapanese[] = "ORVAhelpJ.chm";
+
+std::wstring WideFromAnsi(const std::string& ansi) { return WideFromUtf8(Utf8FromAnsi(ansi)); }
+
+} // namespace
+
+std::string MainWindow::ProgramFolder() const {
+  if (!config_.programFolder.empty()) return config_.programFolder;
+  char path[MAX_PATH] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder(path, n);
+  const size_t slash = folder.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+
+MainWindow::LoadResult MainWindow::Load() {
+  // 1. One copy at a time; a second one leaves without touching anything.
+  SetLastError(0);
+  MutexHandle = CreateMutexA(nullptr, FALSE, config_.mutexName);
+  if (GetLastError() != 0) {
+    state_ = State::SecondInstance;
+    if (MutexHandle) CloseHandle(MutexHandle);
+    MutexHandle = nullptr;
+    DestroyWindow(hwnd_);
+    return LoadResult::SecondInstance;
+  }
+  state_ = State::Loaded;
+  FirstFlg = 1;
+
+  const std::string base = ProgramFolder() + "\\";
+  lib_.TempPath = base + "temp.txt";
+  lib_.IniPath = base + "ORVA.ini";
+  lib_.PrintPath = base + "print.txt";
+
+  SetFrameBorderStyle(Control(MainControl::frmCmd), 0);
+  RecordBaselines();
+  SetupGrid();
+  ReadSettings();
+  ApplyDiagMode();
+  lib_.HelpPath = base + (IsEnglish(lib_.CurLanguage) ? kHelpEnglish : kHelpJapanese);
+  ClearAlarm();
+  SetText(MainControl::lblMeasure, L"");
+  ApplyMainCaptions(hwnd_, [this](MainControl c) { return Control(c); }, lib_.CurLanguage);
+  lib_.MeasureState = 0;
+  ShowScreen(0);
+  ShowDiagnose(false);
+  lib_.ExeStarted = kFalse;
+
+  // The subclass goes in before USBStart: its 0x465 arrives inside the call.
+  lib_.MainHwnd = hwnd_;
+  lib_.OldWndProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongA(hwnd_, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(&SubclassProc))));
+  subclassed_ = true;
+  WaitSeconds(0.1f);
+  if (WindowGone()) return LoadResult::Unloaded;
+
+  std::memset(&lib_.StatusRec, 0, sizeof lib_.StatusRec);
+  lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd_)),
+                                       IsEnglish(lib_.CurLanguage) ? 1u : 0u, devlink::kParam3,
+                                       devlink::kParam4};
+  if (config_.link->LibraryFilePresent()) {
+    config_.link->USBStart(lib_.ParamsRec, lib_.StatusRec);
+  } else {
+    ShowMessageBox(hwnd_, Pick(Text::DllNotFound), kDefaultMessageTitle, MB_OK);
+    Unload();
+    return LoadResult::Unloaded;
+  }
+  lib_.DriverRunning = kFalse;
+  lib_.ErrorPending = kFalse;
+  return LoadResult::Loaded;
+}
+
+void MainWindow::SetupGrid() {
+  for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, kBaseColumnWidths[static_cast<size_t>(c)]);
+  for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColAlignment(c, 1);
+  grid_.SetHighLight(2);
+  grid_.SetFillStyle(0);
+  grid_.Clear();
+}
+
+void MainWindow::ReadSettings() {
+  lib_.CurLanguage = kEnglish; // the stored language is not consulted
+  lib_.CurSaveType = GetIniValue(lib_.IniPath, kSecSaveType, kKeyNeglectHighLow);
+  lib_.CurDiagMode = GetIniValue(lib_.IniPath, kSecDiagnose, kKeyMode);
+  SetText(MainControl::txtLimitHigh, WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyHigh)));
+  SetText(MainControl::txtLimitLow, WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyLow)));
+  SetLimitMode(LimitModeFromIni(GetIniValue(lib_.IniPath, kSecLimit, kKeyLimitMode)));
+  SetText(MainControl::txtPrintTitle, WideFromAnsi(GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle)));
+}
+
+void MainWindow::ShutdownLink() {
+  if (lib_.DriverRunning != kFalse) {
+    config_.link->DeviceStop();
+    lib_.DriverRunning = kFalse;
+    WaitSeconds(0.5f);
+    if (WindowGone()) return;
+  }
+  WindowSettings settings;
+  settings.limitUnitMode = lib_.LimitUnitMode;
+  settings.lowLimit = AnsiTextOf(MainControl::txtLimitLow);
+  settings.highLimit = AnsiTextOf(MainControl::txtLimitHigh);
+  settings.printTitle = AnsiTextOf(MainControl::txtPrintTitle);
+  SaveWindowSettings(lib_.IniPath, settings);
+  SetMeasuring(false);
+  if (config_.link->LibraryFilePresent()) config_.link->USBStop();
+}
+
+void MainWindow::Unload() {
+  if (hwnd_) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+}
+
+// The close request never refuses; it takes the subclass out again.
+void MainWindow::QueryUnload() {
+  if (!subclassed_) return;
+  SetWindowLongA(hwnd_, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(lib_.OldWndProc)));
+  subclassed_ = false;
+}
+
+void MainWindow::FormUnload() {
+  const bool loaded = state_ == State::Loaded;
+  if (!loaded) {
+    grid_.Detach();
+    return;
+  }
+  state_ = State::Created;
+  if (MutexHandle) CloseHandle(MutexHandle);
+  MutexHandle = nullptr;
+  ShutdownLink();
+  grid_.Detach();
+  if (config_.quitOnDestroy) PostQuitMessage(0);
+}
+
+} // namespace orva

@@ -1,0 +1,367 @@
+// Building the main window: its class, controls from the layout table, the
+// menu bar, the message dispatch to the OnX handlers and the resize rule.
+#include "main_window.h"
+
+#include "../settings/win/fonts_win.h"
+#include "frame_window.h"
+#include "message_box.h"
+#include "picture_box.h"
+#include "twips.h"
+
+#include <commctrl.h>
+#include <exception>
+#include <string>
+
+namespace orva {
+namespace {
+
+constexpr wchar_t kMainClass[] = L"ORVA_diag";
+constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
+
+enum class Kind { Label, Button, Option, Edit, AlarmBox, Frame, Grid, Picture };
+
+Kind KindOf(MainControl c) {
+  switch (c) {
+  case MainControl::CmdErrorReset: case MainControl::cmdDispChange0: case MainControl::cmdDispChange1:
+  case MainControl::cmdStart: case MainControl::cmdEnd: case MainControl::cmdSave:
+  case MainControl::CmdExit: case MainControl::cmdPrint:
+    return Kind::Button;
+  case MainControl::OptLimitMode0: case MainControl::OptLimitMode1:
+    return Kind::Option;
+  case MainControl::txtLimitHigh: case MainControl::txtLimitLow: case MainControl::txtPrintTitle:
+    return Kind::Edit;
+  case MainControl::txtError:
+    return Kind::AlarmBox;
+  case MainControl::frmCmd: case MainControl::frmMeasure: case MainControl::frmLimit:
+    return Kind::Frame;
+  case MainControl::MSFlexGridMsr:
+    return Kind::Grid;
+  case MainControl::Picture1:
+    return Kind::Picture;
+  default:
+    return Kind::Label;
+  }
+}
+
+MainControl ContainerControl(Container c) {
+  switch (c) {
+  case Container::frmCmd: return MainControl::frmCmd;
+  case Container::frmMeasure: return MainControl::frmMeasure;
+  default: return MainControl::frmLimit;
+  }
+}
+
+RECT PixelRect(const TwipRect& t) {
+  return RECT{TwipsToPixelsX(t.left), TwipsToPixelsY(t.top), TwipsToPixelsX(t.left + t.width),
+              TwipsToPixelsY(t.top + t.height)};
+}
+
+HWND CreateChild(const wchar_t* cls, DWORD style, DWORD exStyle, HWND parent, int id, const RECT& px) {
+  return CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, px.left, px.top,
+                         px.right - px.left, px.bottom - px.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                         nullptr);
+}
+
+struct MenuEntry {
+  MainMenu item;
+  const wchar_t* designCaption; // replaced by ApplyMainCaptions
+};
+struct MenuHeading {
+  MenuEntry heading;
+  MenuEntry items[3];
+  int count;
+};
+constexpr MenuHeading kMenuBar[] = {
+    {{MainMenu::menu_file, L"File"},
+     {{MainMenu::fsave, L"Save"}, {MainMenu::fprint, L"Print"}, {MainMenu::exit, L"Exit"}}, 3},
+    {{MainMenu::menu_tool, L"Tool"}, {{MainMenu::USBdiagnose, L"Diagnose"}, {MainMenu::Setting, L"Setting"}}, 2},
+    {{MainMenu::menu_help, L"Help"}, {{MainMenu::fhelp, L"Help"}, {MainMenu::version, L"Version"}}, 2},
+};
+
+void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
+  MENUITEMINFOW info{};
+  info.cbSize = sizeof info;
+  info.fMask = MIIM_ID | MIIM_STRING | (submenu ? MIIM_SUBMENU : 0);
+  info.wID = MenuCommandId(entry.item);
+  info.hSubMenu = submenu;
+  info.dwTypeData = const_cast<wchar_t*>(entry.designCaption);
+  InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
+}
+
+// An unexpected error ends the program with a message naming it.
+[[noreturn]] void EndOnUnexpectedError(HWND owner, const char* what) {
+  std::wstring text = L"Run-time error: ";
+  for (const char* p = what; *p; ++p) text += static_cast<wchar_t>(static_cast<unsigned char>(*p));
+  ShowMessageBox(owner, text, kDefaultMessageTitle, MB_OK | MB_ICONSTOP);
+  ExitProcess(1);
+}
+
+} // namespace
+
+MainWindow::MainWindow(OrvaLib& lib, StationConfig config) : lib_(lib), config_(std::move(config)) {}
+
+MainWindow::~MainWindow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+  if (MutexHandle) CloseHandle(MutexHandle);
+}
+
+bool MainWindow::Create() {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.lpfnWndProc = StaticProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
+    if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kMainClass;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  if (!registered) return false;
+
+  menu_ = BuildMenu();
+  RECT outer{0, 0, TwipsToPixelsX(kMainClientWidth), TwipsToPixelsY(kMainClientHeight)};
+  AdjustWindowRectEx(&outer, kMainStyle, TRUE, kMainExStyle);
+  if (!CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                       outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_,
+                       GetModuleHandleW(nullptr), this))
+    return false;
+  return CreateControls();
+}
+
+HMENU MainWindow::BuildMenu() {
+  HMENU bar = CreateMenu();
+  for (const MenuHeading& heading : kMenuBar) {
+    HMENU popup = CreatePopupMenu();
+    for (int i = 0; i < heading.count; ++i) InsertItem(popup, heading.items[i], nullptr);
+    InsertItem(bar, heading.heading, popup);
+  }
+  return bar;
+}
+
+bool MainWindow::CreateControls() {
+  HFONT designFont = FontFor(CtrlFontSpec(kEnglish));
+  for (const ControlPlacement& place : MainWindowDesign()) {
+    const HWND parent = place.container == Container::Window
+                            ? hwnd_
+                            : Control(ContainerControl(place.container));
+    const int id = ControlId(place.control);
+    const RECT px = PixelRect(place.rect);
+    HWND w = nullptr;
+    switch (KindOf(place.control)) {
+    case Kind::Label:
+      w = CreateChild(L"STATIC", SS_NOPREFIX | (place.control == MainControl::LblTitle ? SS_CENTER : SS_LEFT),
+                      0, parent, id, px);
+      break;
+    case Kind::Button:
+      w = CreateChild(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, parent, id, px);
+      break;
+    case Kind::Option:
+      w = CreateChild(L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, parent, id, px);
+      break;
+    case Kind::Edit:
+      w = CreateChild(L"EDIT", ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP, WS_EX_CLIENTEDGE, parent, id, px);
+      break;
+    case Kind::AlarmBox:
+      w = CreateChild(L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
+                      WS_EX_CLIENTEDGE, parent, id, px);
+      break;
+    case Kind::Frame:
+      w = CreateFrameWindow(parent, id, px, 1);
+      break;
+    case Kind::Grid:
+      if (grid_.Create(parent, id, px)) w = grid_.Handle();
+      break;
+    case Kind::Picture:
+      w = CreatePictureBox(parent, id, px);
+      break;
+    }
+    if (!w) return false;
+    controls_[static_cast<size_t>(place.control)] = w;
+    SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(designFont), FALSE);
+  }
+  // Texts of the state labels before the link says anything.
+  SetText(MainControl::lblExe, L"Exe Stop");
+  SetText(MainControl::lblDriver, L"Driver Stop");
+  return true;
+}
+
+LRESULT CALLBACK MainWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  MainWindow* self = nullptr;
+  if (msg == WM_NCCREATE) {
+    self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, msg, wp, lp);
+  }
+  return self->Proc(msg, wp, lp);
+}
+
+LRESULT MainWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
+  // Exceptions must not cross the system's frames: end the program here.
+  try {
+    return Dispatch(msg, wp, lp);
+  } catch (const std::exception& e) {
+    EndOnUnexpectedError(hwnd_, e.what());
+  } catch (...) {
+    EndOnUnexpectedError(hwnd_, "unknown error");
+  }
+}
+
+LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+  case WM_COMMAND:
+    OnCommand(LOWORD(wp), HIWORD(wp));
+    return 0;
+  case WM_NOTIFY: {
+    LRESULT result = 0;
+    if (grid_.HandleNotify(reinterpret_cast<const NMHDR*>(lp), result)) return result;
+    break;
+  }
+  case WM_NOTIFYFORMAT:
+    return NFR_UNICODE;
+  case WM_CTLCOLORSTATIC:
+  case WM_CTLCOLOREDIT:
+  case WM_CTLCOLORBTN:
+    return OnCtlColor(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+  case WM_SIZE:
+    if (wp != SIZE_MINIMIZED) OnSize();
+    return 0;
+  case kMsgRunLogNotice:
+    ShowMessageBox(hwnd_, Pick(Text::RunLogNotWritten), kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+    return 0;
+  case WM_CLOSE:
+    // A second request while the first is still shutting down is dropped.
+    if (closing_) return 0;
+    closing_ = true;
+    QueryUnload();
+    DestroyWindow(hwnd_);
+    return 0;
+  case WM_DESTROY:
+    FormUnload();
+    return 0;
+  default:
+    break;
+  }
+  return DefWindowProcW(hwnd_, msg, wp, lp);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+  // Menu items (headings carry identifiers too, but never send commands).
+  switch (id) {
+  case static_cast<int>(MenuCommandId(MainMenu::fsave)): OnSaveClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::fprint)): OnPrintClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::exit)): OnExitClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::USBdiagnose)): OnDiagnoseClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::Setting)): OnSettingClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::fhelp)): OnHelpClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::version)): OnVersionClick(); return;
+  default: break;
+  }
+  if (code != BN_CLICKED) return;
+  const int index = id - ControlId(static_cast<MainControl>(0));
+  if (index < 0 || index >= kMainControlCount) return;
+  const auto control = static_cast<MainControl>(index);
+  // A disabled button takes no clicks, also not a programmatic BM_CLICK.
+  if (!IsWindowEnabled(Control(control))) return;
+  switch (control) {
+  case MainControl::cmdStart: OnStartClick(); break;
+  case MainControl::cmdEnd: OnEndClick(); break;
+  case MainControl::CmdErrorReset: OnErrorResetClick(); break;
+  case MainControl::cmdDispChange0: OnDispChangeClick(0); break;
+  case MainControl::cmdDispChange1: OnDispChangeClick(1); break;
+  case MainControl::CmdExit: OnExitClick(); break;
+  case MainControl::cmdSave: OnSaveClick(); break;
+  case MainControl::cmdPrint: OnPrintClick(); break;
+  case MainControl::OptLimitMode0: OnOptionClicked(0); break;
+  case MainControl::OptLimitMode1: OnOptionClicked(1); break;
+  default: break;
+  }
+}
+
+// The operator's click on an option: a change of unit only when the option
+// was off. The buttons are switched first, then the handler runs, as the
+// option already shows its new state when its click is handled.
+void MainWindow::OnOptionClicked(int index) {
+  const MainControl option = index == 0 ? MainControl::OptLimitMode0 : MainControl::OptLimitMode1;
+  const MainControl other = index == 0 ? MainControl::OptLimitMode1 : MainControl::OptLimitMode0;
+  if (SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED) return;
+  SendMessageW(Control(option), BM_SETCHECK, BST_CHECKED, 0);
+  SendMessageW(Control(other), BM_SETCHECK, BST_UNCHECKED, 0);
+  OnLimitModeClick(index);
+}
+
+LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
+  if (control == Control(MainControl::txtError) || msg == WM_CTLCOLOREDIT) {
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
+  }
+  const int index = GetDlgCtrlID(control) - ControlId(static_cast<MainControl>(0));
+  const auto colour = index >= 0 && index < kMainControlCount ? labelColours_[static_cast<size_t>(index)]
+                                                              : std::nullopt;
+  SetTextColor(dc, colour ? *colour : GetSysColor(COLOR_BTNTEXT));
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+// ---- layout ---------------------------------------------------------------
+
+namespace {
+
+RECT RectInParent(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+} // namespace
+
+void MainWindow::RecordBaselines() {
+  RECT outer, grid, cmd = RectInParent(Control(MainControl::frmCmd));
+  GetWindowRect(hwnd_, &outer);
+  GetWindowRect(grid_.Handle(), &grid);
+  Baselines.MainFormHeight = PixelsToTwipsY(outer.bottom - outer.top);
+  Baselines.MainFormWidth = PixelsToTwipsX(outer.right - outer.left);
+  Baselines.DispHeight = PixelsToTwipsY(grid.bottom - grid.top);
+  Baselines.DispWidth = PixelsToTwipsX(grid.right - grid.left);
+  Baselines.frmCmdLeft = PixelsToTwipsX(cmd.left);
+  baselinesRecorded_ = true;
+}
+
+void MainWindow::OnSize() {
+  if (!baselinesRecorded_) return;
+  RECT outer;
+  GetWindowRect(hwnd_, &outer);
+  const double height = GridHeightFor(PixelsToTwipsY(outer.bottom - outer.top), Baselines);
+  const HorizontalLayout across = HorizontalLayoutFor(PixelsToTwipsX(outer.right - outer.left), Baselines);
+
+  const int widthPx = TwipsToPixelsX(across.gridWidth), heightPx = TwipsToPixelsY(height);
+  for (MainControl c : {MainControl::MSFlexGridMsr, MainControl::txtError})
+    SetWindowPos(Control(c), nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT cmd = RectInParent(Control(MainControl::frmCmd));
+  SetWindowPos(Control(MainControl::frmCmd), nullptr, TwipsToPixelsX(across.frmCmdLeft), cmd.top, 0, 0,
+               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  double r = 1.0;
+  if (across.scaled) {
+    RECT now;
+    GetWindowRect(grid_.Handle(), &now);
+    r = PixelsToTwipsX(now.right - now.left) / Baselines.DispWidth;
+  }
+  const auto widths = ScaledColumnWidths(r);
+  for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, widths[static_cast<size_t>(c)]);
+}
+
+} // namespace orva

@@ -1,0 +1,149 @@
+// The main window ORVA_diag: every control of the measurement station, the
+// display routines the handlers share, the operator's handlers (OnX), the
+// device events that arrive through SubclassProc, start-up and shutdown.
+// The state it works on is the module-wide OrvaLib record it is given; the
+// device link and the message boxes are seams (MeterLink, ShowMessageBox).
+#pragma once
+
+#include "../main_controls.h"
+#include "../settings/main_layout.h"
+#include "../settings/text_table.h"
+#include "meter_link.h"
+#include "orva_lib.h"
+#include "readings_grid.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <windows.h>
+
+namespace orva {
+
+struct StationConfig {
+  MeterLink* link = nullptr;
+  std::string programFolder;  // ANSI; empty: the folder of the executable
+  bool quitOnDestroy = true;  // the program's window ends the message loop
+  const char* mutexName = "ORVA";
+};
+
+// Private message that shows the run-log notice outside the reading handler.
+inline constexpr UINT kMsgRunLogNotice = WM_APP + 1;
+
+class MainWindow {
+public:
+  MainWindow(OrvaLib& lib, StationConfig config);
+  ~MainWindow();
+  MainWindow(const MainWindow&) = delete;
+  MainWindow& operator=(const MainWindow&) = delete;
+
+  // Creates the window, hidden, at its design size with all its controls.
+  bool Create();
+
+  enum class LoadResult { Loaded, SecondInstance, Unloaded };
+  // Form_Load: the start-up sequence. SecondInstance: the window is gone and
+  // nothing was touched; Unloaded: the window ended itself (no library).
+  LoadResult Load();
+
+  HWND Handle() const { return hwnd_; }
+  HWND Control(MainControl control) const { return controls_[static_cast<size_t>(control)]; }
+  HMENU Menu() const { return menu_; }
+  ReadingsGrid& Grid() { return grid_; }
+  OrvaLib& Lib() { return lib_; }
+  // Text colour given to a label (lblMeasure, the diagnose panel), if any.
+  std::optional<COLORREF> LabelColour(MainControl control) const;
+
+  // Display routines.
+  void SetMeasuring(bool on);
+  void ShowScreen(std::int16_t index);
+  void SetLimitMode(int mode);
+  void ApplyDiagMode();
+  void ShowDiagnose(bool show);
+  void ClearAlarm();
+
+  // Device events (SubclassProc hands them over).
+  void OnLinkMessage(UINT message);
+  void DecodeReading(const unsigned char* entry);
+  void ShowAlarm(std::int32_t alarmNo, std::int32_t subCode, const std::string& text1,
+                 const std::string& text2);
+
+  // Shutdown and the exit paths.
+  void ShutdownLink();
+  void Unload(); // close request, then unload, as the frame's close button
+
+  // Operator handlers.
+  void OnStartClick();
+  void OnEndClick();
+  void OnErrorResetClick();
+  void OnDispChangeClick(int index);
+  void OnLimitModeClick(int index);
+  void OnDiagnoseClick();
+  void OnExitClick();
+  // Commands of features not built yet: save, print, settings, help, about.
+  void OnSaveClick();
+  void OnPrintClick();
+  void OnSettingClick();
+  void OnHelpClick();
+  void OnVersionClick();
+
+  // Instance variables of the window.
+  std::int16_t FirstFlg = 0;
+  LayoutBaselines Baselines{}; // twips, recorded at load
+
+private:
+  static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+
+  // Building the window (main_window.cpp).
+  bool CreateControls();
+  HMENU BuildMenu();
+  void OnCommand(int id, int code);
+  LRESULT OnCtlColor(UINT msg, HDC dc, HWND control);
+  void OnOptionClicked(int index);
+  void RecordBaselines();
+  void OnSize();
+
+  // Start-up and shutdown pieces (lifecycle.cpp).
+  void QueryUnload();
+  void FormUnload();
+  std::string ProgramFolder() const;
+  void ReadSettings();
+  void SetupGrid();
+
+  // Device-event pieces (device_events.cpp).
+  void ErrorSteps();
+  void RunLogNotWritten();
+
+  // Control texts and states (display_routines.cpp).
+  std::wstring Pick(Text id) const;
+  void SetText(MainControl control, const std::wstring& text);
+  std::wstring TextOf(MainControl control) const;
+  std::string AnsiTextOf(MainControl control) const;
+  void SetEnabled(MainControl control, bool enabled);
+  void SetVisible(MainControl control, bool visible);
+  void SetLabelColour(MainControl control, COLORREF colour);
+  void SetOption(int index, bool on);
+  bool WindowGone() const { return hwnd_ == nullptr; }
+
+  OrvaLib& lib_;
+  StationConfig config_;
+  HWND hwnd_ = nullptr;
+  HMENU menu_ = nullptr;
+  std::array<HWND, kMainControlCount> controls_{};
+  std::array<std::optional<COLORREF>, kMainControlCount> labelColours_{};
+  ReadingsGrid grid_;
+  HANDLE MutexHandle = nullptr;
+  enum class State { Created, SecondInstance, Loaded } state_ = State::Created;
+  bool subclassed_ = false;
+  bool closing_ = false;
+  bool baselinesRecorded_ = false;
+  bool runLogNoticeShown_ = false; // this run has had its notice
+  bool runLogBlocked_ = false;     // START could not empty the run log
+};
+
+// The subclass window procedure of the main window: acts on the link
+// messages 0x465..0x46B and passes every message on to OldWndProc.
+LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+
+} // namespace orva

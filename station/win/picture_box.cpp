@@ -1,0 +1,117 @@
+#include "picture_box.h"
+
+#include <cmath>
+
+namespace orva {
+namespace {
+
+constexpr wchar_t kPictureClass[] = L"OrvaPicture";
+
+// Scoped GDI object selection.
+class Selected {
+public:
+  Selected(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
+  ~Selected() {
+    SelectObject(dc_, old_);
+    DeleteObject(object_);
+  }
+  Selected(const Selected&) = delete;
+  Selected& operator=(const Selected&) = delete;
+
+private:
+  HDC dc_;
+  HGDIOBJ object_;
+  HGDIOBJ old_;
+};
+
+void DrawPulley(HDC dc, int cx, int cy, int r) {
+  Ellipse(dc, cx - r, cy - r, cx + r, cy + r);
+  Ellipse(dc, cx - r / 4, cy - r / 4, cx + r / 4, cy + r / 4);
+}
+
+void PaintPicture(HDC dc, const RECT& rc) {
+  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+  TRIVERTEX sky[2] = {{rc.left, rc.top, 0xF000, 0xF600, 0xFF00, 0},
+                      {rc.right, rc.bottom, 0xC800, 0xDC00, 0xF400, 0}};
+  GRADIENT_RECT span{0, 1};
+  GradientFill(dc, sky, 2, &span, 1, GRADIENT_FILL_RECT_V);
+
+  // Belt drive in the lower part: two pulleys, upper and lower belt strands.
+  const int r = h * 22 / 100;
+  const int cy = h * 64 / 100;
+  const int left = w * 18 / 100, right = w * 82 / 100;
+  {
+    Selected pen(dc, CreatePen(PS_SOLID, 2, RGB(60, 60, 70)));
+    Selected brush(dc, CreateSolidBrush(RGB(170, 176, 190)));
+    DrawPulley(dc, left, cy, r);
+    DrawPulley(dc, right, cy, r);
+  }
+  {
+    Selected pen(dc, CreatePen(PS_SOLID, 3, RGB(40, 40, 40)));
+    MoveToEx(dc, left, cy + r, nullptr);
+    LineTo(dc, right, cy + r);
+    // The upper strand vibrates: a damped wave along it.
+    const int span = right - left;
+    MoveToEx(dc, left, cy - r, nullptr);
+    for (int x = 0; x <= span; ++x) {
+      const double t = static_cast<double>(x) / span;
+      const double y = std::sin(t * 3.14159265) * std::sin(t * 3.14159265 * 7) * r * 0.35;
+      LineTo(dc, left + x, cy - r + static_cast<int>(y));
+    }
+  }
+  // Sensor head above the belt's middle and the sound wave it picks up.
+  const int sx = w / 2, sy = h * 8 / 100;
+  {
+    Selected pen(dc, CreatePen(PS_SOLID, 1, RGB(20, 20, 20)));
+    Selected brush(dc, CreateSolidBrush(RGB(230, 120, 30)));
+    RoundRect(dc, sx - w / 14, sy, sx + w / 14, sy + h / 7, 6, 6);
+  }
+  {
+    Selected pen(dc, CreatePen(PS_SOLID, 2, RGB(20, 90, 200)));
+    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const int top = sy + h / 7;
+    const int belt = cy - r;
+    for (int i = 1; i <= 3; ++i) {
+      const int ry = (belt - top) * i / 4;
+      const int rx = w * (4 + 5 * i) / 100;
+      Arc(dc, sx - rx, top - ry, sx + rx, top + ry, sx - rx, top + 1, sx + rx, top + 1);
+    }
+    SelectObject(dc, oldBrush);
+  }
+}
+
+LRESULT CALLBACK PictureProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_PAINT) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(w, &ps);
+    RECT client;
+    GetClientRect(w, &client);
+    PaintPicture(dc, client);
+    EndPaint(w, &ps);
+    return 0;
+  }
+  if (msg == WM_ERASEBKGND) return 1;
+  return DefWindowProcW(w, msg, wp, lp);
+}
+
+} // namespace
+
+HWND CreatePictureBox(HWND parent, int id, const RECT& px) {
+  static const bool registered = [] {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    wc.style = CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = PictureProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.lpszClassName = kPictureClass;
+    return RegisterClassExW(&wc) != 0;
+  }();
+  (void)registered;
+  return CreateWindowExW(WS_EX_CLIENTEDGE, kPictureClass, L"", WS_CHILD | WS_VISIBLE, px.left, px.top,
+                         px.right - px.left, px.bottom - px.top, parent,
+                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                         nullptr);
+}
+
+} // namespace orva

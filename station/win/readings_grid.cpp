@@ -1,0 +1,220 @@
+#include "readings_grid.h"
+
+#include "twips.h"
+
+#include <commctrl.h>
+
+namespace orva {
+namespace {
+
+const std::wstring kEmpty;
+constexpr wchar_t kGridProp[] = L"OrvaReadingsGrid";
+constexpr UINT_PTR kRefreshTimer = 1;
+
+} // namespace
+
+bool ReadingsGrid::Create(HWND parent, int id, const RECT& px) {
+  hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
+                              LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_OWNERDATA,
+                          px.left, px.top, px.right - px.left, px.bottom - px.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
+                          nullptr);
+  if (!hwnd_) return false;
+  SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  for (int c = 0; c < kCols; ++c) {
+    LVCOLUMNW column{};
+    column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.fmt = LVCFMT_LEFT;
+    column.cx = TwipsToPixelsX(1000);
+    column.iSubItem = c;
+    SendMessageW(hwnd_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
+  }
+  SendMessageW(hwnd_, LVM_SETITEMCOUNT, kRows, LVSICF_NOINVALIDATEALL);
+  SetPropW(hwnd_, kGridProp, this);
+  SetRowHeight(rowHeightTwips_);
+  return true;
+}
+
+void ReadingsGrid::SetTextMatrix(int row, int col, const std::wstring& text) {
+  if (!Valid(row, col)) return;
+  At(row, col).text = text;
+  RedrawRow(row);
+}
+
+const std::wstring& ReadingsGrid::TextMatrix(int row, int col) const {
+  return Valid(row, col) ? At(row, col).text : kEmpty;
+}
+
+void ReadingsGrid::SetCurrentCell(int row, int col) {
+  if (!Valid(row, col)) return;
+  row_ = row;
+  col_ = col;
+  ViewChanged();
+}
+
+void ReadingsGrid::SetCellForeColor(std::uint32_t colour) {
+  At(row_, col_).colour = colour;
+  RedrawRow(row_);
+}
+
+std::optional<std::uint32_t> ReadingsGrid::CellForeColor(int row, int col) const {
+  return Valid(row, col) ? At(row, col).colour : std::nullopt;
+}
+
+int ReadingsGrid::TopRow() const {
+  return viewDirty_ ? topRow_ : static_cast<int>(SendMessageW(hwnd_, LVM_GETTOPINDEX, 0, 0));
+}
+
+// Rows past the last full page cannot be at the top, as in the list itself.
+int ReadingsGrid::MaxTopRow() const {
+  const int perPage = static_cast<int>(SendMessageW(hwnd_, LVM_GETCOUNTPERPAGE, 0, 0));
+  return perPage >= kRows ? 0 : kRows - (perPage > 0 ? perPage : 1);
+}
+
+void ReadingsGrid::SetTopRow(int row) {
+  topRow_ = row < 0 ? 0 : (row > MaxTopRow() ? MaxTopRow() : row);
+  ViewChanged();
+}
+
+void ReadingsGrid::ViewChanged() {
+  if (viewDirty_) return;
+  viewDirty_ = true;
+  SetTimer(hwnd_, kRefreshTimer, kViewRefreshMs, OnViewRefresh);
+}
+
+void CALLBACK ReadingsGrid::OnViewRefresh(HWND list, UINT, UINT_PTR id, DWORD) {
+  KillTimer(list, id);
+  if (auto* grid = static_cast<ReadingsGrid*>(GetPropW(list, kGridProp))) grid->SyncView();
+}
+
+void ReadingsGrid::Detach() {
+  if (!hwnd_) return;
+  KillTimer(hwnd_, kRefreshTimer);
+  RemovePropW(hwnd_, kGridProp);
+  if (rowSizer_) {
+    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    ImageList_Destroy(rowSizer_);
+    rowSizer_ = nullptr;
+  }
+  viewDirty_ = false;
+  hwnd_ = nullptr;
+}
+
+// Selecting may scroll the list to the selected row, so the top row is set
+// after it.
+void ReadingsGrid::SyncView() {
+  if (!viewDirty_) return;
+  KillTimer(hwnd_, kRefreshTimer);
+  viewDirty_ = false;
+  LVITEMW item{};
+  item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+  item.state = LVIS_SELECTED | LVIS_FOCUSED;
+  SendMessageW(hwnd_, LVM_SETITEMSTATE, row_, reinterpret_cast<LPARAM>(&item));
+  const int delta = topRow_ - static_cast<int>(SendMessageW(hwnd_, LVM_GETTOPINDEX, 0, 0));
+  if (delta != 0) SendMessageW(hwnd_, LVM_SCROLL, 0, static_cast<LPARAM>(delta) * RowPixels());
+}
+
+int ReadingsGrid::RowPixels() const {
+  RECT r{};
+  r.left = LVIR_BOUNDS;
+  if (SendMessageW(hwnd_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)) && r.bottom > r.top)
+    return r.bottom - r.top;
+  return TwipsToPixelsY(rowHeightTwips_);
+}
+
+void ReadingsGrid::SetRowHeight(int twips) {
+  rowHeightTwips_ = twips;
+  // The list's row height follows its small image list; an empty list of the
+  // wanted height (one pixel wide) sets it without showing anything.
+  HIMAGELIST sizer = ImageList_Create(1, TwipsToPixelsY(twips), ILC_COLOR, 0, 1);
+  SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(sizer));
+  if (rowSizer_) ImageList_Destroy(rowSizer_);
+  rowSizer_ = sizer;
+}
+
+void ReadingsGrid::SetColWidth(int col, int twips) {
+  if (col >= 0 && col < kCols) SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, col, TwipsToPixelsX(twips));
+}
+
+int ReadingsGrid::ColWidth(int col) const {
+  const int px = static_cast<int>(SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, col, 0));
+  return static_cast<int>(PixelsToTwipsX(px) + 0.5);
+}
+
+void ReadingsGrid::SetColAlignment(int col, int alignment) {
+  LVCOLUMNW column{};
+  column.mask = LVCF_FMT;
+  column.fmt = alignment == 1 ? LVCFMT_LEFT : alignment == 7 ? LVCFMT_RIGHT : LVCFMT_CENTER;
+  if (col > 0) SendMessageW(hwnd_, LVM_SETCOLUMNW, col, reinterpret_cast<LPARAM>(&column));
+  // Column 0 of a list-view is always left-aligned, which is what 1 asks for.
+}
+
+void ReadingsGrid::SetHighLight(int mode) {
+  LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+  style = mode == 1 ? (style | LVS_SHOWSELALWAYS) : (style & ~LVS_SHOWSELALWAYS);
+  SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
+}
+
+void ReadingsGrid::Clear() {
+  for (Cell& cell : cells_) {
+    cell.text.clear();
+    cell.colour.reset();
+  }
+  InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void ReadingsGrid::RedrawRow(int row) { SendMessageW(hwnd_, LVM_REDRAWITEMS, row, row); }
+
+bool ReadingsGrid::HandleNotify(const NMHDR* header, LRESULT& result) {
+  if (!hwnd_ || header->hwndFrom != hwnd_) return false;
+  result = 0;
+  switch (header->code) {
+  case LVN_GETDISPINFOW: {
+    auto* info = const_cast<NMLVDISPINFOW*>(reinterpret_cast<const NMLVDISPINFOW*>(header));
+    if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0)
+      lstrcpynW(info->item.pszText, TextMatrix(info->item.iItem, info->item.iSubItem).c_str(),
+                info->item.cchTextMax);
+    return true;
+  }
+  case LVN_GETDISPINFOA: {
+    auto* info = const_cast<NMLVDISPINFOA*>(reinterpret_cast<const NMLVDISPINFOA*>(header));
+    if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
+      const std::wstring& wide = TextMatrix(info->item.iItem, info->item.iSubItem);
+      const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
+      ansiScratch_.assign(static_cast<size_t>(n > 0 ? n : 1), '\0');
+      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansiScratch_.data(), n, nullptr, nullptr);
+      lstrcpynA(info->item.pszText, ansiScratch_.c_str(), info->item.cchTextMax);
+    }
+    return true;
+  }
+  case LVN_ODFINDITEMW:
+  case LVN_ODFINDITEMA:
+    result = -1;
+    return true;
+  case NM_CUSTOMDRAW: {
+    auto* draw = const_cast<NMLVCUSTOMDRAW*>(reinterpret_cast<const NMLVCUSTOMDRAW*>(header));
+    switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      result = CDRF_NOTIFYITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT:
+      result = CDRF_NOTIFYSUBITEMDRAW;
+      return true;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+      const auto colour = CellForeColor(static_cast<int>(draw->nmcd.dwItemSpec), draw->iSubItem);
+      draw->clrText = colour ? static_cast<COLORREF>(*colour) : GetSysColor(COLOR_WINDOWTEXT);
+      result = CDRF_NEWFONT;
+      return true;
+    }
+    default:
+      result = CDRF_DODEFAULT;
+      return true;
+    }
+  }
+  default:
+    return false;
+  }
+}
+
+} // namespace orva

@@ -1,0 +1,102 @@
+// The readings grid MSFlexGridMsr: a standard list-view (report view, no
+// header, owner data) behind the grid operations the station uses. The
+// cells live here; the list-view asks for the texts it shows (LVN_GETDISPINFO)
+// and each cell may carry its own text colour (NM_CUSTOMDRAW), so thousands
+// of readings cost one cell update each, and screen readers still see a
+// list of rows.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+#include <windows.h>
+#include <commctrl.h>
+
+namespace orva {
+
+class ReadingsGrid {
+public:
+  static constexpr int kRows = 2048;
+  static constexpr int kCols = 4;
+
+  // Creates the list-view as a child of parent at the given pixel rectangle.
+  bool Create(HWND parent, int id, const RECT& pixels);
+  HWND Handle() const { return hwnd_; }
+
+  int Rows() const { return kRows; }
+  int Cols() const { return kCols; }
+
+  void SetTextMatrix(int row, int col, const std::wstring& text);
+  const std::wstring& TextMatrix(int row, int col) const;
+
+  // The current cell (MSFlexGrid Row/Col). The current row is the list's
+  // selected and focused item.
+  void SetCurrentCell(int row, int col);
+  int Row() const { return row_; }
+  int Col() const { return col_; }
+
+  // Text colour (0x00BBGGRR) of the current cell only (fill style single).
+  void SetCellForeColor(std::uint32_t colour);
+  std::optional<std::uint32_t> CellForeColor(int row, int col) const;
+
+  // The top row takes effect at once for the grid's operations; the list
+  // itself follows within kViewRefreshMs (see SyncView), so a burst of
+  // readings scrolls the list once per refresh instead of once per reading.
+  int TopRow() const;
+  void SetTopRow(int row);
+  static constexpr UINT kViewRefreshMs = 100;
+
+  // Geometry in twips, converted with the screen's pixels per inch.
+  void SetRowHeight(int twips);
+  int RowHeight() const { return rowHeightTwips_; }
+  void SetColWidth(int col, int twips);
+  int ColWidth(int col) const;
+  // Alignment 1: left, vertically centred (the list's own vertical placement).
+  void SetColAlignment(int col, int alignment);
+  // HighLight 2: the current row is highlighted only while the grid has the
+  // focus, so the judgement colour stays readable the rest of the time.
+  void SetHighLight(int mode);
+  // Fill style 0: colour settings apply to the current cell only.
+  void SetFillStyle(int style) { fillStyle_ = style; }
+
+  // Empties every cell and its colour.
+  void Clear();
+
+  // Brings the list's selection and scroll position up to the current cell
+  // and top row now rather than at the next view refresh.
+  void SyncView();
+  // Before the list goes: no refresh may reach this object afterwards.
+  void Detach();
+
+  // Notifications the parent forwards (WM_NOTIFY from this list-view).
+  // Returns true and sets result when the notification was the grid's.
+  bool HandleNotify(const NMHDR* header, LRESULT& result);
+
+private:
+  struct Cell {
+    std::wstring text;
+    std::optional<std::uint32_t> colour;
+  };
+  Cell& At(int row, int col) { return cells_[static_cast<size_t>(row) * kCols + col]; }
+  const Cell& At(int row, int col) const { return cells_[static_cast<size_t>(row) * kCols + col]; }
+  bool Valid(int row, int col) const { return row >= 0 && row < kRows && col >= 0 && col < kCols; }
+  void RedrawRow(int row);
+  int RowPixels() const;
+  int MaxTopRow() const;
+  void ViewChanged();
+  static void CALLBACK OnViewRefresh(HWND list, UINT msg, UINT_PTR id, DWORD time);
+
+  HWND hwnd_ = nullptr;
+  HIMAGELIST rowSizer_ = nullptr; // an empty image list of the row height sets the item height
+  std::vector<Cell> cells_ = std::vector<Cell>(static_cast<size_t>(kRows) * kCols);
+  std::string ansiScratch_;       // for the ANSI form of LVN_GETDISPINFO
+  int row_ = 0, col_ = 0;
+  int rowHeightTwips_ = 240;
+  int fillStyle_ = 0;
+  int topRow_ = 0;          // wanted top row while viewDirty_
+  bool viewDirty_ = false;  // selection and scroll wait for the refresh
+};
+
+} // namespace orva

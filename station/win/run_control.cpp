@@ -1,0 +1,96 @@
+// The operator's commands: START, STOP, RESET, the screen buttons, the limit
+// unit, Tool > Diagnose, exit; and the commands of features still to come.
+#include "main_window.h"
+
+#include "../limit_check.h"
+#include "message_box.h"
+#include "run_log.h"
+#include "wait_seconds.h"
+
+namespace orva {
+
+void MainWindow::OnStartClick() {
+  if (lib_.ExeStarted == kFalse) {
+    ShowMessageBox(hwnd_, Pick(Text::HandlerNotRunning), kDefaultMessageTitle, MB_OK);
+    return;
+  }
+  const LimitCheckResult check = CheckLimits(AnsiTextOf(MainControl::txtLimitHigh),
+                                             AnsiTextOf(MainControl::txtLimitLow));
+  if (check.lowBecomesZero) SetText(MainControl::txtLimitLow, L"0");
+  switch (check.outcome) {
+  case LimitCheck::HighNotNumeric:
+  case LimitCheck::LowNotNumeric:
+    ShowMessageBox(hwnd_, Pick(Text::NotNumerical), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
+    return;
+  case LimitCheck::NotAscending:
+    ShowMessageBox(hwnd_, Pick(Text::HighAboveLow), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
+    return;
+  case LimitCheck::Accepted:
+    break;
+  }
+
+  lib_.MeasureState = 0;
+  lib_.ReadingNo = 0;
+  lib_.GridRow = 0;
+  runLogNoticeShown_ = false;
+  // A run log that cannot be emptied is not written this run: appending to
+  // the previous run's lines would mix two runs in one record.
+  runLogBlocked_ = !EmptyRunLog(lib_.TempPath);
+  if (runLogBlocked_) RunLogNotWritten();
+  grid_.Clear();
+  ShowScreen(0);
+
+  if (lib_.DriverRunning != kFalse) {
+    SetMeasuring(true);
+    return;
+  }
+  for (MainControl c : {MainControl::cmdStart, MainControl::cmdEnd, MainControl::txtLimitHigh,
+                        MainControl::txtLimitLow, MainControl::frmLimit})
+    SetEnabled(c, false);
+  if (lib_.ErrorPending != kFalse) {
+    lib_.ErrorPending = kFalse;
+    config_.link->DeviceStop();
+    WaitSeconds(1.0f);
+    if (WindowGone()) return; // closed during the wait: no run for a gone window
+  }
+  lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd_)),
+                                       IsEnglish(lib_.CurLanguage) ? 1u : 0u, devlink::kParam3,
+                                       devlink::kParam4};
+  config_.link->DeviceStart(lib_.ParamsRec, lib_.StatusRec);
+}
+
+void MainWindow::OnEndClick() {
+  lib_.MeasureState = 1;
+  SetMeasuring(false);
+}
+
+void MainWindow::OnErrorResetClick() { ClearAlarm(); }
+
+void MainWindow::OnDispChangeClick(int index) { ShowScreen(static_cast<std::int16_t>(index)); }
+
+void MainWindow::OnLimitModeClick(int index) {
+  if (FirstFlg == 1) {
+    FirstFlg = 0;
+  } else {
+    SetText(MainControl::txtLimitHigh, L"");
+    SetText(MainControl::txtLimitLow, L"");
+  }
+  SetLimitMode(index);
+}
+
+void MainWindow::OnDiagnoseClick() { ShowDiagnose(true); }
+
+void MainWindow::OnExitClick() {
+  ShutdownLink();
+  Unload();
+}
+
+// Not built yet: the results file, the printout, the settings dialog, the
+// help file and the about box come with their own units.
+void MainWindow::OnSaveClick() {}
+void MainWindow::OnPrintClick() {}
+void MainWindow::OnSettingClick() {}
+void MainWindow::OnHelpClick() {}
+void MainWindow::OnVersionClick() {}
+
+} // namespace orva
