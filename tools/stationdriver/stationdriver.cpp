@@ -28,10 +28,10 @@ constexpr wchar_t kMainCaption[] = L"Sound Wave Style Tension Meter";
 HWND FindMainWindow() { return FindWindowW(nullptr, kMainCaption); }
 
 HWND WaitForMainWindow(double seconds) {
-  const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+  const DWORD start = GetTickCount(), limit = static_cast<DWORD>(seconds * 1000);
   for (;;) {
     if (HWND w = FindMainWindow()) return w;
-    if (GetTickCount64() >= end) return nullptr;
+    if (GetTickCount() - start >= limit) return nullptr;
     Sleep(100);
   }
 }
@@ -87,9 +87,9 @@ int main(int argc, char** argv) {
 
   if (verb == "wait") return WaitForMainWindow(seconds) ? 0 : 1;
   if (verb == "waitgone") {
-    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(seconds * 1000);
+    const DWORD start = GetTickCount(), limit = static_cast<DWORD>(seconds * 1000);
     while (FindMainWindow()) {
-      if (GetTickCount64() >= end) return 1;
+      if (GetTickCount() - start >= limit) return 1;
       Sleep(100);
     }
     return 0;

@@ -28,11 +28,11 @@ protected:
 
   // Waits until a condition on the station holds, polling.
   template <typename Pred> static bool Eventually(Pred pred, DWORD ms = 10000) {
-    const ULONGLONG end = GetTickCount64() + ms;
+    const DWORD start = GetTickCount(), limit = static_cast<DWORD>(ms);
     do {
       if (pred()) return true;
       Sleep(50);
-    } while (GetTickCount64() < end);
+    } while (GetTickCount() - start < limit);
     return false;
   }
 

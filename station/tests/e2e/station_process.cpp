@@ -179,13 +179,13 @@ bool StationProcess::WaitForExit(DWORD ms, DWORD* exitCode) {
 }
 
 HWND StationProcess::WaitForMainWindow(DWORD ms) {
-  const ULONGLONG end = GetTickCount64() + ms;
+  const DWORD start = GetTickCount(), limit = static_cast<DWORD>(ms);
   do {
     WindowSearch search{process_.dwProcessId, nullptr};
     EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found) return main_ = search.found;
     Sleep(50);
-  } while (GetTickCount64() < end);
+  } while (GetTickCount() - start < limit);
   return nullptr;
 }
 
@@ -248,11 +248,11 @@ std::wstring StationProcess::GridCell(int row, int column) const {
 std::vector<std::string> StationProcess::RunLogLines() const { return SplitLines(ReadFile("temp.txt")); }
 
 bool StationProcess::WaitForRunLogLines(size_t n, DWORD ms) const {
-  const ULONGLONG end = GetTickCount64() + ms;
+  const DWORD start = GetTickCount(), limit = static_cast<DWORD>(ms);
   do {
     if (RunLogLines().size() >= n) return true;
     Sleep(50);
-  } while (GetTickCount64() < end);
+  } while (GetTickCount() - start < limit);
   return false;
 }
 
@@ -313,7 +313,7 @@ BOOL CALLBACK MatchButton(HWND w, LPARAM param) {
 } // namespace
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms) {
-  const ULONGLONG end = GetTickCount64() + ms;
+  const DWORD start = GetTickCount(), limit = static_cast<DWORD>(ms);
   do {
     BoxSearch search{processId, nullptr};
     EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
@@ -325,7 +325,7 @@ MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms) {
       return seen;
     }
     Sleep(50);
-  } while (GetTickCount64() < end);
+  } while (GetTickCount() - start < limit);
   return {};
 }
 
