@@ -37,6 +37,9 @@ REG
     wineserver -w
     touch "$WINEPREFIX/.orva-ready"
   fi
+  # A running server keeps processes (explorer, services) that loaded the
+  # previous driver: end it first. Never wait (-w) on a persistent server.
+  wineserver -k 2>/dev/null || true
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$driver" /f >/dev/null 2>&1
   wineserver -w
 }
