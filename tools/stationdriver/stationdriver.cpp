@@ -110,8 +110,12 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (verb == "text") {
+    // WM_GETTEXT, not GetWindowText: the latter cannot read another
+    // process's edit controls.
     wchar_t buffer[4096] = {};
-    GetWindowTextW(control, buffer, 4096);
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(control, WM_GETTEXT, 4096, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 5000,
+                        &copied);
     std::printf("%s\n", Utf8(buffer).c_str());
     return 0;
   }

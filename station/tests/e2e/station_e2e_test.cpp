@@ -40,16 +40,26 @@ protected:
     ASSERT_TRUE(station.Start().hProcess);
     ASSERT_TRUE(station.WaitForMainWindow(kWindowWait)) << "no main window";
   }
+
+  // The window exists before its load has started the link, and a click
+  // during the load's wait would be handled at once: wait for the handler.
+  static void StartWithLink(StationProcess& station) {
+    StartAndWait(station);
+    ASSERT_TRUE(Eventually([&] { return station.Text("lblExe") == L"Exe Run"; }, kWindowWait))
+        << "the link did not come up";
+  }
 };
 
 TEST_F(StationEndToEnd, StartShowsJudgedReadingsInGridAndRunLog) {
   StationProcess station(kThreeReadings);
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartAndWait(station);
-  ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }));
+  StartWithLink(station);
 
   station.Click("cmdStart");
-  ASSERT_TRUE(station.WaitForRunLogLines(3, kReadingWait));
+  ASSERT_TRUE(station.WaitForRunLogLines(3, kReadingWait))
+      << "diagnose: " << testing::PrintToString(station.Text("lblExe")) << " "
+      << testing::PrintToString(station.Text("lblDriver")) << " "
+      << testing::PrintToString(station.Text("lblDiag"));
   const auto log = station.RunLogLines();
   EXPECT_EQ(log[0], " 1,12.50,85.00,GOOD");
   EXPECT_EQ(log[1], " 2,14.00,90.00,HIGH");
@@ -69,8 +79,7 @@ TEST_F(StationEndToEnd, StartShowsJudgedReadingsInGridAndRunLog) {
 TEST_F(StationEndToEnd, StopFreezesTheGridWhileReadingsAreStillLogged) {
   StationProcess station("rate = 10\r\nscatter = 0\r\noutlier_every = 0\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartAndWait(station);
-  ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }));
+  StartWithLink(station);
   station.Click("cmdStart");
   ASSERT_TRUE(station.WaitForRunLogLines(3, kReadingWait));
 
@@ -93,8 +102,7 @@ TEST_F(StationEndToEnd, ErrorReportShowsTheAlarmScreen) {
       "rate = 20\r\nerror_after = 2\r\nerror_alarm = 5\r\nerror_subcode = 2\r\n"
       "error_text1 = Belt signal lost\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartAndWait(station);
-  ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }));
+  StartWithLink(station);
   station.Click("cmdStart");
 
   ASSERT_TRUE(Eventually([&] { return station.Visible("txtError"); }, kReadingWait));
@@ -109,8 +117,7 @@ TEST_F(StationEndToEnd, ErrorReportShowsTheAlarmScreen) {
 TEST_F(StationEndToEnd, ExitWhileMeasuringStopsTheDeviceOnceAndEndsTheLinkTwice) {
   StationProcess station("rate = 5\r\nexit_delay_ms = 3000\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartAndWait(station);
-  ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }));
+  StartWithLink(station);
   station.Click("cmdStart");
   ASSERT_TRUE(station.WaitForRunLogLines(1, kReadingWait));
 
@@ -127,8 +134,7 @@ TEST_F(StationEndToEnd, ExitWhileMeasuringStopsTheDeviceOnceAndEndsTheLinkTwice)
 
 TEST_F(StationEndToEnd, ExitWhileIdleSendsNoDeviceStop) {
   StationProcess station("rate = 5\r\nexit_delay_ms = 3000\r\n");
-  StartAndWait(station);
-  ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }));
+  StartWithLink(station);
   station.Click("CmdExit");
   ASSERT_TRUE(station.WaitForExit(20000));
   EXPECT_EQ(station.CountSimulatorLog("USBMsgDeviceEnd"), 0u);
@@ -157,7 +163,7 @@ TEST_F(StationEndToEnd, FirstStartWithoutSettingsWritesOnlyLimitAndPrint) {
 TEST_F(StationEndToEnd, SecondInstanceEndsSilently) {
   StationProcess first("rate = 0\r\n");
   first.WriteFile("ORVA.ini", kAllowanceIni);
-  StartAndWait(first);
+  StartWithLink(first);
 
   StationProcess second("rate = 0\r\n");
   second.WriteFile("ORVA.ini", "[Limit]\r\nHigh=99\r\n");
@@ -186,6 +192,7 @@ TEST_F(StationEndToEnd, StartWithoutHandlerSaysSo) {
   StationProcess station("no_window = 1\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
   StartAndWait(station);
+  // USBStart gives up on the windowless handler; START then finds no handler.
   station.Click("cmdStart");
   const auto box = e2e::WaitForMessageBox(station.ProcessId(), kWindowWait);
   ASSERT_TRUE(box.window);

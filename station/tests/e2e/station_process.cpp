@@ -60,11 +60,16 @@ std::wstring ClassOf(HWND w) {
   return name;
 }
 
+// GetWindowText on another process's window returns only the caption that
+// the window manager keeps, not an edit control's contents: ask the window.
 std::wstring TextOf(HWND w) {
-  const int n = GetWindowTextLengthW(w);
-  std::wstring text(static_cast<size_t>(n) + 1, L'\0');
-  GetWindowTextW(w, text.data(), n + 1);
-  text.resize(static_cast<size_t>(n));
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(w, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return L"<hung>";
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(w, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                      5000, &copied);
+  text.resize(static_cast<size_t>(copied));
   return text;
 }
 

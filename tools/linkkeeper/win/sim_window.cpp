@@ -159,6 +159,9 @@ void SimWindow::OnUsbMsgDeviceEnd() {
 void SimWindow::OnUsbMsgEnd() {
   log_.Append("USBMsgEnd");
   StopDevice();
+  // The main window is in the block from USBStart on, also when no device
+  // run has been started yet.
+  mainWindow_ = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(shared_.ReadStartParams().mainWindow));
   lastEvent_ = L"ending";
   ShowStatus();
   notifier_.Notify(mainWindow_, devlink::kNotifyHandlerEnded);
@@ -171,6 +174,9 @@ void SimWindow::OnReadingTimer() {
     return;
   }
   if (auto notice = run_->Tick()) Deliver(*notice);
+  // A generated reading can make an error due (error_after): it goes out
+  // through the queue, which Tick leaves alone.
+  if (run_ && run_->HasQueued()) PostMessageW(hwnd_, kMsgNextQueued, 0, 0);
 }
 
 void SimWindow::OnNextQueued() {

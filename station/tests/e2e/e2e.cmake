@@ -1,0 +1,15 @@
+# End-to-end tests and the chain benchmark: the real ORVA.exe, meterlink.dll
+# and the meter simulator as separate processes (WIN32 only).
+add_library(orva_e2e_harness STATIC ${CMAKE_CURRENT_LIST_DIR}/station_process.cpp)
+target_include_directories(orva_e2e_harness PUBLIC ${CMAKE_CURRENT_LIST_DIR})
+target_link_libraries(orva_e2e_harness PUBLIC comctl32 user32)
+# The programs under test must be built before the tests run.
+add_dependencies(orva_e2e_harness ORVA meterlink LinkKeeper wirecore)
+
+orva_win_test(station_e2e_test
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/station_e2e_test.cpp
+  LIBS orva_e2e_harness
+  TIMEOUT 600)
+
+add_executable(station_chain_bench ${PROJECT_SOURCE_DIR}/station/bench/station_chain_bench.cpp)
+target_link_libraries(station_chain_bench PRIVATE orva_e2e_harness)
