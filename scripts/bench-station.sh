@@ -1,0 +1,16 @@
+#!/bin/bash
+# Benchmark of the whole chain: N readings (default 10000) from the meter
+# simulator through meterlink.dll into ORVA.exe's grid and run log, with
+# NeglectHighLow "false", next to the bare open-append-close of one run-log
+# line on the same machine. Prints readings per second and the ratio.
+# Usage: scripts/bench-station.sh [N]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh >/dev/null
+source scripts/wine-env.sh
+wine_prefix_ready null
+wine_server_up
+rc=0
+(cd "$ORVA_BUILD/win/EXE" && wine ../tests/station_chain_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
+wineserver -k 2>/dev/null || true
+exit $rc
