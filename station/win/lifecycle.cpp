@@ -84,13 +84,14 @@ MainWindow::LoadResult MainWindow::Load() {
   }
   lib_.DriverRunning = kFalse;
   lib_.ErrorPending = kFalse;
+  loadFinished_ = true;
   return LoadResult::Loaded;
 }
 
 void MainWindow::SetupGrid() {
   for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, kBaseColumnWidths[static_cast<size_t>(c)]);
   for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColAlignment(c, 1);
-  grid_.SetHighLight(2);
+  grid_.SetScrollBars(2);
   grid_.SetFillStyle(0);
   grid_.Clear();
 }

@@ -257,6 +257,9 @@ LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
+  // The window is not shown before its start-up is over; a command that
+  // arrives during the start-up's wait (sent from outside) is not acted on.
+  if (!loadFinished_) return;
   // Menu items (headings carry identifiers too, but never send commands).
   switch (id) {
   case static_cast<int>(MenuCommandId(MainMenu::fsave)): OnSaveClick(); return;
@@ -272,8 +275,10 @@ void MainWindow::OnCommand(int id, int code) {
   const int index = id - ControlId(static_cast<MainControl>(0));
   if (index < 0 || index >= kMainControlCount) return;
   const auto control = static_cast<MainControl>(index);
-  // A disabled button takes no clicks, also not a programmatic BM_CLICK.
-  if (!IsWindowEnabled(Control(control))) return;
+  // A disabled button, or one in a disabled frame, takes no clicks, also not
+  // a BM_CLICK sent from outside.
+  for (HWND w = Control(control); w && w != hwnd_; w = GetParent(w))
+    if (!IsWindowEnabled(w)) return;
   switch (control) {
   case MainControl::cmdStart: OnStartClick(); break;
   case MainControl::cmdEnd: OnEndClick(); break;

@@ -137,6 +137,7 @@ private:
   enum class State { Created, SecondInstance, Loaded } state_ = State::Created;
   bool subclassed_ = false;
   bool closing_ = false;
+  bool loadFinished_ = false;
   bool baselinesRecorded_ = false;
   bool runLogNoticeShown_ = false; // this run has had its notice
   bool runLogBlocked_ = false;     // START could not empty the run log

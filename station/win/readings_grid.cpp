@@ -26,12 +26,13 @@ bool ReadingsGrid::Create(HWND parent, int id, const RECT& px) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
-    column.cx = TwipsToPixelsX(1000);
+    column.cx = TwipsToPixelsX(colTwips_[static_cast<size_t>(c)]);
     column.iSubItem = c;
     SendMessageW(hwnd_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
   }
   SendMessageW(hwnd_, LVM_SETITEMCOUNT, kRows, LVSICF_NOINVALIDATEALL);
   SetPropW(hwnd_, kGridProp, this);
+  ApplyColumnWidths();
   SetRowHeight(rowHeightTwips_);
   return true;
 }
@@ -134,12 +135,29 @@ void ReadingsGrid::SetRowHeight(int twips) {
 }
 
 void ReadingsGrid::SetColWidth(int col, int twips) {
-  if (col >= 0 && col < kCols) SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, col, TwipsToPixelsX(twips));
+  if (col < 0 || col >= kCols) return;
+  colTwips_[static_cast<size_t>(col)] = twips;
+  ApplyColumnWidths();
 }
 
-int ReadingsGrid::ColWidth(int col) const {
-  const int px = static_cast<int>(SendMessageW(hwnd_, LVM_GETCOLUMNWIDTH, col, 0));
-  return static_cast<int>(PixelsToTwipsX(px) + 0.5);
+int ReadingsGrid::ColWidth(int col) const { return col >= 0 && col < kCols ? colTwips_[static_cast<size_t>(col)] : 0; }
+
+void ReadingsGrid::ApplyColumnWidths() {
+  int px[kCols];
+  int total = 0;
+  for (int c = 0; c < kCols; ++c) total += px[c] = TwipsToPixelsX(colTwips_[static_cast<size_t>(c)]);
+  if (scrollBars_ == 2) {
+    RECT client;
+    GetClientRect(hwnd_, &client);
+    const int excess = total - client.right;
+    if (excess > 0) px[kCols - 1] = px[kCols - 1] > excess ? px[kCols - 1] - excess : 0;
+  }
+  for (int c = 0; c < kCols; ++c) SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, c, px[c]);
+}
+
+void ReadingsGrid::SetScrollBars(int mode) {
+  scrollBars_ = mode;
+  ApplyColumnWidths();
 }
 
 void ReadingsGrid::SetColAlignment(int col, int alignment) {
@@ -148,12 +166,6 @@ void ReadingsGrid::SetColAlignment(int col, int alignment) {
   column.fmt = alignment == 1 ? LVCFMT_LEFT : alignment == 7 ? LVCFMT_RIGHT : LVCFMT_CENTER;
   if (col > 0) SendMessageW(hwnd_, LVM_SETCOLUMNW, col, reinterpret_cast<LPARAM>(&column));
   // Column 0 of a list-view is always left-aligned, which is what 1 asks for.
-}
-
-void ReadingsGrid::SetHighLight(int mode) {
-  LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-  style = mode == 1 ? (style | LVS_SHOWSELALWAYS) : (style & ~LVS_SHOWSELALWAYS);
-  SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
 }
 
 void ReadingsGrid::Clear() {

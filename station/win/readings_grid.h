@@ -51,13 +51,17 @@ public:
   // Geometry in twips, converted with the screen's pixels per inch.
   void SetRowHeight(int twips);
   int RowHeight() const { return rowHeightTwips_; }
+  // The width set, in twips; with vertical scroll bars only, the list may
+  // show less of the last column (see SetScrollBars).
   void SetColWidth(int col, int twips);
   int ColWidth(int col) const;
   // Alignment 1: left, vertically centred (the list's own vertical placement).
   void SetColAlignment(int col, int alignment);
-  // HighLight 2: the current row is highlighted only while the grid has the
-  // focus, so the judgement colour stays readable the rest of the time.
-  void SetHighLight(int mode);
+  // ScrollBars 2: vertical only. The columns are wider together than the
+  // grid beside its vertical bar, so the last column is cut at the grid's
+  // edge instead of the grid growing a horizontal bar that hides a row.
+  // 3 (both) lets the list scroll sideways.
+  void SetScrollBars(int mode);
   // Fill style 0: colour settings apply to the current cell only.
   void SetFillStyle(int style) { fillStyle_ = style; }
 
@@ -85,6 +89,7 @@ private:
   void RedrawRow(int row);
   int RowPixels() const;
   int MaxTopRow() const;
+  void ApplyColumnWidths();
   void ViewChanged();
   static void CALLBACK OnViewRefresh(HWND list, UINT msg, UINT_PTR id, DWORD time);
 
@@ -95,6 +100,8 @@ private:
   int row_ = 0, col_ = 0;
   int rowHeightTwips_ = 240;
   int fillStyle_ = 0;
+  int scrollBars_ = 3;
+  std::array<int, kCols> colTwips_{1000, 1000, 1000, 1000};
   int topRow_ = 0;          // wanted top row while viewDirty_
   bool viewDirty_ = false;  // selection and scroll wait for the refresh
 };

@@ -162,7 +162,14 @@ TEST_F(StationTest, GridCellsAreReadableThroughTheListView) {
 TEST_F(StationTest, GridTopRowAndColumnGeometry) {
   ReadingsGrid& grid = window_->Grid();
   const int widths[] = {1050, 1230, 1230, 1300};
-  for (int c = 0; c < 4; ++c) EXPECT_NEAR(grid.ColWidth(c), widths[c], 15) << c;
+  for (int c = 0; c < 4; ++c) EXPECT_EQ(grid.ColWidth(c), widths[c]) << c;
+  // Vertical scroll bar only: the last column ends at the grid's edge.
+  EXPECT_FALSE(GetWindowLongW(grid.Handle(), GWL_STYLE) & WS_HSCROLL);
+  RECT client;
+  GetClientRect(grid.Handle(), &client);
+  int shown = 0;
+  for (int c = 0; c < 4; ++c) shown += static_cast<int>(SendMessageW(grid.Handle(), LVM_GETCOLUMNWIDTH, c, 0));
+  EXPECT_EQ(shown, client.right);
   // The list follows the grid's top row when its view is refreshed.
   auto listTop = [&] { return static_cast<int>(SendMessageW(grid.Handle(), LVM_GETTOPINDEX, 0, 0)); };
   for (int top : {40, 3, 0, 2047}) {

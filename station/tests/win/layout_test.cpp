@@ -47,6 +47,13 @@ TEST_F(StationTest, ClicksInsideNestedFramesReachTheirHandlers) {
   EXPECT_EQ(lib_.LimitUnitMode, 1);
   Click(C::cmdEnd); // frmCmd > frmMeasure
   EXPECT_EQ(lib_.MeasureState, 1);
+
+  // A disabled frame keeps its contents from taking clicks.
+  window_->SetMeasuring(true);
+  Click(C::OptLimitMode0);
+  EXPECT_EQ(lib_.LimitUnitMode, 1);
+  Click(C::cmdStart);
+  EXPECT_EQ(link_.Count("DeviceStart"), 0u);
 }
 
 struct Size {
@@ -102,7 +109,7 @@ TEST_F(StationTest, ResizeMovesTheCommandColumnAndScalesTheGrid) {
     EXPECT_NEAR(InParent(Ctl(C::frmCmd)).left, cmdLeft + (dx > 0 ? TwipsToPixelsX(dx) : 0), kTolerance);
     const double r = dx > 0 ? PixelsToTwipsX(g.right - g.left) / base.DispWidth : 1.0;
     const int widths[] = {1050, 1230, 1230, 1300};
-    for (int col = 0; col < 4; ++col) EXPECT_NEAR(window_->Grid().ColWidth(col), widths[col] * r, 15) << col;
+    for (int col = 0; col < 4; ++col) EXPECT_NEAR(window_->Grid().ColWidth(col), widths[col] * r, 0.5) << col;
   }
 }
 
