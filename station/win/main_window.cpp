@@ -250,6 +250,11 @@ LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   case WM_DESTROY:
     FormUnload();
     return 0;
+  case WM_ENDSESSION:
+    // Windows is ending: leave as through the frame's close button, so the
+    // device is stopped and the settings are kept.
+    if (wp) Unload();
+    return 0;
   default:
     break;
   }

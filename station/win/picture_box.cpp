@@ -37,8 +37,8 @@ void PaintPicture(HDC dc, const RECT& rc) {
   GradientFill(dc, sky, 2, &span, 1, GRADIENT_FILL_RECT_V);
 
   // Belt drive in the lower part: two pulleys, upper and lower belt strands.
-  const int r = h * 22 / 100;
-  const int cy = h * 64 / 100;
+  const int r = h * 20 / 100;
+  const int cy = h * 70 / 100;
   const int left = w * 18 / 100, right = w * 82 / 100;
   {
     Selected pen(dc, CreatePen(PS_SOLID, 2, RGB(60, 60, 70)));
@@ -60,20 +60,20 @@ void PaintPicture(HDC dc, const RECT& rc) {
     }
   }
   // Sensor head above the belt's middle and the sound wave it picks up.
-  const int sx = w / 2, sy = h * 8 / 100;
+  const int sx = w / 2, sy = h * 5 / 100;
   {
     Selected pen(dc, CreatePen(PS_SOLID, 1, RGB(20, 20, 20)));
     Selected brush(dc, CreateSolidBrush(RGB(230, 120, 30)));
-    RoundRect(dc, sx - w / 14, sy, sx + w / 14, sy + h / 7, 6, 6);
+    RoundRect(dc, sx - w / 14, sy, sx + w / 14, sy + h / 8, 6, 6);
   }
   {
     Selected pen(dc, CreatePen(PS_SOLID, 2, RGB(20, 90, 200)));
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    const int top = sy + h / 7;
+    const int top = sy + h / 8;
     const int belt = cy - r;
     for (int i = 1; i <= 3; ++i) {
       const int ry = (belt - top) * i / 4;
-      const int rx = w * (4 + 5 * i) / 100;
+      const int rx = ry * 2 + w / 40;
       Arc(dc, sx - rx, top - ry, sx + rx, top + ry, sx - rx, top + 1, sx + rx, top + 1);
     }
     SelectObject(dc, oldBrush);
