@@ -32,26 +32,10 @@ if [ -n "${DISPLAY:-}" ]; then
   cd "$PROG" && exec wine ORVA.exe
 fi
 
-headless_run() {
-  set -euo pipefail
-  wine_prefix_ready x11
-  wine_server_up
-  # A Wine virtual desktop draws the window frame and menu bar, which a bare
-  # X server without a window manager would not.
-  (cd "$PROG" && wine explorer /desktop=ORVA,900x640 ORVA.exe) &
-  wine "$DRIVER" wait 60
-  sleep 2
-  wine "$DRIVER" click cmdStart
-  sleep "$RUN_SECONDS"
-  import -window root "$OUT/orva.png"
-  echo "indicator: $(wine "$DRIVER" text lblMeasure | tr -d '\r')"
-  wine "$DRIVER" close
-  wine "$DRIVER" waitgone 30 || true
-  wineserver -k || true
-}
-export -f headless_run wine_prefix_ready wine_server_up
+# xvfb-run goes through sh, which drops exported bash functions: the
+# headless part lives in its own script.
 export PROG OUT DRIVER RUN_SECONDS
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c headless_run
+xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/demo/headless-run.sh
 
 cp "$PROG/temp.txt" "$PROG/ORVA.ini" "$OUT/" 2>/dev/null || true
 echo "screenshot: $OUT/orva.png"

@@ -9,9 +9,10 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # wine_prefix_ready DRIVER: creates the prefix once (never in parallel: a
 # parallel first start corrupts it) and selects the graphics driver, "null"
-# for headless tests or "x11" for a (virtual) display.
+# for headless tests or "x11" for a (virtual) display; an optional second
+# argument WIDTHxHEIGHT puts all programs on one Wine virtual desktop.
 wine_prefix_ready() {
-  local driver="${1:-null}"
+  local driver="${1:-null}" desktop="${2:-}"
   if [ ! -f "$WINEPREFIX/.orva-ready" ]; then
     rm -rf "$WINEPREFIX"
     mkdir -p "$(dirname "$WINEPREFIX")"
@@ -41,6 +42,14 @@ REG
   # previous driver: end it first. Never wait (-w) on a persistent server.
   wineserver -k 2>/dev/null || true
   wine reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d "$driver" /f >/dev/null 2>&1
+  # An optional virtual desktop (WIDTHxHEIGHT) shared by every program of the
+  # prefix: Wine then draws window frames itself, with no window manager.
+  if [ -n "$desktop" ]; then
+    wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
+    wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop" /f >/dev/null 2>&1
+  else
+    wine reg delete 'HKCU\Software\Wine\Explorer' /v Desktop /f >/dev/null 2>&1 || true
+  fi
   wineserver -w
 }
 
@@ -49,6 +58,6 @@ REG
 # program starts them, they inherit ctest's output pipe, and ctest waits for
 # them until the test times out.
 wine_server_up() {
-  wineserver -p
+  wineserver -p >/dev/null 2>&1 </dev/null
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
