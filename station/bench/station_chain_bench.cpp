@@ -35,7 +35,9 @@ double BareAppendSeconds(const std::string& path, int n) {
     std::fprintf(f, " %d,12.50,85.00,GOOD\r\n", i);
     std::fclose(f);
   }
-  return Seconds(start, Now());
+  const double seconds = Seconds(start, Now());
+  DeleteFileA(path.c_str());
+  return seconds;
 }
 
 // Every line numbered 1..n in order.

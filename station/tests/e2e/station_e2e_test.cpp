@@ -44,7 +44,7 @@ protected:
   // The window exists before its load has started the link, and a click
   // during the load's wait would be handled at once: wait for the handler.
   static void StartWithLink(StationProcess& station) {
-    StartAndWait(station);
+    ASSERT_NO_FATAL_FAILURE(StartAndWait(station));
     ASSERT_TRUE(Eventually([&] { return station.Text("lblExe") == L"Exe Run"; }, kWindowWait))
         << "the link did not come up";
   }
@@ -53,7 +53,7 @@ protected:
 TEST_F(StationEndToEnd, StartShowsJudgedReadingsInGridAndRunLog) {
   StationProcess station(kThreeReadings);
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartWithLink(station);
+  ASSERT_NO_FATAL_FAILURE(StartWithLink(station));
 
   station.Click("cmdStart");
   ASSERT_TRUE(station.WaitForRunLogLines(3, kReadingWait))
@@ -79,7 +79,7 @@ TEST_F(StationEndToEnd, StartShowsJudgedReadingsInGridAndRunLog) {
 TEST_F(StationEndToEnd, StopFreezesTheGridWhileReadingsAreStillLogged) {
   StationProcess station("rate = 10\r\nscatter = 0\r\noutlier_every = 0\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartWithLink(station);
+  ASSERT_NO_FATAL_FAILURE(StartWithLink(station));
   station.Click("cmdStart");
   ASSERT_TRUE(station.WaitForRunLogLines(3, kReadingWait));
 
@@ -102,7 +102,7 @@ TEST_F(StationEndToEnd, ErrorReportShowsTheAlarmScreen) {
       "rate = 20\r\nerror_after = 2\r\nerror_alarm = 5\r\nerror_subcode = 2\r\n"
       "error_text1 = Belt signal lost\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartWithLink(station);
+  ASSERT_NO_FATAL_FAILURE(StartWithLink(station));
   station.Click("cmdStart");
 
   ASSERT_TRUE(Eventually([&] { return station.Visible("txtError"); }, kReadingWait));
@@ -117,7 +117,7 @@ TEST_F(StationEndToEnd, ErrorReportShowsTheAlarmScreen) {
 TEST_F(StationEndToEnd, ExitWhileMeasuringStopsTheDeviceOnceAndEndsTheLinkTwice) {
   StationProcess station("rate = 5\r\nexit_delay_ms = 3000\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartWithLink(station);
+  ASSERT_NO_FATAL_FAILURE(StartWithLink(station));
   station.Click("cmdStart");
   ASSERT_TRUE(station.WaitForRunLogLines(1, kReadingWait));
 
@@ -134,7 +134,7 @@ TEST_F(StationEndToEnd, ExitWhileMeasuringStopsTheDeviceOnceAndEndsTheLinkTwice)
 
 TEST_F(StationEndToEnd, ExitWhileIdleSendsNoDeviceStop) {
   StationProcess station("rate = 5\r\nexit_delay_ms = 3000\r\n");
-  StartWithLink(station);
+  ASSERT_NO_FATAL_FAILURE(StartWithLink(station));
   station.Click("CmdExit");
   ASSERT_TRUE(station.WaitForExit(20000));
   EXPECT_EQ(station.CountSimulatorLog("USBMsgDeviceEnd"), 0u);
@@ -144,7 +144,7 @@ TEST_F(StationEndToEnd, ExitWhileIdleSendsNoDeviceStop) {
 TEST_F(StationEndToEnd, FirstStartWithoutSettingsWritesOnlyLimitAndPrint) {
   StationProcess station("rate = 0\r\n");
   ASSERT_FALSE(station.FileExists("ORVA.ini"));
-  StartAndWait(station);
+  ASSERT_NO_FATAL_FAILURE(StartAndWait(station));
   EXPECT_EQ(station.Text("lblHigh"), L"Hz");
   EXPECT_EQ(station.Text("txtLimitHigh"), L"");
   EXPECT_FALSE(station.FileExists("ORVA.ini")) << "nothing is written at start-up";
@@ -163,7 +163,7 @@ TEST_F(StationEndToEnd, FirstStartWithoutSettingsWritesOnlyLimitAndPrint) {
 TEST_F(StationEndToEnd, SecondInstanceEndsSilently) {
   StationProcess first("rate = 0\r\n");
   first.WriteFile("ORVA.ini", kAllowanceIni);
-  StartWithLink(first);
+  ASSERT_NO_FATAL_FAILURE(StartWithLink(first));
 
   StationProcess second("rate = 0\r\n");
   second.WriteFile("ORVA.ini", "[Limit]\r\nHigh=99\r\n");
@@ -191,7 +191,7 @@ TEST_F(StationEndToEnd, StartWithoutHandlerSaysSo) {
   // A simulator without its titled window: the library finds no handler.
   StationProcess station("no_window = 1\r\n");
   station.WriteFile("ORVA.ini", kAllowanceIni);
-  StartAndWait(station);
+  ASSERT_NO_FATAL_FAILURE(StartAndWait(station));
   // USBStart gives up on the windowless handler; START then finds no handler.
   station.Click("cmdStart");
   const auto box = e2e::WaitForMessageBox(station.ProcessId(), kWindowWait);

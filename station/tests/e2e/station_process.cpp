@@ -1,6 +1,6 @@
 #include "station_process.h"
 
-#include "../../main_controls.h"
+#include "station_window.h"
 
 #include <commctrl.h>
 #include <tlhelp32.h>
@@ -12,47 +12,7 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kMainCaption[] = L"Sound Wave Style Tension Meter";
 const char* const kProgramFiles[] = {"ORVA.exe", "meterlink.dll", "LinkKeeper.exe", "wirecore.dll"};
-
-int ControlIdByName(const char* name) {
-  for (int i = 0; i < orva::kMainControlCount; ++i)
-    if (std::strcmp(name, orva::kMainControlNames[i]) == 0)
-      return orva::ControlId(static_cast<orva::MainControl>(i));
-  return -1;
-}
-
-struct WindowSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK MatchMainWindow(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<WindowSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  wchar_t caption[128] = {};
-  GetWindowTextW(w, caption, 128);
-  if (pid == s->pid && std::wcscmp(caption, kMainCaption) == 0) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-struct ChildSearch {
-  int id;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChild(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<ChildSearch*>(param);
-  if (GetDlgCtrlID(w) == s->id) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 std::wstring ClassOf(HWND w) {
   wchar_t name[64] = {};
@@ -60,18 +20,7 @@ std::wstring ClassOf(HWND w) {
   return name;
 }
 
-// GetWindowText on another process's window returns only the caption that
-// the window manager keeps, not an edit control's contents: ask the window.
-std::wstring TextOf(HWND w) {
-  DWORD_PTR length = 0;
-  if (!SendMessageTimeoutW(w, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return L"<hung>";
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  DWORD_PTR copied = 0;
-  SendMessageTimeoutW(w, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
-                      5000, &copied);
-  text.resize(static_cast<size_t>(copied));
-  return text;
-}
+std::wstring TextOf(HWND w) { return orva::testsupport::RemoteWindowText(w); }
 
 void TerminateByName(const wchar_t* exeName) {
   HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
@@ -87,6 +36,27 @@ void TerminateByName(const wchar_t* exeName) {
     }
   }
   CloseHandle(snap);
+}
+
+// Removes a folder and everything in it (the harness's own temp folders).
+void RemoveTree(const std::string& folder) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      const std::string name = entry.cFileName;
+      if (name == "." || name == "..") continue;
+      const std::string path = folder + "\\" + name;
+      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+      }
+    } while (FindNextFileA(find, &entry));
+    FindClose(find);
+  }
+  RemoveDirectoryA(folder.c_str());
 }
 
 } // namespace
@@ -124,7 +94,10 @@ StationProcess::StationProcess(const std::string& scenario, bool withLibrary) {
   GetTempPathA(MAX_PATH, temp);
   const std::string root = std::string(temp) + "orva-e2e-" + std::to_string(GetCurrentProcessId()) +
                            "-" + std::to_string(++serial);
+  // Process ids come back across runs: never reuse what an earlier run left.
+  RemoveTree(root);
   CreateDirectoryA(root.c_str(), nullptr);
+  root_ = root;
   folder_ = root + "\\EXE";
   CreateDirectoryA(folder_.c_str(), nullptr);
   const std::string from = BuiltProgramFolder();
@@ -147,6 +120,7 @@ StationProcess::~StationProcess() {
     CloseHandle(process_.hThread);
   }
   KillSimulators();
+  RemoveTree(root_);
 }
 
 void StationProcess::WriteFile(const std::string& name, const std::string& bytes) const {
@@ -186,18 +160,16 @@ bool StationProcess::WaitForExit(DWORD ms, DWORD* exitCode) {
 HWND StationProcess::WaitForMainWindow(DWORD ms) {
   const DWORD start = GetTickCount(), limit = static_cast<DWORD>(ms);
   do {
-    WindowSearch search{process_.dwProcessId, nullptr};
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return main_ = search.found;
+    // Shown only once its load is through; earlier clicks would be dropped.
+    HWND w = orva::testsupport::FindStationWindow(process_.dwProcessId);
+    if (w && IsWindowVisible(w)) return main_ = w;
     Sleep(50);
   } while (GetTickCount() - start < limit);
   return nullptr;
 }
 
 HWND StationProcess::Control(const char* name) const {
-  ChildSearch search{ControlIdByName(name), nullptr};
-  if (main_ && search.id >= 0) EnumChildWindows(main_, MatchChild, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return orva::testsupport::FindDescendantById(main_, orva::testsupport::StationControlId(name));
 }
 
 std::wstring StationProcess::Text(const char* name) const {

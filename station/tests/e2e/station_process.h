@@ -19,7 +19,7 @@ public:
   // text is written to LinkKeeper.scn there and handed to the simulator;
   // the simulator logs its commands to sim.log beside it.
   explicit StationProcess(const std::string& scenario, bool withLibrary = true);
-  ~StationProcess(); // ends ORVA.exe and any simulator, removes nothing
+  ~StationProcess(); // ends ORVA.exe and any simulator, removes the folder
 
   StationProcess(const StationProcess&) = delete;
   StationProcess& operator=(const StationProcess&) = delete;
@@ -56,6 +56,7 @@ public:
   size_t CountSimulatorLog(const std::string& line) const;
 
 private:
+  std::string root_;
   std::string folder_;
   PROCESS_INFORMATION process_{};
   HWND main_ = nullptr;

@@ -1,0 +1,86 @@
+#include "station_window.h"
+
+#include "main_controls.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace orva::testsupport {
+namespace {
+
+struct MainSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchStation(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<MainSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  wchar_t caption[64] = {};
+  GetWindowTextW(w, caption, 64);
+  if ((s->pid == 0 || pid == s->pid) && std::wcscmp(caption, kStationCaption) == 0) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+struct ChildSearch {
+  int id;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChild(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<ChildSearch*>(param);
+  if (GetDlgCtrlID(w) == s->id) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+} // namespace
+
+HWND FindStationWindow(DWORD pid) {
+  MainSearch search{pid, nullptr};
+  EnumWindows(MatchStation, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+int StationControlId(const char* nameOrNumber) {
+  for (int i = 0; i < kMainControlCount; ++i)
+    if (std::strcmp(nameOrNumber, kMainControlNames[i]) == 0)
+      return ControlId(static_cast<MainControl>(i));
+  char* end = nullptr;
+  const long id = std::strtol(nameOrNumber, &end, 10);
+  return (end != nameOrNumber && *end == '\0') ? static_cast<int>(id) : -1;
+}
+
+HWND FindDescendantById(HWND main, int id) {
+  ChildSearch search{id, nullptr};
+  if (main && id >= 0) EnumChildWindows(main, MatchChild, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring RemoteWindowText(HWND window) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) return L"<hung>";
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, length + 1, reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                      5000, &copied);
+  text.resize(static_cast<size_t>(copied));
+  return text;
+}
+
+std::string Utf8FromWide(const std::wstring& wide) {
+  if (wide.empty()) return {};
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                    nullptr);
+  std::string out(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+  return out;
+}
+
+} // namespace orva::testsupport
