@@ -175,6 +175,25 @@ TEST_F(SimulatorCommands, DeviceEndInTheMiddleOfABurst) {
   EXPECT_EQ(main_.Count(kNotifyReading), 10);
 }
 
+TEST_F(SimulatorCommands, TimedReadingsThenErrorAfter) {
+  // The error falls due on a reading from the timer, not from a burst.
+  HWND window = StartDevice("rate = 50\nerror_after = 3\nerror_text1 = lost\n");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(main_.WaitFor(kNotifyErrorReport, 1));
+  EXPECT_EQ(main_.Count(kNotifyReading), 3);
+  EXPECT_STREQ(main_.notices().back().block.status.errorText1, "lost");
+}
+
+TEST_F(SimulatorCommands, UsbMsgEndBeforeAnyDeviceRunStillAnswers468) {
+  // USBStart has put the main window in the block; no USBMsgInit came yet.
+  HWND window = Start("rate = 0\n");
+  ASSERT_NE(window, nullptr);
+  block_.SetMainWindow(main_.hwnd(), 1);
+  ASSERT_TRUE(Deliver(window, kMsgUSBMsgEnd));
+  ASSERT_TRUE(main_.WaitFor(kNotifyHandlerEnded, 1));
+  EXPECT_TRUE(sim_.WaitForExit(5000));
+}
+
 TEST_F(SimulatorCommands, UsbMsgEndAnswers468AndEnds) {
   HWND window = StartDevice("rate = 10\n");
   ASSERT_NE(window, nullptr);
