@@ -12,7 +12,8 @@ endif()
 add_library(orva_station_win STATIC
   win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp win/frame_window.cpp
   win/lifecycle.cpp win/main_window.cpp win/message_box.cpp win/picture_box.cpp
-  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/twips.cpp win/wait_seconds.cpp)
+  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/twips.cpp win/wait_seconds.cpp
+  output/win/results_save.cpp output/win/save_dialog.cpp)
 target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/win)
 target_link_libraries(orva_station_win PUBLIC
   orva_station_rules orva_station_settings_win linkblock comctl32 gdi32 msimg32 user32)
@@ -24,20 +25,6 @@ orva_deliverable(ORVA)
 orva_win_test(station_win_test
   SOURCES tests/win/station_fixture.cpp tests/win/display_test.cpp tests/win/device_events_test.cpp
           tests/win/run_control_test.cpp tests/win/lifecycle_test.cpp tests/win/layout_test.cpp
+          tests/win/results_save_test.cpp
   LIBS orva_station_win
   TIMEOUT 300)
-
-# The settings dialog, the about box and help (Tool > Setting, Help > Help,
-# Help > Version); the compiled help files go beside the program.
-target_sources(orva_station_win PRIVATE
-  win/dialog_commands.cpp settings/win/dialog_template.cpp settings/win/settings_dialog.cpp
-  settings/win/about_box.cpp settings/win/help_open.cpp)
-target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(orva_station_win PUBLIC version shell32)
-include(${PROJECT_SOURCE_DIR}/help/station/help.cmake)
-
-orva_win_test(station_dialogs_win_test
-  SOURCES settings/tests/dialogs_win_test.cpp tests/win/station_fixture.cpp res/ORVA.rc
-  LIBS orva_station_win
-  DEPENDS ORVA orva_station_help
-  TIMEOUT 180)

@@ -3,7 +3,7 @@
 #include "main_window.h"
 
 #include "../limit_check.h"
-#include "dialog_commands.h"
+#include "../output/win/results_save.h"
 #include "message_box.h"
 #include "run_log.h"
 #include "wait_seconds.h"
@@ -88,12 +88,10 @@ void MainWindow::OnExitClick() {
 
 // Not built yet: the results file, the printout, the settings dialog, the
 // help file and the about box come with their own units.
-void MainWindow::OnSaveClick() {}
+void MainWindow::OnSaveClick() { SaveResults(*this); }
 void MainWindow::OnPrintClick() {}
-void MainWindow::OnSettingClick() {
-  if (RunSettingsDialog(hwnd_, lib_)) ApplyDiagMode();
-}
-void MainWindow::OnHelpClick() { RunHelp(lib_); }
-void MainWindow::OnVersionClick() { RunAboutBox(hwnd_, lib_); }
+void MainWindow::OnSettingClick() {}
+void MainWindow::OnHelpClick() {}
+void MainWindow::OnVersionClick() {}
 
 } // namespace orva

@@ -1,0 +1,103 @@
+#include "results_save.h"
+
+#include "main_window.h"
+#include "message_box.h"
+#include "output/results_file.h"
+#include "save_dialog.h"
+#include "text_convert.h"
+
+#include <commdlg.h>
+#include <optional>
+
+namespace orva {
+namespace {
+
+// Closes the handle on every way out, so a failure leaves no file open.
+class FileHandle {
+public:
+  explicit FileHandle(HANDLE h) : h_(h) {}
+  ~FileHandle() {
+    if (ok()) CloseHandle(h_);
+  }
+  FileHandle(const FileHandle&) = delete;
+  FileHandle& operator=(const FileHandle&) = delete;
+  bool ok() const { return h_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return h_; }
+
+private:
+  HANDLE h_;
+};
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path) {
+  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file.ok()) return std::nullopt;
+  std::string bytes;
+  char chunk[64 * 1024];
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
+    if (got == 0) return bytes;
+    bytes.append(chunk, got);
+  }
+}
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+  DWORD written = 0;
+  return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size();
+}
+
+std::string Utf8TextOf(HWND control) {
+  const int length = GetWindowTextLengthW(control);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
+  return Utf8FromWide(text);
+}
+
+} // namespace
+
+void SaveResults(HWND owner, const ResultsSource& source) {
+  const SaveDialogRequest request{DialogFilter(kResultsFilter), kResultsDefaultName,
+                                  kResultsFilterIndex,
+                                  kCreatePromptFlag | OFN_NOCHANGEDIR};
+  const std::optional<std::string> chosen = ShowSaveDialog(owner, request);
+  if (!chosen || chosen->empty()) return;
+  const std::string& name = *chosen;
+
+  if (FileExists(name)) {
+    const int answer =
+        ShowMessageBox(owner, WideFromUtf8(OverwriteQuestion(source.curLanguage, Utf8FromAnsi(name))),
+                       WideFromUtf8(OverwriteTitle(source.curLanguage)),
+                       MB_YESNO | MB_DEFBUTTON1);
+    if (answer != IDYES) return;
+  }
+
+  // The run log is read before the results file is opened: when the operator
+  // picks the run log itself, replacing it first would lose its readings.
+  const std::optional<std::string> runLog = ReadWholeFile(source.tempPath);
+
+  FileHandle out(CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                             FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!out.ok()) return;
+  const ResultsHeaderInput header{source.curLanguage, source.printTitle, source.limitHigh,
+                                  source.limitLow, source.limitUnitMode};
+  if (!WriteAll(out.get(), AnsiFromUtf8(ResultsHeader(header)))) return;
+  if (!runLog) return; // no run log yet: the header alone
+  WriteAll(out.get(), ResultsBody(*runLog));
+}
+
+void SaveResults(MainWindow& window) {
+  const OrvaLib& lib = window.Lib();
+  SaveResults(window.Handle(), {lib.CurLanguage, Utf8TextOf(window.Control(MainControl::txtPrintTitle)),
+                                Utf8TextOf(window.Control(MainControl::txtLimitHigh)),
+                                Utf8TextOf(window.Control(MainControl::txtLimitLow)),
+                                lib.LimitUnitMode, lib.TempPath});
+}
+
+} // namespace orva

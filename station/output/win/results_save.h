@@ -1,0 +1,29 @@
+// The save command: asks for a file name, asks before replacing an existing
+// file, then writes the results file from the header texts and the run log.
+// Every failure (cancel, a file that cannot be created or written, a missing
+// run log) ends it without a message; what was written stays.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <windows.h>
+
+namespace orva {
+
+struct ResultsSource {
+  std::string curLanguage;   // UTF-8
+  std::string printTitle;    // UTF-8, text of txtPrintTitle
+  std::string limitHigh;     // UTF-8, text of txtLimitHigh
+  std::string limitLow;      // UTF-8, text of txtLimitLow
+  std::int16_t limitUnitMode = 0;
+  std::string tempPath;      // ANSI path of the run log
+};
+
+void SaveResults(HWND owner, const ResultsSource& source);
+
+class MainWindow;
+// The save routine of cmdSave and File > Save: the texts of txtPrintTitle,
+// txtLimitHigh and txtLimitLow and the state of the window's ORVA_lib.
+void SaveResults(MainWindow& window);
+
+} // namespace orva

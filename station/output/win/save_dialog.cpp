@@ -1,0 +1,41 @@
+#include "save_dialog.h"
+
+#include <commdlg.h>
+
+namespace orva {
+namespace {
+
+std::optional<std::string> RealSaveDialog(HWND owner, const SaveDialogRequest& request) {
+  char name[MAX_PATH] = {};
+  request.fileName.copy(name, MAX_PATH - 1);
+  OPENFILENAMEA ofn{};
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = owner;
+  ofn.lpstrFilter = request.filter.c_str();
+  ofn.nFilterIndex = static_cast<DWORD>(request.filterIndex);
+  ofn.lpstrFile = name;
+  ofn.nMaxFile = MAX_PATH;
+  ofn.Flags = request.flags;
+  ofn.lpstrDefExt = nullptr; // the name is used as typed: no extension added
+  if (!GetSaveFileNameA(&ofn)) return std::nullopt; // Cancel, or a failure of the dialog
+  return std::string(name);
+}
+
+SaveDialogFn& Current() {
+  static SaveDialogFn fn = RealSaveDialog;
+  return fn;
+}
+
+} // namespace
+
+std::optional<std::string> ShowSaveDialog(HWND owner, const SaveDialogRequest& request) {
+  return Current()(owner, request);
+}
+
+SaveDialogFn SetSaveDialogFn(SaveDialogFn fn) {
+  const SaveDialogFn before = Current();
+  Current() = fn ? fn : RealSaveDialog;
+  return before;
+}
+
+} // namespace orva

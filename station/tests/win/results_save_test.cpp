@@ -1,0 +1,211 @@
+// The save command on the real main window: readings arrive through the
+// subclass, then the results file is written to a name the test chooses in
+// place of the save dialog.
+#include "station_fixture.h"
+
+#include "output/win/save_dialog.h"
+
+#include <commdlg.h>
+#include <fstream>
+
+namespace orva::test {
+namespace {
+
+using C = MainControl;
+
+struct Chooser {
+  std::optional<std::string> choice; // nothing: Cancel
+  SaveDialogRequest request;
+  HWND owner = nullptr;
+  int shown = 0;
+};
+Chooser& Dialog() {
+  static Chooser chooser;
+  return chooser;
+}
+std::optional<std::string> Choose(HWND owner, const SaveDialogRequest& request) {
+  Dialog().request = request;
+  Dialog().owner = owner;
+  ++Dialog().shown;
+  return Dialog().choice;
+}
+
+int g_answer = IDNO;
+int AnswerBox(HWND, const std::wstring& text, const std::wstring& title, UINT type) {
+  RecordedBoxes().push_back({text, title, type});
+  return g_answer;
+}
+
+std::wstring WideFromPath(const std::string& ascii) { return std::wstring(ascii.begin(), ascii.end()); }
+
+constexpr char kHeader8060[] = "Belt line 4\r\n\r\n\r\nHigh Limit 20N   Low  Limit 10N\r\n\r\n\r\nNo.,N,Hz\r\n";
+
+class ResultsSaveTest : public StationTest {
+protected:
+  void SetUp() override {
+    StationTest::SetUp();
+    Dialog() = Chooser{};
+    previousDialog_ = SetSaveDialogFn(Choose);
+    previousAnswer_ = SetMessageBoxFn(AnswerBox);
+    SetText(C::txtPrintTitle, L"Belt line 4");
+  }
+  void TearDown() override {
+    SetSaveDialogFn(previousDialog_);
+    SetMessageBoxFn(previousAnswer_);
+    StationTest::TearDown();
+  }
+  // Saves through the Save button to the given name in the test folder.
+  void SaveAs(const char* name) {
+    Dialog().choice = PathOf(name);
+    Click(C::cmdSave);
+  }
+  bool Exists(const char* name) const {
+    return GetFileAttributesA(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+  void Put(const char* name, const std::string& bytes) const {
+    std::ofstream(PathOf(name), std::ios::binary) << bytes;
+  }
+
+  SaveDialogFn previousDialog_ = nullptr;
+  MessageBoxFn previousAnswer_ = nullptr;
+};
+
+TEST_F(ResultsSaveTest, HeaderAndRunLogLinesWithTheirLeadingBlank) {
+  RestartWithIni(kNewtonsKeepAll);
+  SetText(C::txtPrintTitle, L"Belt line 4");
+  StartRun(L"20", L"10");
+  Reading("15.00", "85.00");
+  Reading("25.00", "91.20");
+  Reading("ab.cd", "85.00");
+  SaveAs("run.csv");
+
+  EXPECT_EQ(ReadFileBytes("run.csv"), std::string(kHeader8060) +
+                                          " 1,15.00,85.00,GOOD\r\n"
+                                          " 2,25.00,91.20,HIGH\r\n"
+                                          " 3,ab.cd,85.00,\r\n");
+  EXPECT_TRUE(RecordedBoxes().empty());
+  ASSERT_EQ(Dialog().shown, 1);
+  EXPECT_EQ(Dialog().owner, Main());
+  EXPECT_EQ(Dialog().request.fileName, "temp.csv");
+  EXPECT_EQ(Dialog().request.filterIndex, 3);
+  EXPECT_EQ(Dialog().request.flags & OFN_CREATEPROMPT, static_cast<std::uint32_t>(OFN_CREATEPROMPT));
+  EXPECT_EQ(Dialog().request.flags & OFN_OVERWRITEPROMPT, 0u); // the program asks itself
+  EXPECT_EQ(Dialog().request.filter, std::string(" (*.*)\0*.*\0 (*.txt)\0*.txt\0 (*.csv)\0*.csv\0\0", 42));
+}
+
+TEST_F(ResultsSaveTest, HeaderFollowsTheBoxesAndTheUnit) {
+  StartRun(L"90", L"80");
+  Click(C::cmdEnd);
+  window_->SetLimitMode(1);
+  SetText(C::txtLimitHigh, L"95.5");
+  SetText(C::txtLimitLow, L"x");
+  SetText(C::txtPrintTitle, L"");
+  SaveAs("hz.txt");
+  EXPECT_EQ(ReadFileBytes("hz.txt"), "\r\n\r\n\r\nHigh Limit 95.5Hz   Low  Limit xHz\r\n\r\n\r\nNo.,N,Hz\r\n");
+}
+
+TEST_F(ResultsSaveTest, OnlyGoodReadingsKeepTheirNumbersWithGaps) {
+  RestartWithIni("[Limit]\r\nLimitMode=N\r\n[SaveType]\r\nNeglectHighLow=true\r\n");
+  SetText(C::txtPrintTitle, L"Belt line 4");
+  StartRun(L"20", L"10");
+  Reading("15.00", "85.00");
+  Reading("25.00", "85.00");
+  Reading("05.00", "85.00");
+  Reading("12.00", "80.00");
+  // File > Save runs the same routine as the button.
+  Dialog().choice = PathOf("good.csv");
+  SendMessageW(Main(), WM_COMMAND, MenuCommandId(MainMenu::fsave), 0);
+  EXPECT_EQ(ReadFileBytes("good.csv"),
+            std::string(kHeader8060) + " 1,15.00,85.00,GOOD\r\n 4,12.00,80.00,GOOD\r\n");
+}
+
+TEST_F(ResultsSaveTest, EmptyOrMissingRunLogGivesTheHeaderAlone) {
+  RestartWithIni(kNewtonsKeepAll);
+  SetText(C::txtPrintTitle, L"Belt line 4");
+  StartRun(L"20", L"10"); // START empties the run log
+  SaveAs("empty.csv");
+  EXPECT_EQ(ReadFileBytes("empty.csv"), kHeader8060);
+
+  ASSERT_TRUE(DeleteFileA(PathOf("temp.txt").c_str()));
+  SaveAs("missing.csv");
+  EXPECT_EQ(ReadFileBytes("missing.csv"), kHeader8060);
+  EXPECT_TRUE(RecordedBoxes().empty());
+}
+
+TEST_F(ResultsSaveTest, ExistingFileIsReplacedOnlyAfterYes) {
+  RestartWithIni(kNewtonsKeepAll);
+  SetText(C::txtPrintTitle, L"Belt line 4");
+  StartRun(L"20", L"10");
+  Reading("15.00", "85.00");
+  const std::string old = "older results\r\nkept\r\n";
+  Put("old.csv", old);
+
+  g_answer = IDNO;
+  SaveAs("old.csv");
+  EXPECT_EQ(ReadFileBytes("old.csv"), old);
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  const RecordedBox& box = RecordedBoxes()[0];
+  EXPECT_EQ(box.text, WideFromPath(PathOf("old.csv")) + L" has already existed.\roverwrite it ?");
+  EXPECT_EQ(box.title, L"Save File");
+  EXPECT_EQ(box.type, static_cast<UINT>(MB_YESNO | MB_DEFBUTTON1)); // no icon, Yes first
+
+  g_answer = IDYES;
+  SaveAs("old.csv");
+  EXPECT_EQ(ReadFileBytes("old.csv"), std::string(kHeader8060) + " 1,15.00,85.00,GOOD\r\n");
+  EXPECT_EQ(RecordedBoxes().size(), 2u);
+
+  lib_.CurLanguage = "japanese";
+  g_answer = IDNO;
+  SaveAs("old.csv");
+  ASSERT_EQ(RecordedBoxes().size(), 3u);
+  EXPECT_EQ(RecordedBoxes()[2].title, L"ファイルの保存");
+  EXPECT_EQ(RecordedBoxes()[2].text,
+            WideFromPath(PathOf("old.csv")) + L" は既に存在します。\r上書きしますか。");
+}
+
+TEST_F(ResultsSaveTest, CancelWritesNothingAndNoExtensionIsAdded) {
+  RestartWithIni(kNewtonsKeepAll);
+  StartRun(L"20", L"10");
+  Reading("15.00", "85.00");
+  Dialog().choice.reset();
+  Click(C::cmdSave);
+  EXPECT_EQ(Dialog().shown, 1);
+  EXPECT_EQ(Dialog().request.fileName, "temp.csv");
+  EXPECT_FALSE(Exists("temp.csv"));
+  EXPECT_TRUE(RecordedBoxes().empty());
+
+  SaveAs("results");
+  EXPECT_TRUE(Exists("results"));
+  EXPECT_FALSE(Exists("results.csv"));
+  EXPECT_NE(ReadFileBytes("results").find(" 1,15.00,85.00,GOOD\r\n"), std::string::npos);
+}
+
+TEST_F(ResultsSaveTest, SavingOntoTheRunLogLosesNoReading) {
+  RestartWithIni(kNewtonsKeepAll);
+  SetText(C::txtPrintTitle, L"Belt line 4");
+  StartRun(L"20", L"10");
+  Reading("15.00", "85.00");
+  Reading("16.00", "86.00");
+  g_answer = IDYES;
+  SaveAs("temp.txt");
+  EXPECT_EQ(ReadFileBytes("temp.txt"),
+            std::string(kHeader8060) + " 1,15.00,85.00,GOOD\r\n 2,16.00,86.00,GOOD\r\n");
+}
+
+TEST_F(ResultsSaveTest, AFileInUseOrAMissingFolderEndsSilently) {
+  Put("busy.csv", "in use\r\n");
+  HANDLE busy = CreateFileA(PathOf("busy.csv").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(busy, INVALID_HANDLE_VALUE);
+  g_answer = IDYES;
+  SaveAs("busy.csv");
+  CloseHandle(busy);
+  EXPECT_EQ(ReadFileBytes("busy.csv"), "in use\r\n");
+  EXPECT_EQ(RecordedBoxes().size(), 1u); // the overwrite question only
+  SaveAs("no-such-folder\\x.csv");
+  EXPECT_EQ(RecordedBoxes().size(), 1u);
+  EXPECT_FALSE(Exists("no-such-folder"));
+}
+
+} // namespace
+} // namespace orva::test
