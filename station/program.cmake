@@ -28,3 +28,18 @@ orva_win_test(station_win_test
           tests/win/results_save_test.cpp
   LIBS orva_station_win
   TIMEOUT 300)
+
+# The settings dialog, the about box and help (Tool > Setting, Help > Help,
+# Help > Version); the compiled help files go beside the program.
+target_sources(orva_station_win PRIVATE
+  win/dialog_commands.cpp settings/win/dialog_template.cpp settings/win/settings_dialog.cpp
+  settings/win/about_box.cpp settings/win/help_open.cpp)
+target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(orva_station_win PUBLIC version shell32)
+include(${PROJECT_SOURCE_DIR}/help/station/help.cmake)
+
+orva_win_test(station_dialogs_win_test
+  SOURCES settings/tests/dialogs_win_test.cpp tests/win/station_fixture.cpp res/ORVA.rc
+  LIBS orva_station_win
+  DEPENDS ORVA orva_station_help
+  TIMEOUT 180)

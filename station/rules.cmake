@@ -11,7 +11,8 @@ add_library(orva_station_rules STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/settings/ini_rules.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/settings/fonts.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/settings/main_layout.cpp
-  ${CMAKE_CURRENT_SOURCE_DIR}/settings/main_captions.cpp)
+  ${CMAKE_CURRENT_SOURCE_DIR}/settings/main_captions.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/settings/dialog_rules.cpp)
 # Clients include "numeric_text.h", "settings/text_table.h", "win/text_convert.h".
 target_include_directories(orva_station_rules PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 
@@ -40,5 +41,6 @@ else()
             ${CMAKE_CURRENT_SOURCE_DIR}/settings/tests/ini_rules_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/settings/tests/main_layout_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/settings/tests/main_captions_test.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/settings/tests/dialog_rules_test.cpp
     LIBS orva_station_rules)
 endif()

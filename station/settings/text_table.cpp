@@ -72,6 +72,26 @@ constexpr std::array<Row, kTextCount> kTexts = {{
     {Text::RunLogNotWritten,
      {"測定記録ファイル(temp.txt)に書き込めません。測定値は表示されますが記録されません。",
       "The run log (temp.txt) cannot be written. Readings are shown but not recorded."}},
+    // settings dialog; an explanation follows its heading after a lone CR
+    {Text::SettingLanguageLabel, {"Language", "Language"}},
+    {Text::SaveTypeHeading, {"保存/印刷のタイプ", "Type of Save and Print"}},
+    {Text::SaveTypeExplanation,
+     {"    GOODのみ: 許容値外のデータは保存/印刷しない\r    全て        : 全てのデータを保存/印刷する",
+      "    Only GOOD: Not save and print data out of the range\r    All: Save and Print all data"}},
+    {Text::DiagHeading, {"診断表示", "Display of Diagnose"}},
+    {Text::DiagExplanation,
+     {"    無効: 診断表示をしない\r    有効: 診断表示をする",
+      "    disable: Not indicate diagnose\r    enable : Indicate diagnose"}},
+    {Text::SettingSet, {"設定", "Set"}},
+    {Text::SettingCaption, {"設定", "Setting"}},
+    {Text::OptOnlyGood, {"GOODのみ", "Only GOOD"}},
+    {Text::OptAll, {"全て", "All"}},
+    {Text::OptDisable, {"無効", "disable"}},
+    {Text::OptEnable, {"有効", "enable"}},
+    // about box
+    {Text::VersionInformation, {"バージョン情報", "Version Information"}},
+    {Text::MakerName, {"テンソウェーブ計測", "Tensowave Instruments"}},
+    {Text::AboutTitle, {"TENSOWAVE", "TENSOWAVE "}},
 }};
 
 constexpr bool RowsInOrder() {

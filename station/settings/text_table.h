@@ -31,6 +31,11 @@ enum class Text {
   AlreadyExists, OverwriteIt, SaveFile,
   // run log that cannot be written
   RunLogNotWritten,
+  // settings dialog
+  SettingLanguageLabel, SaveTypeHeading, SaveTypeExplanation, DiagHeading, DiagExplanation,
+  SettingSet, SettingCaption, OptOnlyGood, OptAll, OptDisable, OptEnable,
+  // about box
+  VersionInformation, MakerName, AboutTitle,
   Count
 };
 

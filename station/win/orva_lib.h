@@ -34,6 +34,9 @@ struct OrvaLib {
   std::string CurLanguage;            // UTF-8; "english" from start-up on
   std::string CurSaveType;            // NeglectHighLow as read (ANSI)
   std::string CurDiagMode;            // [Diagnose] Mode as read (ANSI)
+  std::string NewLanguage;            // the settings dialog's pending choices,
+  std::string NewSaveType;            // reloaded at every opening
+  std::string NewDiagMode;
   std::string TempPath;               // run log, ANSI path
   std::string IniPath;
   std::string PrintPath;

@@ -4,6 +4,7 @@
 
 #include "../limit_check.h"
 #include "../output/win/results_save.h"
+#include "dialog_commands.h"
 #include "message_box.h"
 #include "run_log.h"
 #include "wait_seconds.h"
@@ -90,8 +91,10 @@ void MainWindow::OnExitClick() {
 // help file and the about box come with their own units.
 void MainWindow::OnSaveClick() { SaveResults(*this); }
 void MainWindow::OnPrintClick() {}
-void MainWindow::OnSettingClick() {}
-void MainWindow::OnHelpClick() {}
-void MainWindow::OnVersionClick() {}
+void MainWindow::OnSettingClick() {
+  if (RunSettingsDialog(hwnd_, lib_)) ApplyDiagMode();
+}
+void MainWindow::OnHelpClick() { RunHelp(lib_); }
+void MainWindow::OnVersionClick() { RunAboutBox(hwnd_, lib_); }
 
 } // namespace orva

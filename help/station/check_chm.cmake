@@ -1,0 +1,11 @@
+# Lists a compiled help file with chmls and fails unless every page is in it.
+execute_process(COMMAND ${CHMLS} list ${CHM} OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "chmls cannot read ${CHM}")
+endif()
+foreach(page ${PAGES})
+  string(FIND "${listing}" "/${page}.html" at)
+  if(at EQUAL -1)
+    message(FATAL_ERROR "${CHM} lacks ${page}.html")
+  endif()
+endforeach()

@@ -1,0 +1,30 @@
+#include "dialog_commands.h"
+
+#include "settings/win/about_box.h"
+#include "settings/win/help_open.h"
+#include "settings/win/settings_dialog.h"
+#include "settings/win/settings_file.h"
+
+namespace orva {
+
+bool RunSettingsDialog(HWND owner, OrvaLib& lib) {
+  SettingsChoice choice{lib.CurLanguage, lib.CurSaveType, lib.CurDiagMode, {}, {}, {}};
+  const bool set = ShowSettingsDialog(owner, choice);
+  lib.NewLanguage = choice.newLanguage;
+  lib.NewSaveType = choice.newSaveType;
+  lib.NewDiagMode = choice.newDiagMode;
+  if (!set) return false;
+  // The pending language is never applied.
+  const SetPlan plan = PlanSet(lib.CurSaveType, lib.CurDiagMode, lib.NewSaveType, lib.NewDiagMode);
+  if (plan.saveTypeChanged) lib.CurSaveType = lib.NewSaveType;
+  if (plan.diagModeChanged) lib.CurDiagMode = lib.NewDiagMode;
+  for (int i = 0; i < plan.writeCount; ++i)
+    WriteIni(lib.IniPath, plan.writes[i].section, plan.writes[i].key, plan.writes[i].value);
+  return plan.diagModeChanged;
+}
+
+void RunAboutBox(HWND owner, const OrvaLib& lib) { ShowAboutBox(owner, {lib.CurLanguage, {}}); }
+
+void RunHelp(const OrvaLib& lib) { OpenHelp(lib.HelpPath); }
+
+} // namespace orva
