@@ -6,7 +6,9 @@
 #include "output/win/save_dialog.h"
 
 #include <commdlg.h>
+#include <dlgs.h>
 #include <fstream>
+#include <thread>
 
 namespace orva::test {
 namespace {
@@ -205,6 +207,79 @@ TEST_F(ResultsSaveTest, AFileInUseOrAMissingFolderEndsSilently) {
   SaveAs("no-such-folder\\x.csv");
   EXPECT_EQ(RecordedBoxes().size(), 1u);
   EXPECT_FALSE(Exists("no-such-folder"));
+}
+
+// The real dialog, driven from a second thread as an operator would: it
+// offers "temp.csv" with the csv entry chosen, Cancel gives nothing, and a
+// name without extension comes back as typed.
+struct DialogSeen {
+  std::string name;
+  int filterSelection = -1;
+  int filterCount = -1;
+  std::string csvEntry;
+};
+
+HWND FindSaveDialog(HWND owner) {
+  for (int i = 0; i < 500; ++i) {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr)
+      if (GetWindow(dialog, GW_OWNER) == owner && IsWindowVisible(dialog)) return dialog;
+    Sleep(20);
+  }
+  return nullptr;
+}
+
+std::thread DriveDialog(HWND owner, DialogSeen& seen, std::string typed) {
+  return std::thread([owner, &seen, typed] {
+    HWND dialog = FindSaveDialog(owner);
+    if (!dialog) return;
+    char text[MAX_PATH] = {};
+    GetDlgItemTextA(dialog, cmb13, text, MAX_PATH);
+    if (!text[0]) GetDlgItemTextA(dialog, edt1, text, MAX_PATH);
+    seen.name = text;
+    HWND types = GetDlgItem(dialog, cmb1);
+    seen.filterSelection = static_cast<int>(SendMessageA(types, CB_GETCURSEL, 0, 0));
+    seen.filterCount = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
+    char entry[64] = {};
+    if (seen.filterSelection >= 0 &&
+        SendMessageA(types, CB_GETLBTEXTLEN, seen.filterSelection, 0) < static_cast<LRESULT>(sizeof entry))
+      SendMessageA(types, CB_GETLBTEXT, seen.filterSelection, reinterpret_cast<LPARAM>(entry));
+    seen.csvEntry = entry;
+    if (typed.empty()) {
+      PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+      return;
+    }
+    SetDlgItemTextA(dialog, cmb13, typed.c_str());
+    SetDlgItemTextA(dialog, edt1, typed.c_str());
+    PostMessageA(dialog, WM_COMMAND, IDOK, 0);
+  });
+}
+
+TEST_F(ResultsSaveTest, RealDialogOffersTheCsvEntryAndAddsNoExtension) {
+  SetSaveDialogFn(nullptr);
+  const SaveDialogRequest request{std::string(" (*.*)\0*.*\0 (*.txt)\0*.txt\0 (*.csv)\0*.csv\0\0", 42),
+                                  "temp.csv", 3, OFN_CREATEPROMPT | OFN_NOCHANGEDIR};
+  DialogSeen seen;
+  std::thread driver = DriveDialog(Main(), seen, "");
+  EXPECT_FALSE(ShowSaveDialog(Main(), request).has_value());
+  driver.join();
+  EXPECT_EQ(seen.name, "temp.csv");
+  EXPECT_EQ(seen.filterCount, 3);
+  EXPECT_EQ(seen.filterSelection, 2);
+  EXPECT_EQ(seen.csvEntry, " (*.csv)");
+
+  Put("existing", "x");
+  char before[MAX_PATH] = {}, after[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, before);
+  DialogSeen typed;
+  driver = DriveDialog(Main(), typed, PathOf("existing"));
+  const auto chosen = ShowSaveDialog(Main(), request);
+  driver.join();
+  ASSERT_TRUE(chosen.has_value());
+  EXPECT_EQ(*chosen, PathOf("existing"));
+  // The relative start command of the handler program depends on it.
+  GetCurrentDirectoryA(MAX_PATH, after);
+  EXPECT_STREQ(after, before);
 }
 
 } // namespace
