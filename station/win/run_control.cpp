@@ -87,8 +87,8 @@ void MainWindow::OnExitClick() {
   Unload();
 }
 
-// Not built yet: the results file, the printout, the settings dialog, the
-// help file and the about box come with their own units.
+// The results file, the settings dialog, the help file and the about box
+// live in their own units. Printing is not built yet: Print does nothing.
 void MainWindow::OnSaveClick() { SaveResults(*this); }
 void MainWindow::OnPrintClick() {}
 void MainWindow::OnSettingClick() {
