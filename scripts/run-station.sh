@@ -1,7 +1,7 @@
 #!/bin/bash
 # Runs the measurement station ORVA.exe under Wine with the meter simulator
 # as the meter, from a program folder laid out as installed
-# (build/station/EXE), pre-set with a sample allowance of 12.00 to 13.00 N.
+# (build/station/EXE, with the help files), pre-set with a sample allowance of 12.00 to 13.00 N.
 #
 # With a display ($DISPLAY set) the window opens; press START and watch.
 # Without one it runs on a virtual display for RUN_SECONDS (default 20),
@@ -21,7 +21,7 @@ RUN_SECONDS="${RUN_SECONDS:-20}"
 
 rm -rf "$ORVA_BUILD/station" "$OUT"
 mkdir -p "$PROG" "$OUT"
-for f in ORVA.exe meterlink.dll LinkKeeper.exe wirecore.dll; do
+for f in ORVA.exe meterlink.dll LinkKeeper.exe wirecore.dll ORVAhelpE.chm ORVAhelpJ.chm; do
   cp "$ORVA_BUILD/win/EXE/$f" "$PROG/"
 done
 cp scripts/demo/LinkKeeper.scn "$PROG/"

@@ -1,5 +1,5 @@
 # Lists a compiled help file with chmls and fails unless every page is in it.
-execute_process(COMMAND ${CHMLS} list ${CHM} OUTPUT_VARIABLE listing RESULT_VARIABLE rc)
+execute_process(COMMAND ${CHMLS} list ${CHM} OUTPUT_VARIABLE listing ERROR_VARIABLE banner RESULT_VARIABLE rc)
 if(NOT rc EQUAL 0)
   message(FATAL_ERROR "chmls cannot read ${CHM}")
 endif()
