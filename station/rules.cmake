@@ -23,7 +23,8 @@ if(WIN32)
     ${CMAKE_CURRENT_SOURCE_DIR}/settings/win/settings_file.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/settings/win/fonts_win.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/settings/win/main_captions_win.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/win/text_convert.cpp)
+    ${CMAKE_CURRENT_SOURCE_DIR}/win/text_convert.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/win/file_exists.cpp)
   target_link_libraries(orva_station_settings_win PUBLIC orva_station_rules user32 gdi32 kernel32)
 
   orva_win_test(station_settings_win_test

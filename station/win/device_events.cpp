@@ -12,11 +12,6 @@
 #include "twips.h"
 
 namespace orva {
-namespace {
-
-std::wstring WideFromAnsi(const std::string& ansi) { return WideFromUtf8(Utf8FromAnsi(ansi)); }
-
-} // namespace
 
 LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));

@@ -19,17 +19,9 @@ void MainWindow::SetText(MainControl control, const std::wstring& text) {
   SetWindowTextW(Control(control), text.c_str());
 }
 
-std::wstring MainWindow::TextOf(MainControl control) const {
-  HWND w = Control(control);
-  const int length = GetWindowTextLengthW(w);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(w, text.data(), length + 1)));
-  return text;
-}
+std::wstring MainWindow::TextOf(MainControl control) const { return WindowText(Control(control)); }
 
-std::string MainWindow::AnsiTextOf(MainControl control) const {
-  return AnsiFromUtf8(Utf8FromWide(TextOf(control)));
-}
+std::string MainWindow::AnsiTextOf(MainControl control) const { return AnsiFromWide(TextOf(control)); }
 
 void MainWindow::SetEnabled(MainControl control, bool enabled) { EnableWindow(Control(control), enabled); }
 

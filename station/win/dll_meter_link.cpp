@@ -1,5 +1,7 @@
 #include "dll_meter_link.h"
 
+#include "file_exists.h"
+
 #include <utility>
 
 namespace orva {
@@ -9,11 +11,6 @@ constexpr char kLibraryFile[] = "METERLINK.DLL";
 // A library that cannot be bound answers as a failing call does: the program
 // ignores results and learns everything from the messages that do not come.
 constexpr std::int32_t kFailed = -1;
-
-bool FileExistsA(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 template <typename Fn> Fn As(FARPROC proc) { return reinterpret_cast<Fn>(reinterpret_cast<void*>(proc)); }
 
@@ -26,8 +23,8 @@ DllMeterLink::~DllMeterLink() = default;
 // The name as written, relative to the current folder; the program folder
 // is accepted too, since the library search looks there first.
 bool DllMeterLink::LibraryFilePresent() {
-  if (FileExistsA(kLibraryFile)) return true;
-  return !programFolder_.empty() && FileExistsA(programFolder_ + "\\" + kLibraryFile);
+  if (FileExists(kLibraryFile)) return true;
+  return !programFolder_.empty() && FileExists(programFolder_ + "\\" + kLibraryFile);
 }
 
 FARPROC DllMeterLink::Bind(FARPROC& slot, const char* name) {

@@ -17,8 +17,6 @@ namespace {
 constexpr char kHelpEnglish[] = "ORVAhelpE.chm";
 constexpr char kHelpJapanese[] = "ORVAhelpJ.chm";
 
-std::wstring WideFromAnsi(const std::string& ansi) { return WideFromUtf8(Utf8FromAnsi(ansi)); }
-
 } // namespace
 
 std::string MainWindow::ProgramFolder() const {

@@ -39,5 +39,14 @@ std::wstring WideFromUtf8(std::string_view utf8) { return ToWide(CP_UTF8, utf8);
 std::string Utf8FromWide(std::wstring_view wide) { return FromWide(CP_UTF8, wide); }
 std::string AnsiFromUtf8(std::string_view utf8) { return FromWide(CP_ACP, WideFromUtf8(utf8)); }
 std::string Utf8FromAnsi(std::string_view ansi) { return Utf8FromWide(ToWide(CP_ACP, ansi)); }
+std::wstring WideFromAnsi(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
+std::string AnsiFromWide(std::wstring_view wide) { return FromWide(CP_ACP, wide); }
+
+std::wstring WindowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return text;
+}
 
 } // namespace orva

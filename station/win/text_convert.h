@@ -3,6 +3,8 @@
 // and shared-block records are in the ANSI code page.
 #pragma once
 
+#include <windows.h>
+
 #include <string>
 #include <string_view>
 
@@ -12,5 +14,10 @@ std::wstring WideFromUtf8(std::string_view utf8);
 std::string Utf8FromWide(std::wstring_view wide);
 std::string AnsiFromUtf8(std::string_view utf8); // characters with no ANSI form become '?'
 std::string Utf8FromAnsi(std::string_view ansi);
+std::wstring WideFromAnsi(std::string_view ansi);
+std::string AnsiFromWide(std::wstring_view wide); // characters with no ANSI form become '?'
+
+// The text of a window of this process (a control's caption or contents).
+std::wstring WindowText(HWND window);
 
 } // namespace orva

@@ -26,6 +26,4 @@ HWND FindDescendantById(HWND main, int id);
 // process's edit controls, so this asks the window with WM_GETTEXT.
 std::wstring RemoteWindowText(HWND window);
 
-std::string Utf8FromWide(const std::wstring& wide);
-
 } // namespace orva::testsupport

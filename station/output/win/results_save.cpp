@@ -3,6 +3,7 @@
 #include "main_window.h"
 #include "message_box.h"
 #include "output/results_file.h"
+#include "file_exists.h"
 #include "save_dialog.h"
 #include "text_convert.h"
 
@@ -28,11 +29,6 @@ private:
   HANDLE h_;
 };
 
-bool FileExists(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
 std::optional<std::string> ReadWholeFile(const std::string& path) {
   FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -53,12 +49,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
          written == bytes.size();
 }
 
-std::string Utf8TextOf(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(control, text.data(), length + 1)));
-  return Utf8FromWide(text);
-}
+std::string Utf8TextOf(HWND control) { return Utf8FromWide(WindowText(control)); }
 
 } // namespace
 

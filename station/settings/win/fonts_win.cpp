@@ -24,16 +24,16 @@ void AssignFont(HWND window, HFONT font) {
 
 } // namespace
 
-HFONT FontFor(const FontSpec& spec) {
+HFONT FontFor(const FontSpec& wanted) {
   static std::mutex guard;
   static std::map<std::tuple<std::string, int, bool, int>, HFONT> cache;
   const int dpi = ScreenPixelsPerInchY();
-  const auto key = std::make_tuple(spec.face, spec.points, spec.bold, dpi);
+  const auto key = std::make_tuple(wanted.face, wanted.points, wanted.bold, dpi);
   std::lock_guard<std::mutex> lock(guard);
   if (const auto found = cache.find(key); found != cache.end()) return found->second;
-  const std::wstring face = WideFromUtf8(spec.face);
+  const std::wstring face = WideFromUtf8(wanted.face);
   // Negative height: the character height in pixels for the point size.
-  HFONT font = CreateFontW(-MulDiv(spec.points, dpi, 72), 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL,
+  HFONT font = CreateFontW(-MulDiv(wanted.points, dpi, 72), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL,
                            FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                            face.c_str());

@@ -11,7 +11,7 @@ namespace orva {
 // Fonts are owned by a process-wide cache and live until the process ends.
 // SetFormFont sends WM_SETFONT to the form itself: a top-level window keeps
 // it only if its window procedure stores it and answers WM_GETFONT.
-HFONT FontFor(const FontSpec& spec);
+HFONT FontFor(const FontSpec& wanted);
 void SetCtrlFont(HWND control, std::string_view curLanguage);
 void SetFormFont(HWND form, std::string_view curLanguage);
 void SetTitleFont(HWND label, std::string_view curLanguage);

@@ -2,6 +2,7 @@
 #include "settings_file.h"
 
 #include "../ini_rules.h"
+#include "win/file_exists.h"
 
 #include <windows.h>
 
@@ -24,10 +25,8 @@ void WriteIni(const std::string& path, const std::string& section, const std::st
 
 std::string GetIniValue(const std::string& iniPath, const std::string& section,
                         const std::string& key) {
-  const DWORD attributes = GetFileAttributesA(iniPath.c_str());
   // A missing file (or a folder of that name) reads as empty and is left alone.
-  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
-    return {};
+  if (!FileExists(iniPath)) return {};
   return ReadIni(iniPath, section, key);
 }
 
