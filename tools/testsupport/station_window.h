@@ -3,6 +3,8 @@
 // finding its controls by program name, reading their texts.
 #pragma once
 
+#include "remote_window.h"
+
 #include <windows.h>
 
 #include <string>
@@ -21,9 +23,5 @@ int StationControlId(const char* nameOrNumber);
 
 // A control anywhere below `main` (controls may sit inside frames).
 HWND FindDescendantById(HWND main, int id);
-
-// Text of a window of any process. GetWindowText cannot read another
-// process's edit controls, so this asks the window with WM_GETTEXT.
-std::wstring RemoteWindowText(HWND window);
 
 } // namespace orva::testsupport

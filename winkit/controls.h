@@ -1,0 +1,46 @@
+// A window's controls as data: one table of ControlSpec rows (rectangles in
+// twips) and one builder that creates them, containers before contents.
+#pragma once
+
+#include "winkit/twips.h"
+
+#include <functional>
+#include <span>
+#include <vector>
+#include <windows.h>
+
+namespace winkit {
+
+enum class ControlKind {
+  Label,    // STATIC
+  Button,   // BUTTON: push, option or check button by its style bits
+  Option,   // BUTTON: an option button (style gives BS_RADIOBUTTON or BS_AUTORADIOBUTTON)
+  Edit,     // EDIT with a sunken edge
+  GroupBox, // BUTTON BS_GROUPBOX: drawn only; what it "holds" are its siblings
+  Frame,    // the frame container (frame_window.h): a real parent window
+  Custom,   // created by the caller's function (a grid, a picture)
+};
+
+// container: the id of an earlier row (0 = the window itself). Inside a Frame
+// the rectangle is relative to the frame's client area; inside a GroupBox the
+// control is the group box's sibling, placed relative to the group box.
+// style: the class's own style bits plus WS_TABSTOP, WS_GROUP...; every
+// control gets WS_CHILD | WS_VISIBLE.
+struct ControlSpec {
+  int id;
+  ControlKind kind;
+  int container;
+  TwipRect rect;
+  DWORD style;
+};
+
+// Creates a Custom row; returns nullptr on failure.
+using CustomControlFn = std::function<HWND(const ControlSpec& spec, HWND parent, const RECT& pixels)>;
+
+// Creates the table's controls in order, at `dpi`. Returns their handles in
+// table order, or an empty vector when one could not be created (or names a
+// container that is not an earlier row).
+std::vector<HWND> BuildControls(HWND window, std::span<const ControlSpec> table, Dpi dpi,
+                                const CustomControlFn& custom = {});
+
+} // namespace winkit

@@ -1,0 +1,60 @@
+#include "winkit/dialog.h"
+
+#include "winkit/unexpected_error.h"
+
+#include <vector>
+
+namespace winkit {
+namespace {
+
+// A DLGTEMPLATE with no controls and no menu, class or title.
+std::vector<WORD> EmptyTemplate() {
+  std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
+  auto* dlg = reinterpret_cast<DLGTEMPLATE*>(words.data());
+  dlg->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  dlg->cdit = 0;
+  return words;
+}
+
+} // namespace
+
+INT_PTR ModalDialog::ShowModal(HWND owner) {
+  std::vector<WORD> words = EmptyTemplate();
+  return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()), owner,
+                                 &ModalDialog::Proc, reinterpret_cast<LPARAM>(this));
+}
+
+void ModalDialog::SizeClient(int widthTwips, int heightTwips, Dpi dpi) {
+  RECT r{0, 0, TwipsToPixels(widthTwips, dpi.x), TwipsToPixels(heightTwips, dpi.y)};
+  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  RECT around{};
+  HWND owner = GetWindow(hwnd_, GW_OWNER);
+  if (!owner || !GetWindowRect(owner, &around)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
+  const int x = around.left + ((around.right - around.left) - w) / 2;
+  const int y = around.top + ((around.bottom - around.top) - h) / 2;
+  SetWindowPos(hwnd_, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+INT_PTR CALLBACK ModalDialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  ModalDialog* self = nullptr;
+  if (msg == WM_INITDIALOG) {
+    self = reinterpret_cast<ModalDialog*>(lp);
+    self->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, DWLP_USER, lp);
+  } else {
+    self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+  }
+  if (!self) return FALSE;
+  return Guarded(hwnd, [&]() -> INT_PTR {
+    const INT_PTR result = self->OnMessage(msg, wp, lp);
+    if (msg == WM_NCDESTROY) {
+      SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+      self->hwnd_ = nullptr;
+    }
+    return result;
+  });
+}
+
+} // namespace winkit

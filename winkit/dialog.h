@@ -1,0 +1,42 @@
+// ModalDialog: the one base of the repository's modal dialogs. The template
+// is empty and in memory (the dialog creates its controls from its twips
+// table when it opens), `this` is stored at WM_INITDIALOG and cleared at
+// WM_NCDESTROY, and messages reach the derived class's OnMessage inside the
+// guard. A dialog is then a record plus one function that shows it:
+//   bool ShowXDialog(HWND owner, XChoice& choice);
+#pragma once
+
+#include "winkit/twips.h"
+
+#include <windows.h>
+
+namespace winkit {
+
+class ModalDialog {
+public:
+  ModalDialog() = default;
+  virtual ~ModalDialog() = default;
+  ModalDialog(const ModalDialog&) = delete;
+  ModalDialog& operator=(const ModalDialog&) = delete;
+
+protected:
+  // Runs the dialog over `owner` until End; returns End's result (-1 when
+  // it could not be shown).
+  INT_PTR ShowModal(HWND owner);
+  void End(INT_PTR result) { EndDialog(hwnd_, result); }
+  HWND Handle() const { return hwnd_; }
+
+  // WM_INITDIALOG comes first, with the handle set; return TRUE to let the
+  // system set the focus. Other messages: TRUE when handled.
+  virtual INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) = 0;
+
+  // Gives the dialog a client area of the given twips (at `dpi`) and centres
+  // it over its owner, or over the work area when it has none.
+  void SizeClient(int widthTwips, int heightTwips, Dpi dpi = ScreenDpi());
+
+private:
+  static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  HWND hwnd_ = nullptr;
+};
+
+} // namespace winkit
