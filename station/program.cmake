@@ -10,9 +10,9 @@ if(NOT (TARGET orva_station_rules AND TARGET orva_station_settings_win))
 endif()
 
 add_library(orva_station_win STATIC
-  win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp win/frame_window.cpp
-  win/lifecycle.cpp win/main_window.cpp win/message_box.cpp win/picture_box.cpp
-  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/twips.cpp win/wait_seconds.cpp
+  win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp
+  win/lifecycle.cpp win/main_window.cpp win/picture_box.cpp
+  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp
   output/win/results_save.cpp output/win/save_dialog.cpp)
 target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/win)
 target_link_libraries(orva_station_win PUBLIC
@@ -32,8 +32,7 @@ orva_win_test(station_win_test
 # The settings dialog, the about box and help (Tool > Setting, Help > Help,
 # Help > Version); the compiled help files go beside the program.
 target_sources(orva_station_win PRIVATE
-  win/dialog_commands.cpp settings/win/dialog_template.cpp settings/win/settings_dialog.cpp
-  settings/win/about_box.cpp settings/win/help_open.cpp)
+  win/dialog_commands.cpp settings/win/settings_dialog.cpp settings/win/about_box.cpp)
 target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_link_libraries(orva_station_win PUBLIC version shell32)
 include(${PROJECT_SOURCE_DIR}/help/station/help.cmake)

@@ -13,19 +13,17 @@ add_library(orva_station_rules STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/settings/main_layout.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/settings/main_captions.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/settings/dialog_rules.cpp)
-# Clients include "numeric_text.h", "settings/text_table.h", "win/text_convert.h".
+# Clients include "numeric_text.h", "settings/text_table.h".
 target_include_directories(orva_station_rules PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+target_link_libraries(orva_station_rules PUBLIC winkit_portable)
 
 if(WIN32)
-  # The settings file, the fonts and the captions on real windows, and the
-  # one place where texts cross the Windows boundary.
+  # The settings file, the fonts and the captions on real windows.
   add_library(orva_station_settings_win STATIC
     ${CMAKE_CURRENT_SOURCE_DIR}/settings/win/settings_file.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/settings/win/fonts_win.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/settings/win/main_captions_win.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/win/text_convert.cpp
-    ${CMAKE_CURRENT_SOURCE_DIR}/win/file_exists.cpp)
-  target_link_libraries(orva_station_settings_win PUBLIC orva_station_rules user32 gdi32 kernel32)
+    ${CMAKE_CURRENT_SOURCE_DIR}/settings/win/main_captions_win.cpp)
+  target_link_libraries(orva_station_settings_win PUBLIC orva_station_rules winkit)
 
   orva_win_test(station_settings_win_test
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/settings/tests/settings_file_test.cpp

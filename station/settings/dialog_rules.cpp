@@ -47,7 +47,7 @@ ProgramVersion VersionFromFileWords(unsigned long fileVersionMS, unsigned long f
 
 namespace {
 
-constexpr TwipsRect kSettingRects[] = {
+constexpr winkit::TwipRect kSettingRects[] = {
     {240, 100, 3495, 220},   // LblSetting(0)
     {500, 300, 2800, 500},   // FrmLanguage
     {200, 200, 1100, 180},   // OptLanguage(0)
@@ -66,7 +66,7 @@ constexpr TwipsRect kSettingRects[] = {
 static_assert(std::size(kSettingRects) == static_cast<std::size_t>(SettingCtl::Count));
 
 // picIcon's place is ours: left of the title, in the margin the design leaves.
-constexpr TwipsRect kAboutRects[] = {
+constexpr winkit::TwipRect kAboutRects[] = {
     {180, 240, 480, 480},    // picIcon
     {840, 240, 3285, 360},   // LblTitle
     {720, 600, 1095, 375},   // Label1
@@ -78,7 +78,7 @@ static_assert(std::size(kAboutRects) == static_cast<std::size_t>(AboutCtl::Count
 
 } // namespace
 
-TwipsRect SettingRect(SettingCtl control) { return kSettingRects[static_cast<std::size_t>(control)]; }
+winkit::TwipRect SettingRect(SettingCtl control) { return kSettingRects[static_cast<std::size_t>(control)]; }
 
 SettingCtl SettingContainer(SettingCtl control) {
   switch (control) {
@@ -92,6 +92,6 @@ SettingCtl SettingContainer(SettingCtl control) {
   }
 }
 
-TwipsRect AboutRect(AboutCtl control) { return kAboutRects[static_cast<std::size_t>(control)]; }
+winkit::TwipRect AboutRect(AboutCtl control) { return kAboutRects[static_cast<std::size_t>(control)]; }
 
 } // namespace orva

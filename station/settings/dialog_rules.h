@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "text_table.h"
+#include "winkit/twip_rect.h"
 
 namespace orva {
 
@@ -57,11 +58,7 @@ struct ProgramVersion {
 };
 ProgramVersion VersionFromFileWords(unsigned long fileVersionMS, unsigned long fileVersionLS);
 
-// Design rectangle of a control, twips, relative to its container.
-struct TwipsRect {
-  int left, top, width, height;
-};
-
+// Design rectangles are in twips, relative to their container.
 // Settings dialog: client area 4905 x 4155.
 enum class SettingCtl {
   LblSetting0, FrmLanguage, OptLanguage0, OptLanguage1,
@@ -72,7 +69,7 @@ enum class SettingCtl {
 inline constexpr int kSettingClientWidth = 4905;
 inline constexpr int kSettingClientHeight = 4155;
 // Rectangles of the option buttons are relative to their frame.
-TwipsRect SettingRect(SettingCtl control);
+winkit::TwipRect SettingRect(SettingCtl control);
 // The frame an option button sits in; Count for controls of the dialog itself.
 SettingCtl SettingContainer(SettingCtl control);
 
@@ -80,6 +77,6 @@ SettingCtl SettingContainer(SettingCtl control);
 enum class AboutCtl { picIcon, LblTitle, Label1, lblVersion, lblDescription, cmdOK, Count };
 inline constexpr int kAboutClientWidth = 4590;
 inline constexpr int kAboutClientHeight = 1515;
-TwipsRect AboutRect(AboutCtl control);
+winkit::TwipRect AboutRect(AboutCtl control);
 
 } // namespace orva

@@ -3,14 +3,11 @@
 #pragma once
 
 #include "../main_controls.h"
+#include "winkit/twip_rect.h"
 
 #include <array>
 
 namespace orva {
-
-struct TwipRect {
-  int left, top, width, height;
-};
 
 // Containers: a control is placed relative to its container's client area.
 enum class Container { Window, frmCmd, frmMeasure, frmLimit };
@@ -18,7 +15,7 @@ enum class Container { Window, frmCmd, frmMeasure, frmLimit };
 struct ControlPlacement {
   MainControl control;
   Container container;
-  TwipRect rect;
+  winkit::TwipRect rect;
 };
 
 // Design client area of the main window.

@@ -8,8 +8,8 @@
 #include "../judgement.h"
 #include "../reading.h"
 #include "run_log.h"
-#include "text_convert.h"
-#include "twips.h"
+#include "winkit/text.h"
+#include "winkit/twips.h"
 
 namespace orva {
 
@@ -72,8 +72,8 @@ void MainWindow::ErrorSteps() {
   char text1[devlink::kErrorTextSize] = {};
   char text2[devlink::kErrorTextSize] = {};
   config_.link->DeviceErrorRead(lib_.StatusRec, text1, text2);
-  ShowAlarm(lib_.StatusRec.alarmNo, lib_.StatusRec.subCode, Utf8FromAnsi(CleanErrorText(text1, sizeof text1)),
-            Utf8FromAnsi(CleanErrorText(text2, sizeof text2)));
+  ShowAlarm(lib_.StatusRec.alarmNo, lib_.StatusRec.subCode, winkit::Utf8FromAnsi(CleanErrorText(text1, sizeof text1)),
+            winkit::Utf8FromAnsi(CleanErrorText(text2, sizeof text2)));
   SetText(MainControl::lblDiag, Pick(Text::DiagErrorReceived));
   SetText(MainControl::lblDriver, L"Driver Stop");
   SetMeasuring(false);
@@ -86,7 +86,7 @@ void MainWindow::ErrorSteps() {
 
 void MainWindow::ShowAlarm(std::int32_t alarmNo, std::int32_t subCode, const std::string& text1,
                            const std::string& text2) {
-  SetText(MainControl::txtError, WideFromUtf8(AlarmText(lib_.CurLanguage, alarmNo, subCode, text1, text2)));
+  SetText(MainControl::txtError, winkit::WideFromUtf8(AlarmText(lib_.CurLanguage, alarmNo, subCode, text1, text2)));
   ShowScreen(1);
 }
 
@@ -101,17 +101,17 @@ void MainWindow::DecodeReading(const unsigned char* entry) {
   if (lib_.MeasureState == 0) {
     const int row = lib_.GridRow - 1;
     const GridRowTexts cells = MakeGridRow(lib_.ReadingNo, texts, judgement);
-    grid_.SetTextMatrix(row, 0, WideFromAnsi(cells.number));
-    grid_.SetTextMatrix(row, 1, WideFromAnsi(cells.tension));
-    grid_.SetTextMatrix(row, 2, WideFromAnsi(cells.frequency));
-    grid_.SetTextMatrix(row, 3, WideFromAnsi(cells.judgement));
+    grid_.SetTextMatrix(row, 0, winkit::WideFromAnsi(cells.number));
+    grid_.SetTextMatrix(row, 1, winkit::WideFromAnsi(cells.tension));
+    grid_.SetTextMatrix(row, 2, winkit::WideFromAnsi(cells.frequency));
+    grid_.SetTextMatrix(row, 3, winkit::WideFromAnsi(cells.judgement));
     grid_.SetCurrentCell(row, 3);
   }
   grid_.SetCellForeColor(JudgementColour(judgement));
 
   RECT gridRect;
   GetWindowRect(grid_.Handle(), &gridRect);
-  const int visible = VisibleRows(PixelsToTwipsY(gridRect.bottom - gridRect.top), grid_.RowHeight());
+  const int visible = VisibleRows(winkit::PixelsToTwips(gridRect.bottom - gridRect.top, winkit::ScreenDpi().y), grid_.RowHeight());
   grid_.SetTopRow(ScrolledTopRow(lib_.GridRow, grid_.TopRow(), visible));
 
   if (KeepInRunLog(lib_.CurSaveType, judgement)) {

@@ -1,7 +1,7 @@
 #include "dialog_commands.h"
 
 #include "settings/win/about_box.h"
-#include "settings/win/help_open.h"
+#include "winkit/help_open.h"
 #include "settings/win/settings_dialog.h"
 #include "settings/win/settings_file.h"
 
@@ -25,6 +25,6 @@ bool RunSettingsDialog(HWND owner, OrvaLib& lib) {
 
 void RunAboutBox(HWND owner, const OrvaLib& lib) { ShowAboutBox(owner, {lib.CurLanguage, {}}); }
 
-void RunHelp(const OrvaLib& lib) { OpenHelp(lib.HelpPath); }
+void RunHelp(const OrvaLib& lib) { winkit::OpenHelp(lib.HelpPath); }
 
 } // namespace orva

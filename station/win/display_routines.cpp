@@ -2,7 +2,7 @@
 // operator's commands, and the control text helpers behind them.
 #include "main_window.h"
 
-#include "text_convert.h"
+#include "winkit/text.h"
 
 namespace orva {
 namespace {
@@ -13,15 +13,15 @@ constexpr char kDiagEnable[] = "enable";
 
 } // namespace
 
-std::wstring MainWindow::Pick(Text id) const { return WideFromUtf8(PickText(lib_.CurLanguage, id)); }
+std::wstring MainWindow::Pick(Text id) const { return winkit::WideFromUtf8(PickText(lib_.CurLanguage, id)); }
 
 void MainWindow::SetText(MainControl control, const std::wstring& text) {
   SetWindowTextW(Control(control), text.c_str());
 }
 
-std::wstring MainWindow::TextOf(MainControl control) const { return WindowText(Control(control)); }
+std::wstring MainWindow::TextOf(MainControl control) const { return winkit::WindowText(Control(control)); }
 
-std::string MainWindow::AnsiTextOf(MainControl control) const { return AnsiFromWide(TextOf(control)); }
+std::string MainWindow::AnsiTextOf(MainControl control) const { return winkit::AnsiFromWide(TextOf(control)); }
 
 void MainWindow::SetEnabled(MainControl control, bool enabled) { EnableWindow(Control(control), enabled); }
 

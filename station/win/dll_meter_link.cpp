@@ -1,6 +1,6 @@
 #include "dll_meter_link.h"
 
-#include "file_exists.h"
+#include "winkit/files.h"
 
 #include <utility>
 
@@ -23,8 +23,8 @@ DllMeterLink::~DllMeterLink() = default;
 // The name as written, relative to the current folder; the program folder
 // is accepted too, since the library search looks there first.
 bool DllMeterLink::LibraryFilePresent() {
-  if (FileExists(kLibraryFile)) return true;
-  return !programFolder_.empty() && FileExists(programFolder_ + "\\" + kLibraryFile);
+  if (winkit::FileExists(kLibraryFile)) return true;
+  return !programFolder_.empty() && winkit::FileExists(programFolder_ + "\\" + kLibraryFile);
 }
 
 FARPROC DllMeterLink::Bind(FARPROC& slot, const char* name) {

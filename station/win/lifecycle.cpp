@@ -4,10 +4,11 @@
 #include "../settings/ini_rules.h"
 #include "../settings/win/main_captions_win.h"
 #include "../settings/win/settings_file.h"
-#include "frame_window.h"
-#include "message_box.h"
-#include "text_convert.h"
-#include "wait_seconds.h"
+#include "winkit/frame_window.h"
+#include "winkit/message_box.h"
+#include "winkit/program_folder.h"
+#include "winkit/text.h"
+#include "winkit/wait.h"
 
 #include <cstring>
 
@@ -21,11 +22,7 @@ constexpr char kHelpJapanese[] = "ORVAhelpJ.chm";
 
 std::string MainWindow::ProgramFolder() const {
   if (!config_.programFolder.empty()) return config_.programFolder;
-  char path[MAX_PATH] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, n);
-  const size_t slash = folder.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+  return winkit::ModuleFolder();
 }
 
 MainWindow::LoadResult MainWindow::Load() {
@@ -47,7 +44,7 @@ MainWindow::LoadResult MainWindow::Load() {
   lib_.IniPath = base + "ORVA.ini";
   lib_.PrintPath = base + "print.txt";
 
-  SetFrameBorderStyle(Control(MainControl::frmCmd), 0);
+  winkit::SetFrameBorderStyle(Control(MainControl::frmCmd), 0);
   RecordBaselines();
   SetupGrid();
   ReadSettings();
@@ -66,7 +63,7 @@ MainWindow::LoadResult MainWindow::Load() {
   lib_.OldWndProc = reinterpret_cast<WNDPROC>(
       SetWindowLongA(hwnd_, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(&SubclassProc))));
   subclassed_ = true;
-  WaitSeconds(0.1f);
+  winkit::WaitSeconds(0.1f);
   if (WindowGone()) return LoadResult::Unloaded;
 
   std::memset(&lib_.StatusRec, 0, sizeof lib_.StatusRec);
@@ -76,7 +73,7 @@ MainWindow::LoadResult MainWindow::Load() {
   if (config_.link->LibraryFilePresent()) {
     config_.link->USBStart(lib_.ParamsRec, lib_.StatusRec);
   } else {
-    ShowMessageBox(hwnd_, Pick(Text::DllNotFound), kDefaultMessageTitle, MB_OK);
+    winkit::ShowMessageBox(hwnd_, Pick(Text::DllNotFound), kDefaultMessageTitle, MB_OK);
     Unload();
     return LoadResult::Unloaded;
   }
@@ -98,17 +95,17 @@ void MainWindow::ReadSettings() {
   lib_.CurLanguage = kEnglish; // the stored language is not consulted
   lib_.CurSaveType = GetIniValue(lib_.IniPath, kSecSaveType, kKeyNeglectHighLow);
   lib_.CurDiagMode = GetIniValue(lib_.IniPath, kSecDiagnose, kKeyMode);
-  SetText(MainControl::txtLimitHigh, WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyHigh)));
-  SetText(MainControl::txtLimitLow, WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyLow)));
+  SetText(MainControl::txtLimitHigh, winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyHigh)));
+  SetText(MainControl::txtLimitLow, winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyLow)));
   SetLimitMode(LimitModeFromIni(GetIniValue(lib_.IniPath, kSecLimit, kKeyLimitMode)));
-  SetText(MainControl::txtPrintTitle, WideFromAnsi(GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle)));
+  SetText(MainControl::txtPrintTitle, winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle)));
 }
 
 void MainWindow::ShutdownLink() {
   if (lib_.DriverRunning != kFalse) {
     config_.link->DeviceStop();
     lib_.DriverRunning = kFalse;
-    WaitSeconds(0.5f);
+    winkit::WaitSeconds(0.5f);
     if (WindowGone()) return;
   }
   WindowSettings settings;

@@ -3,10 +3,11 @@
 #include "main_window.h"
 
 #include "../settings/win/fonts_win.h"
-#include "frame_window.h"
-#include "message_box.h"
+#include "winkit/frame_window.h"
+#include "winkit/message_box.h"
 #include "picture_box.h"
-#include "twips.h"
+#include "winkit/twips.h"
+#include "winkit/unexpected_error.h"
 
 #include <commctrl.h>
 #include <exception>
@@ -52,11 +53,6 @@ MainControl ContainerControl(Container c) {
   }
 }
 
-RECT PixelRect(const TwipRect& t) {
-  return RECT{TwipsToPixelsX(t.left), TwipsToPixelsY(t.top), TwipsToPixelsX(t.left + t.width),
-              TwipsToPixelsY(t.top + t.height)};
-}
-
 HWND CreateChild(const wchar_t* cls, DWORD style, DWORD exStyle, HWND parent, int id, const RECT& px) {
   return CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, px.left, px.top,
                          px.right - px.left, px.bottom - px.top, parent,
@@ -90,14 +86,6 @@ void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
   InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
 }
 
-// An unexpected error ends the program with a message naming it.
-[[noreturn]] void EndOnUnexpectedError(HWND owner, const char* what) {
-  std::wstring text = L"Run-time error: ";
-  for (const char* p = what; *p; ++p) text += static_cast<wchar_t>(static_cast<unsigned char>(*p));
-  ShowMessageBox(owner, text, kDefaultMessageTitle, MB_OK | MB_ICONSTOP);
-  ExitProcess(1);
-}
-
 } // namespace
 
 MainWindow::MainWindow(OrvaLib& lib, StationConfig config) : lib_(lib), config_(std::move(config)) {}
@@ -123,7 +111,7 @@ bool MainWindow::Create() {
   if (!registered) return false;
 
   menu_ = BuildMenu();
-  RECT outer{0, 0, TwipsToPixelsX(kMainClientWidth), TwipsToPixelsY(kMainClientHeight)};
+  RECT outer{0, 0, winkit::TwipsToPixels(kMainClientWidth, winkit::ScreenDpi().x), winkit::TwipsToPixels(kMainClientHeight, winkit::ScreenDpi().y)};
   AdjustWindowRectEx(&outer, kMainStyle, TRUE, kMainExStyle);
   if (!CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                        outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_,
@@ -149,7 +137,7 @@ bool MainWindow::CreateControls() {
                             ? hwnd_
                             : Control(ContainerControl(place.container));
     const int id = ControlId(place.control);
-    const RECT px = PixelRect(place.rect);
+    const RECT px = winkit::PixelRect(place.rect, winkit::ScreenDpi());
     HWND w = nullptr;
     switch (KindOf(place.control)) {
     case Kind::Label:
@@ -170,7 +158,7 @@ bool MainWindow::CreateControls() {
                       WS_EX_CLIENTEDGE, parent, id, px);
       break;
     case Kind::Frame:
-      w = CreateFrameWindow(parent, id, px, 1);
+      w = winkit::CreateFrameWindow(parent, id, px, 1);
       break;
     case Kind::Grid:
       if (grid_.Create(parent, id, px)) w = grid_.Handle();
@@ -212,9 +200,9 @@ LRESULT MainWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
   try {
     return Dispatch(msg, wp, lp);
   } catch (const std::exception& e) {
-    EndOnUnexpectedError(hwnd_, e.what());
+    winkit::EndOnUnexpectedError(hwnd_, e.what());
   } catch (...) {
-    EndOnUnexpectedError(hwnd_, "unknown error");
+    winkit::EndOnUnexpectedError(hwnd_, "unknown error");
   }
 }
 
@@ -238,7 +226,7 @@ LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     if (wp != SIZE_MINIMIZED) OnSize();
     return 0;
   case kMsgRunLogNotice:
-    ShowMessageBox(hwnd_, Pick(Text::RunLogNotWritten), kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+    winkit::ShowMessageBox(hwnd_, Pick(Text::RunLogNotWritten), kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
     return 0;
   case WM_CLOSE:
     // A second request while the first is still shutting down is dropped.
@@ -342,11 +330,11 @@ void MainWindow::RecordBaselines() {
   RECT outer, grid, cmd = RectInParent(Control(MainControl::frmCmd));
   GetWindowRect(hwnd_, &outer);
   GetWindowRect(grid_.Handle(), &grid);
-  Baselines.MainFormHeight = PixelsToTwipsY(outer.bottom - outer.top);
-  Baselines.MainFormWidth = PixelsToTwipsX(outer.right - outer.left);
-  Baselines.DispHeight = PixelsToTwipsY(grid.bottom - grid.top);
-  Baselines.DispWidth = PixelsToTwipsX(grid.right - grid.left);
-  Baselines.frmCmdLeft = PixelsToTwipsX(cmd.left);
+  Baselines.MainFormHeight = winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y);
+  Baselines.MainFormWidth = winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x);
+  Baselines.DispHeight = winkit::PixelsToTwips(grid.bottom - grid.top, winkit::ScreenDpi().y);
+  Baselines.DispWidth = winkit::PixelsToTwips(grid.right - grid.left, winkit::ScreenDpi().x);
+  Baselines.frmCmdLeft = winkit::PixelsToTwips(cmd.left, winkit::ScreenDpi().x);
   baselinesRecorded_ = true;
 }
 
@@ -354,21 +342,21 @@ void MainWindow::OnSize() {
   if (!baselinesRecorded_) return;
   RECT outer;
   GetWindowRect(hwnd_, &outer);
-  const double height = GridHeightFor(PixelsToTwipsY(outer.bottom - outer.top), Baselines);
-  const HorizontalLayout across = HorizontalLayoutFor(PixelsToTwipsX(outer.right - outer.left), Baselines);
+  const double height = GridHeightFor(winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y), Baselines);
+  const HorizontalLayout across = HorizontalLayoutFor(winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x), Baselines);
 
-  const int widthPx = TwipsToPixelsX(across.gridWidth), heightPx = TwipsToPixelsY(height);
+  const int widthPx = winkit::TwipsToPixels(across.gridWidth, winkit::ScreenDpi().x), heightPx = winkit::TwipsToPixels(height, winkit::ScreenDpi().y);
   for (MainControl c : {MainControl::MSFlexGridMsr, MainControl::txtError})
     SetWindowPos(Control(c), nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const RECT cmd = RectInParent(Control(MainControl::frmCmd));
-  SetWindowPos(Control(MainControl::frmCmd), nullptr, TwipsToPixelsX(across.frmCmdLeft), cmd.top, 0, 0,
+  SetWindowPos(Control(MainControl::frmCmd), nullptr, winkit::TwipsToPixels(across.frmCmdLeft, winkit::ScreenDpi().x), cmd.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
   double r = 1.0;
   if (across.scaled) {
     RECT now;
     GetWindowRect(grid_.Handle(), &now);
-    r = PixelsToTwipsX(now.right - now.left) / Baselines.DispWidth;
+    r = winkit::PixelsToTwips(now.right - now.left, winkit::ScreenDpi().x) / Baselines.DispWidth;
   }
   const auto widths = ScaledColumnWidths(r);
   for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, widths[static_cast<size_t>(c)]);

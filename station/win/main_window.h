@@ -2,7 +2,7 @@
 // display routines the handlers share, the operator's handlers (OnX), the
 // device events that arrive through SubclassProc, start-up and shutdown.
 // The state it works on is the module-wide OrvaLib record it is given; the
-// device link and the message boxes are seams (MeterLink, ShowMessageBox).
+// device link and the message boxes are seams (MeterLink, winkit::ShowMessageBox).
 #pragma once
 
 #include "../main_controls.h"
@@ -26,6 +26,9 @@ struct StationConfig {
   bool quitOnDestroy = true;  // the program's window ends the message loop
   const char* mutexName = "ORVA";
 };
+
+// The program's title: the caption of its message boxes.
+inline constexpr wchar_t kDefaultMessageTitle[] = L"ORVA";
 
 // Private message that shows the run-log notice outside the reading handler.
 inline constexpr UINT kMsgRunLogNotice = WM_APP + 1;

@@ -1,6 +1,6 @@
 #include "readings_grid.h"
 
-#include "twips.h"
+#include "winkit/twips.h"
 
 #include <commctrl.h>
 
@@ -26,7 +26,7 @@ bool ReadingsGrid::Create(HWND parent, int id, const RECT& px) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
-    column.cx = TwipsToPixelsX(colTwips_[static_cast<size_t>(c)]);
+    column.cx = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
     column.iSubItem = c;
     SendMessageW(hwnd_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
   }
@@ -121,14 +121,14 @@ int ReadingsGrid::RowPixels() const {
   r.left = LVIR_BOUNDS;
   if (SendMessageW(hwnd_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)) && r.bottom > r.top)
     return r.bottom - r.top;
-  return TwipsToPixelsY(rowHeightTwips_);
+  return winkit::TwipsToPixels(rowHeightTwips_, winkit::ScreenDpi().y);
 }
 
 void ReadingsGrid::SetRowHeight(int twips) {
   rowHeightTwips_ = twips;
   // The list's row height follows its small image list; an empty list of the
   // wanted height (one pixel wide) sets it without showing anything.
-  HIMAGELIST sizer = ImageList_Create(1, TwipsToPixelsY(twips), ILC_COLOR, 0, 1);
+  HIMAGELIST sizer = ImageList_Create(1, winkit::TwipsToPixels(twips, winkit::ScreenDpi().y), ILC_COLOR, 0, 1);
   SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(sizer));
   if (rowSizer_) ImageList_Destroy(rowSizer_);
   rowSizer_ = sizer;
@@ -145,7 +145,7 @@ int ReadingsGrid::ColWidth(int col) const { return col >= 0 && col < kCols ? col
 void ReadingsGrid::ApplyColumnWidths() {
   int px[kCols];
   int total = 0;
-  for (int c = 0; c < kCols; ++c) total += px[c] = TwipsToPixelsX(colTwips_[static_cast<size_t>(c)]);
+  for (int c = 0; c < kCols; ++c) total += px[c] = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
   if (scrollBars_ == 2) {
     RECT client;
     GetClientRect(hwnd_, &client);

@@ -5,15 +5,15 @@
 #include "../limit_check.h"
 #include "../output/win/results_save.h"
 #include "dialog_commands.h"
-#include "message_box.h"
+#include "winkit/message_box.h"
 #include "run_log.h"
-#include "wait_seconds.h"
+#include "winkit/wait.h"
 
 namespace orva {
 
 void MainWindow::OnStartClick() {
   if (lib_.ExeStarted == kFalse) {
-    ShowMessageBox(hwnd_, Pick(Text::HandlerNotRunning), kDefaultMessageTitle, MB_OK);
+    winkit::ShowMessageBox(hwnd_, Pick(Text::HandlerNotRunning), kDefaultMessageTitle, MB_OK);
     return;
   }
   const LimitCheckResult check = CheckLimits(AnsiTextOf(MainControl::txtLimitHigh),
@@ -22,10 +22,10 @@ void MainWindow::OnStartClick() {
   switch (check.outcome) {
   case LimitCheck::HighNotNumeric:
   case LimitCheck::LowNotNumeric:
-    ShowMessageBox(hwnd_, Pick(Text::NotNumerical), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
+    winkit::ShowMessageBox(hwnd_, Pick(Text::NotNumerical), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
     return;
   case LimitCheck::NotAscending:
-    ShowMessageBox(hwnd_, Pick(Text::HighAboveLow), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
+    winkit::ShowMessageBox(hwnd_, Pick(Text::HighAboveLow), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
     return;
   case LimitCheck::Accepted:
     break;
@@ -52,7 +52,7 @@ void MainWindow::OnStartClick() {
   if (lib_.ErrorPending != kFalse) {
     lib_.ErrorPending = kFalse;
     config_.link->DeviceStop();
-    WaitSeconds(1.0f);
+    winkit::WaitSeconds(1.0f);
     if (WindowGone()) return; // closed during the wait: no run for a gone window
   }
   lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd_)),

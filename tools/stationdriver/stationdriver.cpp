@@ -11,7 +11,7 @@
 // A control is named as in the program ("cmdStart") or by its identifier.
 // Exit code 0 on success, 1 when the window or control was not found.
 #include "station_window.h"
-#include "win/text_convert.h"
+#include "winkit/text.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (verb == "text") {
-    std::printf("%s\n", orva::Utf8FromWide(RemoteWindowText(control)).c_str());
+    std::printf("%s\n", winkit::Utf8FromWide(RemoteWindowText(control)).c_str());
     return 0;
   }
   return Usage();

@@ -1,11 +1,11 @@
 #include "results_save.h"
 
 #include "main_window.h"
-#include "message_box.h"
+#include "winkit/message_box.h"
 #include "output/results_file.h"
-#include "file_exists.h"
+#include "winkit/files.h"
 #include "save_dialog.h"
-#include "text_convert.h"
+#include "winkit/text.h"
 
 #include <commdlg.h>
 #include <optional>
@@ -49,7 +49,7 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
          written == bytes.size();
 }
 
-std::string Utf8TextOf(HWND control) { return Utf8FromWide(WindowText(control)); }
+std::string Utf8TextOf(HWND control) { return winkit::Utf8FromWide(winkit::WindowText(control)); }
 
 } // namespace
 
@@ -61,10 +61,10 @@ void SaveResults(HWND owner, const ResultsSource& source) {
   if (!chosen || chosen->empty()) return;
   const std::string& name = *chosen;
 
-  if (FileExists(name)) {
+  if (winkit::FileExists(name)) {
     const int answer =
-        ShowMessageBox(owner, WideFromUtf8(OverwriteQuestion(source.curLanguage, Utf8FromAnsi(name))),
-                       WideFromUtf8(OverwriteTitle(source.curLanguage)),
+        winkit::ShowMessageBox(owner, winkit::WideFromUtf8(OverwriteQuestion(source.curLanguage, winkit::Utf8FromAnsi(name))),
+                       winkit::WideFromUtf8(OverwriteTitle(source.curLanguage)),
                        MB_YESNO | MB_DEFBUTTON1);
     if (answer != IDYES) return;
   }
@@ -78,7 +78,7 @@ void SaveResults(HWND owner, const ResultsSource& source) {
   if (!out.ok()) return;
   const ResultsHeaderInput header{source.curLanguage, source.printTitle, source.limitHigh,
                                   source.limitLow, source.limitUnitMode};
-  if (!WriteAll(out.get(), AnsiFromUtf8(ResultsHeader(header)))) return;
+  if (!WriteAll(out.get(), winkit::AnsiFromUtf8(ResultsHeader(header)))) return;
   if (!runLog) return; // no run log yet: the header alone
   WriteAll(out.get(), ResultsBody(*runLog));
 }

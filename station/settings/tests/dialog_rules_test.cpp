@@ -100,21 +100,21 @@ TEST(StationDialogRules, AboutTexts) {
 TEST(StationDialogRules, ControlsFitTheirContainers) {
   for (int i = 0; i < static_cast<int>(SettingCtl::Count); ++i) {
     const auto ctl = static_cast<SettingCtl>(i);
-    const TwipsRect r = SettingRect(ctl);
+    const winkit::TwipRect r = SettingRect(ctl);
     const SettingCtl frame = SettingContainer(ctl);
-    const TwipsRect outer = frame == SettingCtl::Count
-                                ? TwipsRect{0, 0, kSettingClientWidth, kSettingClientHeight}
+    const winkit::TwipRect outer = frame == SettingCtl::Count
+                                ? winkit::TwipRect{0, 0, kSettingClientWidth, kSettingClientHeight}
                                 : SettingRect(frame);
     EXPECT_LE(r.left + r.width, outer.width) << i;
     EXPECT_LE(r.top + r.height, outer.height) << i;
   }
   for (int i = 0; i < static_cast<int>(AboutCtl::Count); ++i) {
-    const TwipsRect r = AboutRect(static_cast<AboutCtl>(i));
+    const winkit::TwipRect r = AboutRect(static_cast<AboutCtl>(i));
     EXPECT_LE(r.left + r.width, kAboutClientWidth) << i;
     EXPECT_LE(r.top + r.height, kAboutClientHeight) << i;
   }
   // The icon does not cover the title or the file name.
-  const TwipsRect icon = AboutRect(AboutCtl::picIcon);
+  const winkit::TwipRect icon = AboutRect(AboutCtl::picIcon);
   EXPECT_LE(icon.left + icon.width, AboutRect(AboutCtl::Label1).left);
 }
 

@@ -3,7 +3,7 @@
 // the settings file and the menu are checked afterwards.
 #include "../../tests/win/station_fixture.h"
 #include "settings/win/about_box.h"
-#include "settings/win/help_open.h"
+#include "winkit/help_open.h"
 #include "settings/win/settings_dialog.h"
 
 #include <functional>
@@ -251,7 +251,7 @@ HINSTANCE WINAPI RecordShell(HWND owner, LPCSTR op, LPCSTR file, LPCSTR params, 
 
 TEST_F(DialogsTest, StationHelpOpensTheEnglishFileWhateverTheStoredLanguage) {
   const std::string inis[] = {"", "[Language]\r\nLanguageType=japanese\r\n"};
-  const ShellExecuteFn previous = SetShellExecute(RecordShell);
+  const winkit::ShellExecuteFn previous = winkit::SetShellExecute(RecordShell);
   for (const std::string& ini : inis) {
     RestartWithIni(ini);
     g_shellCalls.clear();
@@ -265,7 +265,7 @@ TEST_F(DialogsTest, StationHelpOpensTheEnglishFileWhateverTheStoredLanguage) {
     EXPECT_TRUE(call.noDirectory);
     EXPECT_EQ(call.show, SW_SHOWNORMAL);
   }
-  SetShellExecute(previous);
+  winkit::SetShellExecute(previous);
   // Both compiled help files sit in the program folder (the working folder).
   for (const char* chm : {"ORVAhelpE.chm", "ORVAhelpJ.chm"}) {
     WIN32_FILE_ATTRIBUTE_DATA data{};

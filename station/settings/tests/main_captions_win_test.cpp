@@ -2,7 +2,7 @@
 // menu bar, read back through the platform.
 #include "settings/win/fonts_win.h"
 #include "settings/win/main_captions_win.h"
-#include "win/text_convert.h"
+#include "winkit/text.h"
 
 #include <gtest/gtest.h>
 
@@ -85,12 +85,12 @@ protected:
   static std::string TextOf(HWND w) {
     wchar_t buffer[256] = {};
     GetWindowTextW(w, buffer, 256);
-    return Utf8FromWide(buffer);
+    return winkit::Utf8FromWide(buffer);
   }
   std::string MenuText(UINT idOrPosition, UINT flags, HMENU menu = nullptr) const {
     wchar_t buffer[128] = {};
     GetMenuStringW(menu ? menu : GetMenu(window_), idOrPosition, buffer, 128, flags);
-    return Utf8FromWide(buffer);
+    return winkit::Utf8FromWide(buffer);
   }
   static LOGFONTW FontOf(HWND w) {
     LOGFONTW lf{};
@@ -166,16 +166,16 @@ TEST_F(StationSettingsCaptions, EnglishFonts) {
       MainControl::cmdDispChange1, MainControl::CmdErrorReset};
   for (MainControl c : arial8) {
     const LOGFONTW lf = FontOf(Control(c));
-    EXPECT_EQ(Utf8FromWide(lf.lfFaceName), "arial") << kMainControlNames[static_cast<int>(c)];
+    EXPECT_EQ(winkit::Utf8FromWide(lf.lfFaceName), "arial") << kMainControlNames[static_cast<int>(c)];
     EXPECT_EQ(lf.lfHeight, PixelHeight(8)) << kMainControlNames[static_cast<int>(c)];
     EXPECT_EQ(lf.lfWeight, FW_NORMAL) << kMainControlNames[static_cast<int>(c)];
   }
   const LOGFONTW title = FontOf(Control(MainControl::LblTitle));
-  EXPECT_EQ(Utf8FromWide(title.lfFaceName), "arial");
+  EXPECT_EQ(winkit::Utf8FromWide(title.lfFaceName), "arial");
   EXPECT_EQ(title.lfHeight, PixelHeight(12));
   EXPECT_EQ(title.lfWeight, FW_BOLD);
   const LOGFONTW form = FontOf(window_);
-  EXPECT_EQ(Utf8FromWide(form.lfFaceName), "arial");
+  EXPECT_EQ(winkit::Utf8FromWide(form.lfFaceName), "arial");
   EXPECT_EQ(form.lfHeight, PixelHeight(9));
   // The unit labels keep their design font.
   EXPECT_EQ(SendMessageW(Control(MainControl::lblHigh), WM_GETFONT, 0, 0), 0);
@@ -190,7 +190,7 @@ TEST_F(StationSettingsCaptions, JapaneseForAnyOtherLanguage) {
   EXPECT_EQ(MenuText(0, MF_BYPOSITION), "ファイル");
   EXPECT_EQ(MenuText(MenuCommandId(MainMenu::version), MF_BYCOMMAND), "バージョン");
   const LOGFONTW ctrl = FontOf(Control(MainControl::cmdStart));
-  EXPECT_EQ(Utf8FromWide(ctrl.lfFaceName), "ＭＳ Ｐゴシック");
+  EXPECT_EQ(winkit::Utf8FromWide(ctrl.lfFaceName), "ＭＳ Ｐゴシック");
   EXPECT_EQ(ctrl.lfHeight, PixelHeight(9));
   const LOGFONTW title = FontOf(Control(MainControl::LblTitle));
   EXPECT_EQ(title.lfHeight, PixelHeight(12));

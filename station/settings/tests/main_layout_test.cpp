@@ -19,8 +19,8 @@ TEST(StationLayout, DesignTableCoversEveryControlOnce) {
     EXPECT_GT(p.rect.height, 0);
   }
   // The alarm box lies exactly over the grid, so the resize rule moves both alike.
-  const TwipRect grid = PlacementOf(MainControl::MSFlexGridMsr).rect;
-  const TwipRect alarm = PlacementOf(MainControl::txtError).rect;
+  const winkit::TwipRect grid = PlacementOf(MainControl::MSFlexGridMsr).rect;
+  const winkit::TwipRect alarm = PlacementOf(MainControl::txtError).rect;
   EXPECT_EQ(std::tie(grid.left, grid.top, grid.width, grid.height),
             std::tie(alarm.left, alarm.top, alarm.width, alarm.height));
   EXPECT_EQ(seen.size(), static_cast<std::size_t>(kMainControlCount));
@@ -48,7 +48,7 @@ TEST(StationLayout, ContainersComeBeforeTheirContents) {
 TEST(StationLayout, ControlsFitTheirContainers) {
   // Every child lies inside its container (frmCmd itself starts above the
   // window's top to hide its border, so only its bottom is checked).
-  const auto sizeOf = [](Container c) -> TwipRect {
+  const auto sizeOf = [](Container c) -> winkit::TwipRect {
     switch (c) {
     case Container::frmCmd: return PlacementOf(MainControl::frmCmd).rect;
     case Container::frmMeasure: return PlacementOf(MainControl::frmMeasure).rect;
@@ -57,7 +57,7 @@ TEST(StationLayout, ControlsFitTheirContainers) {
     }
   };
   for (const ControlPlacement& p : MainWindowDesign()) {
-    const TwipRect outer = sizeOf(p.container);
+    const winkit::TwipRect outer = sizeOf(p.container);
     EXPECT_LE(p.rect.left + p.rect.width, outer.width) << kMainControlNames[static_cast<int>(p.control)];
     EXPECT_LE(p.rect.top + p.rect.height, outer.height) << kMainControlNames[static_cast<int>(p.control)];
   }

@@ -2,7 +2,7 @@
 // for the life of the process, so a control never holds a deleted font.
 #include "fonts_win.h"
 
-#include "../../win/text_convert.h"
+#include "winkit/text.h"
 
 #include <map>
 #include <mutex>
@@ -31,7 +31,7 @@ HFONT FontFor(const FontSpec& wanted) {
   const auto key = std::make_tuple(wanted.face, wanted.points, wanted.bold, dpi);
   std::lock_guard<std::mutex> lock(guard);
   if (const auto found = cache.find(key); found != cache.end()) return found->second;
-  const std::wstring face = WideFromUtf8(wanted.face);
+  const std::wstring face = winkit::WideFromUtf8(wanted.face);
   // Negative height: the character height in pixels for the point size.
   HFONT font = CreateFontW(-MulDiv(wanted.points, dpi, 72), 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL,
                            FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,

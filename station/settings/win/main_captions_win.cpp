@@ -1,7 +1,7 @@
 // Carries out the caption plan on the real main window.
 #include "main_captions_win.h"
 
-#include "../../win/text_convert.h"
+#include "winkit/text.h"
 #include "../main_captions.h"
 #include "fonts_win.h"
 
@@ -46,7 +46,7 @@ void ApplyMainCaptions(HWND mainWindow, const std::function<HWND(MainControl)>& 
                        std::string_view curLanguage) {
   HMENU menuBar = GetMenu(mainWindow);
   for (const CaptionAction& action : MainCaptionPlan()) {
-    const std::wstring text = action.text ? WideFromUtf8(PickText(curLanguage, *action.text)) : std::wstring();
+    const std::wstring text = action.text ? winkit::WideFromUtf8(PickText(curLanguage, *action.text)) : std::wstring();
     HWND target = action.control && control ? control(*action.control) : nullptr;
     switch (action.step) {
     case CaptionStep::CtrlFontOnly:

@@ -1,35 +1,23 @@
 #include "settings_dialog.h"
 
-#include "dialog_template.h"
+#include "winkit/controls.h"
+#include "winkit/dialog.h"
 #include "fonts_win.h"
-#include "text_convert.h"
+#include "winkit/text.h"
+
+#include <array>
 
 namespace orva {
 namespace {
 
-class SettingsDialog {
+class SettingsDialog : public winkit::ModalDialog {
 public:
   explicit SettingsDialog(SettingsChoice& choice) : choice_(choice) {}
 
-  bool Show(HWND owner) {
-    std::vector<WORD> tmpl = EmptyDialogTemplate();
-    const INT_PTR result =
-        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(tmpl.data()),
-                                owner, &StaticProc, reinterpret_cast<LPARAM>(this));
-    return result == IDOK;
-  }
+  bool Show(HWND owner) { return ShowModal(owner) == IDOK; }
 
 private:
-  static INT_PTR CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-    if (msg == WM_INITDIALOG) {
-      SetWindowLongPtrW(hwnd, DWLP_USER, lp);
-      reinterpret_cast<SettingsDialog*>(lp)->hwnd_ = hwnd;
-    }
-    auto* self = reinterpret_cast<SettingsDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
-    return self ? self->Proc(msg, wp, lp) : FALSE;
-  }
-
-  INT_PTR Proc(UINT msg, WPARAM wp, LPARAM) {
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM) override {
     switch (msg) {
     case WM_INITDIALOG: FormLoad(); return TRUE;
     case WM_COMMAND: return OnCommand(LOWORD(wp), HIWORD(wp));
@@ -37,40 +25,40 @@ private:
     return FALSE;
   }
 
-  HWND Ctl(SettingCtl c) const { return GetDlgItem(hwnd_, SettingControlId(c)); }
+  HWND Ctl(SettingCtl c) const { return GetDlgItem(Handle(), SettingControlId(c)); }
   void SetText(SettingCtl c, const std::string& utf8) {
-    SetWindowTextW(Ctl(c), WideFromUtf8(utf8).c_str());
+    SetWindowTextW(Ctl(c), winkit::WideFromUtf8(utf8).c_str());
   }
   std::string Pick(Text id) const { return PickText(choice_.curLanguage, id); }
 
-  void CreateControls() {
-    for (int i = 0; i < static_cast<int>(SettingCtl::Count); ++i) {
-      const auto c = static_cast<SettingCtl>(i);
-      TwipsRect r = SettingRect(c);
-      const SettingCtl frame = SettingContainer(c);
-      if (frame != SettingCtl::Count) {
-        r.left += SettingRect(frame).left;
-        r.top += SettingRect(frame).top;
-      }
-      const wchar_t* cls = L"BUTTON";
-      DWORD style = WS_VISIBLE;
-      switch (c) {
-      case SettingCtl::LblSetting0:
-      case SettingCtl::LblSetting1:
-      case SettingCtl::LblSetting2: cls = L"STATIC"; style |= SS_LEFT | SS_NOPREFIX; break;
-      case SettingCtl::FrmLanguage:
-      case SettingCtl::Frame2:
-      case SettingCtl::Frame3: style |= BS_GROUPBOX | WS_GROUP; break;
-      case SettingCtl::OptLanguage0:
-      case SettingCtl::OptSave0:
-      case SettingCtl::OptDiag0: style |= BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP; break;
-      case SettingCtl::OptLanguage1:
-      case SettingCtl::OptSave1:
-      case SettingCtl::OptDiag1: style |= BS_AUTORADIOBUTTON; break;
-      default: style |= BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP; break;
-      }
-      CreateDialogControl(hwnd_, cls, style, SettingControlId(c), r.left, r.top, r.width, r.height);
+  static winkit::ControlSpec SpecOf(SettingCtl c) {
+    using winkit::ControlKind;
+    const SettingCtl frame = SettingContainer(c);
+    const int container = frame == SettingCtl::Count ? 0 : SettingControlId(frame);
+    const winkit::TwipRect r = SettingRect(c);
+    switch (c) {
+    case SettingCtl::LblSetting0:
+    case SettingCtl::LblSetting1:
+    case SettingCtl::LblSetting2: return {SettingControlId(c), ControlKind::Label, container, r, SS_LEFT | SS_NOPREFIX};
+    case SettingCtl::FrmLanguage:
+    case SettingCtl::Frame2:
+    case SettingCtl::Frame3: return {SettingControlId(c), ControlKind::GroupBox, container, r, WS_GROUP};
+    case SettingCtl::OptLanguage0:
+    case SettingCtl::OptSave0:
+    case SettingCtl::OptDiag0:
+      return {SettingControlId(c), ControlKind::Option, container, r, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP};
+    case SettingCtl::OptLanguage1:
+    case SettingCtl::OptSave1:
+    case SettingCtl::OptDiag1: return {SettingControlId(c), ControlKind::Option, container, r, BS_AUTORADIOBUTTON};
+    default:
+      return {SettingControlId(c), ControlKind::Button, container, r, BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP};
     }
+  }
+
+  void CreateControls() {
+    std::array<winkit::ControlSpec, static_cast<std::size_t>(SettingCtl::Count)> table{};
+    for (std::size_t i = 0; i < table.size(); ++i) table[i] = SpecOf(static_cast<SettingCtl>(i));
+    winkit::BuildControls(Handle(), table, winkit::ScreenDpi());
   }
 
   // Turning an element on counts as its click, so the pending value follows.
@@ -85,7 +73,7 @@ private:
 
   // Form_Load, in the order the dialog has always loaded.
   void FormLoad() {
-    SizeDialogClient(hwnd_, kSettingClientWidth, kSettingClientHeight);
+    SizeClient(kSettingClientWidth, kSettingClientHeight);
     CreateControls();
     const std::string& lang = choice_.curLanguage;
     choice_.newLanguage = choice_.curLanguage;
@@ -106,8 +94,8 @@ private:
     SetCtrlFont(Ctl(SettingCtl::CmdSet), lang);
     SetText(SettingCtl::CmdSet, Pick(Text::SettingSet));
 
-    SetFormFont(hwnd_, lang);
-    SetWindowTextW(hwnd_, WideFromUtf8(Pick(Text::SettingCaption)).c_str());
+    SetFormFont(Handle(), lang);
+    SetWindowTextW(Handle(), winkit::WideFromUtf8(Pick(Text::SettingCaption)).c_str());
 
     const struct {
       SettingCtl control;
@@ -142,7 +130,7 @@ private:
 
   INT_PTR OnCommand(int id, int code) {
     if (id == IDCANCEL) { // Exit's equivalents: the title-bar close and Escape
-      EndDialog(hwnd_, IDCANCEL);
+      End(IDCANCEL);
       return TRUE;
     }
     if (id < SettingControlId(SettingCtl::LblSetting0) || id >= SettingControlId(SettingCtl::Count))
@@ -156,15 +144,14 @@ private:
     case SettingCtl::OptSave1: OnOptionClick(OptionPair::Save, 1); break;
     case SettingCtl::OptDiag0: OnOptionClick(OptionPair::Diag, 0); break;
     case SettingCtl::OptDiag1: OnOptionClick(OptionPair::Diag, 1); break;
-    case SettingCtl::CmdSet: EndDialog(hwnd_, IDOK); break;
-    case SettingCtl::CmdExit: EndDialog(hwnd_, IDCANCEL); break;
+    case SettingCtl::CmdSet: End(IDOK); break;
+    case SettingCtl::CmdExit: End(IDCANCEL); break;
     default: return FALSE;
     }
     return TRUE;
   }
 
   SettingsChoice& choice_;
-  HWND hwnd_ = nullptr;
 };
 
 } // namespace

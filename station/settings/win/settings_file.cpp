@@ -2,7 +2,7 @@
 #include "settings_file.h"
 
 #include "../ini_rules.h"
-#include "win/file_exists.h"
+#include "winkit/files.h"
 
 #include <windows.h>
 
@@ -26,7 +26,7 @@ void WriteIni(const std::string& path, const std::string& section, const std::st
 std::string GetIniValue(const std::string& iniPath, const std::string& section,
                         const std::string& key) {
   // A missing file (or a folder of that name) reads as empty and is left alone.
-  if (!FileExists(iniPath)) return {};
+  if (!winkit::FileExists(iniPath)) return {};
   return ReadIni(iniPath, section, key);
 }
 

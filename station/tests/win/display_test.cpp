@@ -1,7 +1,7 @@
 // Display routines, captions, menu and the readings grid's own operations
 // on the real main window.
 #include "station_fixture.h"
-#include "wait_seconds.h"
+#include "winkit/wait.h"
 
 #include <commctrl.h>
 
@@ -182,7 +182,7 @@ TEST_F(StationTest, GridTopRowAndColumnGeometry) {
     EXPECT_EQ(grid.TopRow(), expected);
   }
   grid.SetTopRow(7);
-  WaitSeconds(ReadingsGrid::kViewRefreshMs / 1000.0f + 0.2f);
+  winkit::WaitSeconds(ReadingsGrid::kViewRefreshMs / 1000.0f + 0.2f);
   EXPECT_EQ(listTop(), 7);
 }
 
@@ -203,7 +203,7 @@ TEST(StationWaitSeconds, HandlesMessagesDuringTheWaitAndKeepsAQuitForLater) {
   ASSERT_NE(probe, nullptr);
   PostMessageW(probe, WM_APP + 7, 0, 0);
   PostQuitMessage(3);
-  WaitSeconds(0.05f);
+  winkit::WaitSeconds(0.05f);
   EXPECT_EQ(g_probeMessages, 1);
   MSG msg{};
   bool quit = false;

@@ -1,7 +1,7 @@
 // The window layout: every control at its design place inside its container,
 // the client area, and the resize rule.
 #include "station_fixture.h"
-#include "twips.h"
+#include "winkit/twips.h"
 
 namespace orva::test {
 namespace {
@@ -29,15 +29,15 @@ TEST_F(StationTest, EveryControlSitsAtItsDesignPlaceInItsContainer) {
                                                                            : Ctl(C::frmLimit);
     EXPECT_EQ(GetParent(w), expectedParent);
     const RECT r = InParent(w);
-    EXPECT_NEAR(r.left, TwipsToPixelsX(place.rect.left), kTolerance);
-    EXPECT_NEAR(r.top, TwipsToPixelsY(place.rect.top), kTolerance);
-    EXPECT_NEAR(r.right - r.left, TwipsToPixelsX(place.rect.width), kTolerance);
-    EXPECT_NEAR(r.bottom - r.top, TwipsToPixelsY(place.rect.height), kTolerance);
+    EXPECT_NEAR(r.left, winkit::TwipsToPixels(place.rect.left, winkit::ScreenDpi().x), kTolerance);
+    EXPECT_NEAR(r.top, winkit::TwipsToPixels(place.rect.top, winkit::ScreenDpi().y), kTolerance);
+    EXPECT_NEAR(r.right - r.left, winkit::TwipsToPixels(place.rect.width, winkit::ScreenDpi().x), kTolerance);
+    EXPECT_NEAR(r.bottom - r.top, winkit::TwipsToPixels(place.rect.height, winkit::ScreenDpi().y), kTolerance);
   }
   RECT client;
   GetClientRect(Main(), &client);
-  EXPECT_NEAR(client.right, TwipsToPixelsX(kMainClientWidth), kTolerance);
-  EXPECT_NEAR(client.bottom, TwipsToPixelsY(kMainClientHeight), kTolerance);
+  EXPECT_NEAR(client.right, winkit::TwipsToPixels(kMainClientWidth, winkit::ScreenDpi().x), kTolerance);
+  EXPECT_NEAR(client.bottom, winkit::TwipsToPixels(kMainClientHeight, winkit::ScreenDpi().y), kTolerance);
 }
 
 // Notifications of controls deep in the frames reach the main window.
@@ -63,13 +63,13 @@ struct Size {
 Size OuterTwips(HWND w) {
   RECT r;
   GetWindowRect(w, &r);
-  return {PixelsToTwipsX(r.right - r.left), PixelsToTwipsY(r.bottom - r.top)};
+  return {winkit::PixelsToTwips(r.right - r.left, winkit::ScreenDpi().x), winkit::PixelsToTwips(r.bottom - r.top, winkit::ScreenDpi().y)};
 }
 
 void ResizeBy(HWND w, double dxTwips, double dyTwips) {
   RECT r;
   GetWindowRect(w, &r);
-  SetWindowPos(w, nullptr, 0, 0, r.right - r.left + TwipsToPixelsX(dxTwips), r.bottom - r.top + TwipsToPixelsY(dyTwips),
+  SetWindowPos(w, nullptr, 0, 0, r.right - r.left + winkit::TwipsToPixels(dxTwips, winkit::ScreenDpi().x), r.bottom - r.top + winkit::TwipsToPixels(dyTwips, winkit::ScreenDpi().y),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -91,7 +91,7 @@ TEST_F(StationTest, ResizeMovesTheCommandColumnAndScalesTheGrid) {
                {"much shorter", 0, -6000}, {"back to load size", 0, 0}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    SetWindowPos(Main(), nullptr, 0, 0, TwipsToPixelsX(load.width), TwipsToPixelsY(load.height),
+    SetWindowPos(Main(), nullptr, 0, 0, winkit::TwipsToPixels(load.width, winkit::ScreenDpi().x), winkit::TwipsToPixels(load.height, winkit::ScreenDpi().y),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ResizeBy(Main(), c.dx, c.dy);
     const Size now = OuterTwips(Main());
@@ -104,10 +104,10 @@ TEST_F(StationTest, ResizeMovesTheCommandColumnAndScalesTheGrid) {
     EXPECT_EQ(e.bottom - e.top, g.bottom - g.top);
     const double expectedWidth = dx > 0 ? base.DispWidth + dx : base.DispWidth;
     const double expectedHeight = base.DispHeight + dy < 0 ? base.DispHeight : base.DispHeight + dy;
-    EXPECT_NEAR(PixelsToTwipsX(g.right - g.left), expectedWidth, 15);
-    EXPECT_NEAR(PixelsToTwipsY(g.bottom - g.top), expectedHeight, 15);
-    EXPECT_NEAR(InParent(Ctl(C::frmCmd)).left, cmdLeft + (dx > 0 ? TwipsToPixelsX(dx) : 0), kTolerance);
-    const double r = dx > 0 ? PixelsToTwipsX(g.right - g.left) / base.DispWidth : 1.0;
+    EXPECT_NEAR(winkit::PixelsToTwips(g.right - g.left, winkit::ScreenDpi().x), expectedWidth, 15);
+    EXPECT_NEAR(winkit::PixelsToTwips(g.bottom - g.top, winkit::ScreenDpi().y), expectedHeight, 15);
+    EXPECT_NEAR(InParent(Ctl(C::frmCmd)).left, cmdLeft + (dx > 0 ? winkit::TwipsToPixels(dx, winkit::ScreenDpi().x) : 0), kTolerance);
+    const double r = dx > 0 ? winkit::PixelsToTwips(g.right - g.left, winkit::ScreenDpi().x) / base.DispWidth : 1.0;
     const int widths[] = {1050, 1230, 1230, 1300};
     for (int col = 0; col < 4; ++col) EXPECT_NEAR(window_->Grid().ColWidth(col), widths[col] * r, 0.5) << col;
   }

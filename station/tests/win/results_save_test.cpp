@@ -48,12 +48,12 @@ protected:
     StationTest::SetUp();
     Dialog() = Chooser{};
     previousDialog_ = SetSaveDialogFn(Choose);
-    previousAnswer_ = SetMessageBoxFn(AnswerBox);
+    previousAnswer_ = winkit::SetMessageBoxFn(AnswerBox);
     SetText(C::txtPrintTitle, L"Belt line 4");
   }
   void TearDown() override {
     SetSaveDialogFn(previousDialog_);
-    SetMessageBoxFn(previousAnswer_);
+    winkit::SetMessageBoxFn(previousAnswer_);
     StationTest::TearDown();
   }
   // Saves through the Save button to the given name in the test folder.
@@ -69,7 +69,7 @@ protected:
   }
 
   SaveDialogFn previousDialog_ = nullptr;
-  MessageBoxFn previousAnswer_ = nullptr;
+  winkit::MessageBoxFn previousAnswer_ = nullptr;
 };
 
 TEST_F(ResultsSaveTest, HeaderAndRunLogLinesWithTheirLeadingBlank) {

@@ -107,7 +107,7 @@ void StationTest::SetUp() {
   }();
   ASSERT_TRUE(controlsReady);
   RecordedBoxes().clear();
-  previousBox_ = SetMessageBoxFn(RecordBox);
+  previousBox_ = winkit::SetMessageBoxFn(RecordBox);
   folder_ = MakeFolder();
   ASSERT_EQ(Start(), MainWindow::LoadResult::Loaded);
 }
@@ -115,7 +115,7 @@ void StationTest::SetUp() {
 void StationTest::TearDown() {
   EndWindow();
   Pump();
-  SetMessageBoxFn(previousBox_);
+  winkit::SetMessageBoxFn(previousBox_);
   RemoveFolder(folder_);
 }
 

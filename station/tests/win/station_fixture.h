@@ -4,7 +4,7 @@
 #pragma once
 
 #include "main_window.h"
-#include "message_box.h"
+#include "winkit/message_box.h"
 
 #include <gtest/gtest.h>
 
@@ -90,7 +90,7 @@ protected:
   FakeLink link_;
   OrvaLib lib_;
   std::unique_ptr<MainWindow> window_;
-  MessageBoxFn previousBox_ = nullptr;
+  winkit::MessageBoxFn previousBox_ = nullptr;
 };
 
 } // namespace orva::test
