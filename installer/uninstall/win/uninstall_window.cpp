@@ -1,0 +1,147 @@
+#include "installer/uninstall/win/uninstall_window.h"
+
+#include "installer/common/driver_command.h"
+#include "installer/common/file_lists.h"
+#include "installer/common/path_rules.h"
+#include "installer/common/special_folder.h"
+#include "installer/common/status_style.h"
+#include "installer/common/win/routines.h"
+#include "winkit/text.h"
+
+#include <array>
+
+namespace orva::uninstall {
+namespace {
+
+using namespace installer; // the shared control ids and routines
+using winkit::ControlKind;
+
+// Complete takes the place of Cancel, which is hidden by then.
+constexpr std::array<winkit::ControlSpec, 11> kLayout = {{
+    {kPicture1, ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
+    {kLblDisp, ControlKind::Custom, 0, {240, 1440, 6720, 1000}, 0},
+    {kFrameLanguage, ControlKind::Frame, 0, {240, 2560, 3600, 900}, 0},
+    {kOptEnglish, ControlKind::Option, kFrameLanguage, {240, 360, 1400, 330}, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP},
+    {kOptJapanese, ControlKind::Option, kFrameLanguage, {1800, 360, 1600, 330}, BS_AUTORADIOBUTTON},
+    {kCmdNext, ControlKind::Button, 0, {3960, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    {kCmdCancel, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    {kCmdExit, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    {kLblOS, ControlKind::Label, 0, {240, 4300, 1300, 250}, 0},
+    {kLblWindows, ControlKind::Label, 0, {1560, 4300, 1300, 250}, 0},
+    {kLblSystem, ControlKind::Label, 0, {2880, 4300, 1300, 250}, 0},
+}};
+
+constexpr DesignCaption kCaptions[] = {
+    {kLblDisp, L"disp"},          {kFrameLanguage, L"Language"}, {kOptEnglish, L"English"},
+    {kOptJapanese, L"Japanese"},  {kCmdNext, L"Next"},           {kCmdExit, L"Complete"},
+    {kCmdCancel, L"Command1"},    {kLblOS, L"WindowsOS"},        {kLblWindows, L"WindowsDir"},
+    {kLblSystem, L"SystemDir"},
+};
+
+installer::TextPair Pair(Text id) {
+  const uninstall::TextPair& row = TextPairOf(id);
+  return {row.japanese, row.english};
+}
+
+} // namespace
+
+bool UninstallWindow::Create() {
+  static constexpr ToolDesign design{kWindowClass, 7200, 4300, kLayout, kCaptions};
+  if (!Build(design, kMessageTitle, nullptr)) return false;
+  const Tool& tool = State();
+  // 1. Status line on, Complete and the diagnostics off.
+  ShowWindow(tool.LblDisp, SW_SHOW);
+  ShowWindow(tool.CmdExit, SW_HIDE);
+  EnableWindow(tool.CmdExit, FALSE);
+  for (HWND label : {tool.LblOS, tool.LblWindows, tool.LblSystem}) ShowWindow(label, SW_HIDE);
+  // 2. English, whatever the installation used.
+  SelectLanguage(0);
+  // 3. to 5.
+  Status(Text::StartUninstallation);
+  const std::wstring caption = winkit::WideFromUtf8(TextPairOf(Text::WindowCaption).english);
+  SetWindowTextW(Handle(), caption.c_str());
+  DrawBanner(tool, caption);
+  ApplyCaptions();
+  return true;
+}
+
+void UninstallWindow::ApplyCaptions() {
+  const Tool& tool = State();
+  const std::pair<int, Text> buttons[] = {{kCmdNext, Text::CmdNext}, {kCmdExit, Text::CmdExit},
+                                          {kCmdCancel, Text::CmdCancel}};
+  for (const auto& [id, text] : buttons) ApplyFont(tool, Control(id));
+  for (const auto& [id, text] : buttons)
+    SetWindowTextW(Control(id), winkit::WideFromUtf8(PickText(tool.language, Pair(text))).c_str());
+}
+
+void UninstallWindow::Status(Text id) { installer::ShowStatus(State(), Pair(id), kAlignCentre, kBlack); }
+
+void UninstallWindow::OnLanguage(int) {
+  ApplyCaptions();
+  Status(Text::StartUninstallation);
+}
+
+LRESULT UninstallWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  // Half an uninstallation cannot be undone: once Next's run has begun the
+  // window stays until it ends (Cancel is hidden by then as well).
+  if (msg == WM_CLOSE && StepRunning()) return 0;
+  return ToolWindow::OnMessage(msg, wp, lp);
+}
+
+void UninstallWindow::OnClick(int id) {
+  switch (id) {
+  case kCmdNext: RunStep([this] { OnNext(); }); break;
+  case kCmdExit:
+  case kCmdCancel: RequestClose(); break;
+  default: break;
+  }
+}
+
+void UninstallWindow::OnNext() {
+  const bool disk = IsFile(State().folder + kDiskMarker);
+  switch (DecideNext(disk, MeasurementProgramRunning())) {
+  case NextDecision::DiskRefused: Status(Text::DiskRefusal); return;
+  case NextDecision::ProgramRunning: Status(Text::ProgramRunning); return;
+  case NextDecision::Uninstall: RunUninstall(*this); return;
+  }
+}
+
+void UninstallWindow::HideChoices() {
+  ShowWindow(Control(kFrameLanguage), SW_HIDE);
+  ShowNext(State(), false);
+  ShowCancel(State(), false);
+}
+
+int UninstallWindow::DetectWindows() { return static_cast<int>(installer::DetectWindows(State())); }
+
+UninstallSteps::Folders UninstallWindow::ReadSystemFolders() {
+  installer::ReadSystemFolders(State());
+  return {!State().WindowsFolder.empty(), !State().SystemFolder.empty()};
+}
+
+void UninstallWindow::ShowStatus(Text id) { Status(id); }
+
+void UninstallWindow::ClearStatus() { installer::ShowStatus(State(), "", "", kAlignCentre, kBlack); }
+
+void UninstallWindow::ShowMessage(Text id) { ShowToolMessage(State(), Pair(id)); }
+
+void UninstallWindow::RunToolAndWait(const char* tool, const char* inf) {
+  installer::RunToolAndWait(State(), tool, inf, DriverAction::Uninstall);
+}
+
+void UninstallWindow::DeleteFromFolder(const char* file, Folder folder) {
+  installer::DeleteFromFolder(State(), file,
+                              folder == Folder::Uninstaller ? State().folder : InfFolderOf(State().WindowsFolder));
+}
+
+void UninstallWindow::DeleteShortcut(ShortcutFolder folder) {
+  const std::string where =
+      SpecialFolderPath(folder == ShortcutFolder::Programs ? SpecialFolder::Programs : SpecialFolder::Desktop);
+  if (where.empty()) return;
+  const std::string link = WithBackslash(where) + kShortcutName;
+  if (IsFile(link) && !DeleteFileA(link.c_str())) EndOnFileError(State(), GetLastError(), link);
+}
+
+void UninstallWindow::ShowComplete() { installer::ShowComplete(State()); }
+
+} // namespace orva::uninstall
