@@ -12,6 +12,9 @@ ctest --test-dir "$B/host" --output-on-failure
 host_rc=$?
 
 echo "== Windows tests under Wine =="
+# Printer queues for the print tests (CUPS with two PDF queues).
+source scripts/printers.sh
+print_queues_up || echo "printer queues not available: the print tests will fail"
 wine_prefix_ready null
 wine_server_up         # one server for the whole run
 ctest --test-dir "$B/win" --output-on-failure

@@ -13,10 +13,12 @@ add_library(orva_station_win STATIC
   win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp
   win/lifecycle.cpp win/main_window.cpp win/picture_box.cpp
   win/readings_grid.cpp win/run_control.cpp win/run_log.cpp
-  output/win/results_save.cpp output/win/save_dialog.cpp)
+  output/win/results_save.cpp output/win/save_dialog.cpp
+  output/win/output_files.cpp output/win/printer.cpp output/win/printer_dialog.cpp
+  output/win/results_print.cpp)
 target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/win)
 target_link_libraries(orva_station_win PUBLIC
-  orva_station_rules orva_station_settings_win linkblock comctl32 gdi32 msimg32 user32)
+  orva_station_rules orva_station_settings_win linkblock comctl32 gdi32 msimg32 user32 winspool)
 
 add_executable(ORVA WIN32 win/main.cpp res/ORVA.rc)
 target_link_libraries(ORVA PRIVATE orva_station_win)

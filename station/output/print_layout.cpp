@@ -74,4 +74,11 @@ bool PrintReadings(PrintTarget& target, const PrintHead& head, std::string_view 
   });
 }
 
+bool PrintJob(PrintDevice& device, const PrintHead& head, std::string_view printFile,
+              long pageBreakLimit) {
+  if (PrintReadings(device, head, printFile, pageBreakLimit) && device.EndDoc()) return true;
+  device.AbortDoc();
+  return false;
+}
+
 } // namespace orva

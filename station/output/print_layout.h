@@ -65,4 +65,16 @@ struct PrintHead {
 bool PrintReadings(PrintTarget& target, const PrintHead& head, std::string_view printFile,
                    long pageBreakLimit);
 
+// A printer with a document to end or to abort.
+class PrintDevice : public PrintTarget {
+public:
+  virtual bool EndDoc() = 0;   // sends the document; false when that failed
+  virtual void AbortDoc() = 0; // drops an open document, leaves nothing at the spooler
+};
+
+// The whole job: PrintReadings, then EndDoc. On any failure the document is
+// aborted once and nothing more is printed. True when the job was sent.
+bool PrintJob(PrintDevice& device, const PrintHead& head, std::string_view printFile,
+              long pageBreakLimit);
+
 } // namespace orva

@@ -92,6 +92,20 @@ constexpr std::array<Row, kTextCount> kTexts = {{
     {Text::VersionInformation, {"バージョン情報", "Version Information"}},
     {Text::MakerName, {"テンソウェーブ計測", "Tensowave Instruments"}},
     {Text::AboutTitle, {"TENSOWAVE", "TENSOWAVE "}},
+    // printing: no printer, and what failed while printing (nothing is then printed)
+    {Text::NoPrinter, {"プリンタがインストールされていません。", "No printer is installed."}},
+    {Text::PrintFileNotWritten,
+     {"印刷用ファイル(print.txt)に書き込めません。印刷しませんでした。",
+      "The print file (print.txt) cannot be written. Nothing was printed."}},
+    {Text::PrinterNotOpened, {"プリンタを開けません。印刷しませんでした。", "The printer cannot be opened. Nothing was printed."}},
+    {Text::PrintJobRefused,
+     {"プリンタが印刷ジョブを受け付けません。印刷を中止しました。",
+      "The printer refuses the print job. Printing was cancelled."}},
+    {Text::PrintPageFailed,
+     {"ページを印刷できません。印刷を中止しました。", "A page cannot be printed. Printing was cancelled."}},
+    {Text::PrintJobNotSent,
+     {"印刷ジョブをプリンタに送れません。印刷を中止しました。",
+      "The print job cannot be sent to the printer. Printing was cancelled."}},
 }};
 
 constexpr bool RowsInOrder() {

@@ -36,6 +36,9 @@ enum class Text {
   SettingSet, SettingCaption, OptOnlyGood, OptAll, OptDisable, OptEnable,
   // about box
   VersionInformation, MakerName, AboutTitle,
+  // printing: no printer, and what failed while printing
+  NoPrinter, PrintFileNotWritten, PrinterNotOpened, PrintJobRefused, PrintPageFailed,
+  PrintJobNotSent,
   Count
 };
 

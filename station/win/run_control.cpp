@@ -3,10 +3,12 @@
 #include "main_window.h"
 
 #include "../limit_check.h"
+#include "../output/win/results_print.h"
 #include "../output/win/results_save.h"
 #include "dialog_commands.h"
 #include "winkit/message_box.h"
 #include "run_log.h"
+#include "winkit/text.h"
 #include "winkit/wait.h"
 
 namespace orva {
@@ -87,10 +89,14 @@ void MainWindow::OnExitClick() {
   Unload();
 }
 
-// The results file, the settings dialog, the help file and the about box
-// live in their own units. Printing is not built yet: Print does nothing.
+// The results file, the printout, the settings dialog, the help file and
+// the about box live in their own units.
 void MainWindow::OnSaveClick() { SaveResults(*this); }
-void MainWindow::OnPrintClick() {}
+void MainWindow::OnPrintClick() {
+  PrintResults({hwnd_, lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
+                winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)), winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)),
+                lib_.LimitUnitMode, lib_.TempPath, lib_.PrintPath});
+}
 void MainWindow::OnSettingClick() {
   if (RunSettingsDialog(hwnd_, lib_)) ApplyDiagMode();
 }

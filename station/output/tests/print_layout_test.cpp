@@ -22,7 +22,7 @@ void PrintTo(const Placed& p, std::ostream* os) {
 
 // A printer whose lines are `lineHeight` twips high; it can be told to fail
 // at its n-th print or new page.
-class PaperTarget : public PrintTarget {
+class PaperTarget : public PrintDevice {
 public:
   explicit PaperTarget(double lineHeight) : lineHeight_(lineHeight) {}
   void SetCurrentX(double twips) override { x_ = twips; }
@@ -42,8 +42,15 @@ public:
     return true;
   }
 
+  bool EndDoc() override {
+    ++endDocs;
+    return ++calls != failAt;
+  }
+  void AbortDoc() override { ++aborts; }
+
   std::vector<Placed> placed;
   int page = 1;
+  int endDocs = 0, aborts = 0;
   int calls = 0;
   int failAt = 0; // 0: never
 
@@ -184,6 +191,27 @@ TEST(StationPrintLayout, AFailedPrintOrPageStopsTheRoutine) {
     EXPECT_FALSE(PrintReadings(paper, kHead, Lines(8), LimitForFirstPageRows(5)));
     EXPECT_EQ(paper.placed.size(), c.placedBefore);
     EXPECT_EQ(paper.calls, c.failAt); // nothing asked after the failure
+  }
+}
+
+TEST(StationPrintLayout, AJobEndsOnceOrIsAbortedOnce) {
+  const struct {
+    const char* name;
+    int failAt;
+    int endDocs, aborts;
+  } cases[] = {
+      {"sent", 0, 1, 0},
+      {"first output fails", 1, 0, 1},
+      {"new page fails", 4 + 7 * 5 + 1, 0, 1},
+      {"EndDoc fails", 4 + 7 * 8 + 1 + 1, 1, 1},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PaperTarget paper(kLine);
+    paper.failAt = c.failAt;
+    EXPECT_EQ(PrintJob(paper, kHead, Lines(8), LimitForFirstPageRows(5)), c.failAt == 0);
+    EXPECT_EQ(paper.endDocs, c.endDocs);
+    EXPECT_EQ(paper.aborts, c.aborts);
   }
 }
 

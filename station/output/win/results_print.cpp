@@ -1,0 +1,83 @@
+#include "results_print.h"
+
+#include "output/print_layout.h"
+#include "output/results_file.h"
+#include "output_files.h"
+#include "printer.h"
+#include "printer_dialog.h"
+#include "settings/text_table.h"
+#include "winkit/files.h"
+#include "winkit/message_box.h"
+#include "winkit/text.h"
+
+#include <cstring>
+#include <optional>
+
+namespace orva {
+namespace {
+
+void Tell(const PrintRequest& request, Text what, const std::string& call = {}) {
+  std::string text = PickText(request.curLanguage, what);
+  if (!call.empty()) text += " (" + call + ")";
+  winkit::ShowMessageBox(request.owner, winkit::WideFromUtf8(text), winkit::WideFromUtf8(PickText(request.curLanguage, Text::MenuPrint)),
+                 MB_OK | MB_ICONEXCLAMATION);
+}
+
+Text TextForFailedCall(const std::string& call) {
+  if (call == "StartDoc") return Text::PrintJobRefused;
+  if (call == "EndDoc") return Text::PrintJobNotSent;
+  if (call == "StartPage" || call == "EndPage" || call == "TextOut") return Text::PrintPageFailed;
+  return Text::PrinterNotOpened;
+}
+
+// The four settings of the dialog's answer, in this order; a value the
+// printer does not take leaves its own.
+void ApplySettings(Printer& printer, const PrinterMode& mode) {
+  printer.SetCopies(mode.Short(printer_mode::Copies));
+  printer.SetDuplex(mode.Short(printer_mode::Duplex));
+  printer.SetOrientation(mode.Short(printer_mode::Orientation));
+  printer.SetPaperSize(mode.Short(printer_mode::PaperSize));
+}
+
+} // namespace
+
+void PrintResults(const PrintRequest& request) {
+  if (!winkit::FileExists(request.tempPath)) return;
+  // What is printed is the run log as it stands now: readings that arrive
+  // while the dialog is open go to the grid and the run log, not into this
+  // printout.
+  const std::optional<std::string> runLog = ReadWholeFile(request.tempPath);
+
+  if (!CurrentPrinter()) {
+    Tell(request, Text::NoPrinter);
+    return;
+  }
+  if (!ShowPrinterDialog(request.owner)) return;
+  Printer* printer = CurrentPrinter();
+  if (!printer) return;
+  ApplySettings(*printer, ModulePrinterMode());
+
+  if (!runLog || !WriteWholeFile(request.printPath, *runLog)) {
+    Tell(request, Text::PrintFileNotWritten);
+    return;
+  }
+  const std::optional<std::string> printFile = ReadWholeFile(request.printPath);
+  if (!printFile) {
+    Tell(request, Text::PrintFileNotWritten);
+    return;
+  }
+
+  printer->SetFont(FormFontSpec(request.curLanguage));
+  const double pageHeight = printer->PageHeightTwips();
+  if (pageHeight <= 0) {
+    Tell(request, Text::PrinterNotOpened, printer->FailedCall());
+    printer->AbortDoc();
+    return;
+  }
+  const PrintHead head{request.printTitle, LimitsLine(request.curLanguage, request.limitHigh,
+                                                      request.limitLow, request.limitUnitMode)};
+  if (!PrintJob(*printer, head, winkit::Utf8FromAnsi(*printFile), PageBreakLimit(pageHeight)))
+    Tell(request, TextForFailedCall(printer->FailedCall()), printer->FailedCall());
+}
+
+} // namespace orva

@@ -1,0 +1,224 @@
+// Printing a run from the real ORVA.exe on real printer queues: the
+// operator presses Print, uses the system's Print dialog, and the PDF that
+// the queue writes is read back (pages, words, their places).
+#include "pdf_output.h"
+#include "print_dialog_driver.h"
+#include "station_process.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+using e2e::PdfContent;
+using e2e::PdfQueue;
+using e2e::PdfWord;
+using e2e::StationProcess;
+namespace ts = orva::testsupport;
+
+namespace {
+
+constexpr DWORD kWindowWait = 30000;
+constexpr DWORD kPdfWait = 90000;
+constexpr double kPlace = 40; // twips: a word box against the place it was printed at
+
+const char kIni[] = "[Limit]\r\nLimitMode=N\r\nLow=12\r\nHigh=13\r\n[Print]\r\nTitle=Line 3 belts\r\n"
+                    "[SaveType]\r\nNeglectHighLow=false\r\n";
+
+// Enough readings for three pages, some of them out of the allowance.
+const char kRunOf190[] = "rate = 0\r\nburst = 190\r\noutlier_every = 7\r\n";
+
+struct Row {
+  double y;
+  std::vector<PdfWord> words;
+};
+
+// Words of a page grouped into lines by their y.
+std::vector<Row> RowsOf(const std::vector<PdfWord>& words) {
+  std::vector<Row> rows;
+  for (const PdfWord& w : words) {
+    Row* row = nullptr;
+    for (Row& r : rows)
+      if (std::fabs(r.y - w.y) < 20) row = &r;
+    if (!row) row = &rows.emplace_back(Row{w.y, {}});
+    row->words.push_back(w);
+  }
+  for (Row& r : rows)
+    std::sort(r.words.begin(), r.words.end(), [](const PdfWord& a, const PdfWord& b) { return a.x < b.x; });
+  return rows;
+}
+
+std::vector<std::string> Fields(std::string line) {
+  while (!line.empty() && line.front() == ' ') line.erase(line.begin());
+  std::vector<std::string> fields;
+  size_t from = 0;
+  for (int i = 0; i < 3; ++i) {
+    const size_t comma = line.find(',', from);
+    fields.push_back(line.substr(from, comma - from));
+    from = comma + 1;
+  }
+  fields.push_back(line.substr(from));
+  return fields;
+}
+
+class PrintEndToEnd : public ::testing::Test {
+protected:
+  void SetUp() override {
+    e2e::KillSimulators();
+    first_ = e2e::QueueFromEnvironment("ORVA_PDF_OUT");
+    second_ = e2e::QueueFromEnvironment("ORVA_PDF2_OUT");
+    ASSERT_FALSE(first_.unixFolder.empty() || second_.unixFolder.empty())
+        << "ORVA_PDF_OUT and ORVA_PDF2_OUT name the output folders of the queues PDF and PDF2 "
+           "(scripts/printers.sh sets them up)";
+  }
+  void TearDown() override { e2e::KillSimulators(); }
+
+  template <typename Pred> static bool Eventually(Pred pred, DWORD ms) {
+    const DWORD start = GetTickCount();
+    do {
+      if (pred()) return true;
+      Sleep(50);
+    } while (GetTickCount() - start < ms);
+    return false;
+  }
+
+  // Starts the station and, for n > 0, measures a run of n readings.
+  static void StartAndMeasure(StationProcess& station, size_t n) {
+    station.WriteFile("ORVA.ini", kIni);
+    ASSERT_TRUE(station.Start().hProcess);
+    ASSERT_TRUE(station.WaitForMainWindow(kWindowWait));
+    ASSERT_TRUE(Eventually([&] { return station.Text("lblExe") == L"Exe Run"; }, kWindowWait));
+    if (n == 0) return;
+    station.Click("cmdStart");
+    ASSERT_TRUE(station.WaitForRunLogLines(n, 60000));
+    station.Click("cmdEnd");
+    ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }, 10000));
+  }
+
+  static HWND OpenPrintDialog(StationProcess& station) {
+    station.Click("cmdPrint");
+    return ts::WaitForPrintDialog(station.ProcessId(), kWindowWait);
+  }
+
+  PdfQueue first_, second_;
+};
+
+TEST_F(PrintEndToEnd, SeveralPagesOnTheDefaultQueueWithTheHeadOnPageOneOnly) {
+  StationProcess station(kRunOf190);
+  ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 190));
+  const auto beforeFirst = first_.Files(), beforeSecond = second_.Files();
+
+  const HWND dialog = OpenPrintDialog(station);
+  ASSERT_TRUE(dialog) << "no Print dialog";
+  EXPECT_EQ(ts::ChosenPrinter(dialog), L"PDF"); // the system's default printer
+  const auto choices = ts::PrinterChoices(dialog);
+  EXPECT_NE(std::find(choices.begin(), choices.end(), L"PDF2"), choices.end());
+  ts::ConfirmPrintDialog(dialog);
+  ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
+
+  const std::string name = first_.WaitForNew(beforeFirst, kPdfWait);
+  ASSERT_FALSE(name.empty()) << "no PDF from the queue PDF in " << first_.unixFolder;
+  EXPECT_EQ(second_.Files().size(), beforeSecond.size());
+  EXPECT_EQ(station.ReadFile("print.txt"), station.ReadFile("temp.txt"));
+
+  const auto pdf = e2e::ReadPdf(first_, name);
+  ASSERT_TRUE(pdf);
+  ASSERT_GE(pdf->pages, 3);
+
+  // Page 1: title at (1000, 1000), the limits line two lines below, at x 1000.
+  const std::vector<Row> head = RowsOf(pdf->OnPage(1));
+  ASSERT_GE(head.size(), 3u);
+  ASSERT_EQ(head[0].words.size(), 3u);
+  EXPECT_EQ(head[0].words[0].text + " " + head[0].words[1].text + " " + head[0].words[2].text, "Line 3 belts");
+  EXPECT_NEAR(head[0].words[0].x, 1000, kPlace);
+  EXPECT_NEAR(head[0].y, 1000, kPlace);
+  std::string limits;
+  for (const PdfWord& w : head[1].words) limits += (limits.empty() ? "" : " ") + w.text;
+  EXPECT_EQ(limits, "High Limit 13N Low Limit 12N");
+  EXPECT_NEAR(head[1].words[0].x, 1000, kPlace);
+  const double line = (head[1].y - head[0].y) / 2;
+  EXPECT_GT(line, 100);
+
+  // Every row of the run log, in order, its items at their places; no head
+  // after page 1, continuation pages from y = 1000 on.
+  const std::vector<std::string> log = station.RunLogLines();
+  ASSERT_EQ(log.size(), 190u);
+  const double places[] = {1000, 1400, 2400, 3000, 4000, 4600, 5600};
+  size_t next = 0;
+  for (int page = 1; page <= pdf->pages; ++page) {
+    std::vector<Row> rows = RowsOf(pdf->OnPage(page));
+    if (page == 1) rows.erase(rows.begin(), rows.begin() + 2);
+    ASSERT_FALSE(rows.empty()) << "page " << page;
+    if (page > 1) {
+      EXPECT_GE(rows.front().y, 1000 - kPlace) << "page " << page;
+      EXPECT_NEAR(rows.front().y, 1000, kPlace) << "page " << page;
+    }
+    for (const Row& row : rows) {
+      ASSERT_LT(next, log.size()) << "more rows than readings";
+      SCOPED_TRACE("page " + std::to_string(page) + " row " + log[next]);
+      const std::vector<std::string> f = Fields(log[next++]);
+      const std::vector<std::string> expected = {"No.", f[0], f[1], "N", f[2], "Hz", f[3]};
+      ASSERT_EQ(row.words.size(), f[3].empty() ? 6u : 7u);
+      for (size_t i = 0; i < row.words.size(); ++i) {
+        EXPECT_EQ(row.words[i].text, expected[i]);
+        EXPECT_NEAR(row.words[i].x, places[i], kPlace);
+      }
+      EXPECT_NE(row.words[0].text, "High");
+    }
+    // The page ends where one more row would leave less than 1500 twips.
+    if (page < pdf->pages) {
+      EXPECT_GT(rows.back().y + line + 1500, 16838 - kPlace) << "page " << page;
+    }
+  }
+  EXPECT_EQ(next, log.size());
+}
+
+TEST_F(PrintEndToEnd, TheSecondQueueChosenInTheDialogGetsThisPrintAndTheNext) {
+  StationProcess station("rate = 0\r\nburst = 12\r\n");
+  ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 12));
+  const auto beforeFirst = first_.Files();
+  auto beforeSecond = second_.Files();
+
+  HWND dialog = OpenPrintDialog(station);
+  ASSERT_TRUE(dialog);
+  ASSERT_TRUE(ts::ChoosePrinter(dialog, L"PDF2"));
+  ts::ConfirmPrintDialog(dialog);
+  ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
+  std::string name = second_.WaitForNew(beforeSecond, kPdfWait);
+  ASSERT_FALSE(name.empty()) << "no PDF from the queue PDF2 in " << second_.unixFolder;
+  auto pdf = e2e::ReadPdf(second_, name);
+  ASSERT_TRUE(pdf);
+  EXPECT_EQ(pdf->pages, 1);
+
+  // The next print: the dialog opens on PDF2 and the print goes there.
+  beforeSecond = second_.Files();
+  dialog = OpenPrintDialog(station);
+  ASSERT_TRUE(dialog);
+  EXPECT_EQ(ts::ChosenPrinter(dialog), L"PDF2");
+  ts::ConfirmPrintDialog(dialog);
+  ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
+  name = second_.WaitForNew(beforeSecond, kPdfWait);
+  EXPECT_FALSE(name.empty()) << "the second print did not reach PDF2";
+  EXPECT_EQ(first_.Files().size(), beforeFirst.size()) << "the queue PDF got a print";
+}
+
+TEST_F(PrintEndToEnd, CancelPrintsNothingAndLeavesPrintTxt) {
+  StationProcess station("rate = 0\r\nburst = 5\r\n");
+  station.WriteFile("print.txt", "an earlier copy\r\n");
+  ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 5));
+  const auto beforeFirst = first_.Files(), beforeSecond = second_.Files();
+
+  const HWND dialog = OpenPrintDialog(station);
+  ASSERT_TRUE(dialog);
+  ts::CancelPrintDialog(dialog);
+  ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
+  Sleep(3000); // a print would have reached the queue by now
+  EXPECT_EQ(first_.Files().size(), beforeFirst.size());
+  EXPECT_EQ(second_.Files().size(), beforeSecond.size());
+  EXPECT_EQ(station.ReadFile("print.txt"), "an earlier copy\r\n");
+  EXPECT_FALSE(e2e::WaitForMessageBox(station.ProcessId(), 500).window);
+}
+
+} // namespace

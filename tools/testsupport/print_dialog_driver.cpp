@@ -1,0 +1,84 @@
+#include "print_dialog_driver.h"
+
+#include <dlgs.h>
+
+namespace orva::testsupport {
+namespace {
+
+struct Search {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchPrintDialog(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<Search*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  wchar_t cls[16] = {};
+  GetClassNameW(w, cls, 16);
+  if (pid == s->pid && IsWindowVisible(w) && std::wstring(cls) == L"#32770" && GetDlgItem(w, cmb4)) {
+    s->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+std::wstring ItemText(HWND combo, LRESULT index) {
+  const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
+  if (length < 0) return {};
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(static_cast<size_t>(length));
+  return text;
+}
+
+} // namespace
+
+HWND WaitForPrintDialog(DWORD processId, DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    Search search{processId, nullptr};
+    EnumWindows(MatchPrintDialog, reinterpret_cast<LPARAM>(&search));
+    if (search.found) return search.found;
+    Sleep(50);
+  } while (GetTickCount() - start < ms);
+  return nullptr;
+}
+
+std::vector<std::wstring> PrinterChoices(HWND dialog) {
+  const HWND combo = GetDlgItem(dialog, cmb4);
+  std::vector<std::wstring> names;
+  const LRESULT count = SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) names.push_back(ItemText(combo, i));
+  return names;
+}
+
+std::wstring ChosenPrinter(HWND dialog) {
+  const HWND combo = GetDlgItem(dialog, cmb4);
+  const LRESULT index = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+  return index < 0 ? std::wstring() : ItemText(combo, index);
+}
+
+bool ChoosePrinter(HWND dialog, const std::wstring& name) {
+  const HWND combo = GetDlgItem(dialog, cmb4);
+  const LRESULT index = SendMessageW(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                     reinterpret_cast<LPARAM>(name.c_str()));
+  if (index < 0) return false;
+  SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+  return ChosenPrinter(dialog) == name;
+}
+
+void ConfirmPrintDialog(HWND dialog) { PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); }
+void CancelPrintDialog(HWND dialog) { PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0); }
+
+bool WaitUntilGone(HWND window, DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (IsWindow(window)) {
+    if (GetTickCount() - start >= ms) return false;
+    Sleep(50);
+  }
+  return true;
+}
+
+} // namespace orva::testsupport

@@ -1,0 +1,30 @@
+// The system's Print dialog seen from another thread or process, as an
+// operator uses it: find it, read and choose the printer in its list, press
+// Print (OK) or Cancel.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace orva::testsupport {
+
+// A visible Print dialog (a dialog with the printer list) of the process;
+// null on time-out.
+HWND WaitForPrintDialog(DWORD processId, DWORD ms);
+
+std::vector<std::wstring> PrinterChoices(HWND dialog);
+std::wstring ChosenPrinter(HWND dialog);
+// Selects the printer by name as a click in the list does (the dialog is
+// told of the change). False when the list has no such entry.
+bool ChoosePrinter(HWND dialog, const std::wstring& name);
+
+// Posted clicks, so the caller never waits for the dialog to close.
+void ConfirmPrintDialog(HWND dialog); // Print / OK
+void CancelPrintDialog(HWND dialog);
+
+// Waits until the window is gone; false on time-out.
+bool WaitUntilGone(HWND window, DWORD ms);
+
+} // namespace orva::testsupport
