@@ -20,3 +20,6 @@ orva_win_test(station_print_e2e_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/print_e2e_test.cpp
   LIBS orva_e2e_harness orva_printdialog
   TIMEOUT 400)
+
+add_executable(station_print_bench ${PROJECT_SOURCE_DIR}/station/bench/print_bench.cpp)
+target_link_libraries(station_print_bench PRIVATE orva_station_win orva_printdialog orva_e2e_harness)

@@ -1,0 +1,17 @@
+#!/bin/bash
+# Benchmark of printing: a run log of N lines (default 10000) through the
+# real print routine, the real Print dialog and the PDF queue of CUPS, next
+# to a plain copy of the same file. Prints the times and their ratios.
+# Usage (as root, it starts CUPS and sets up the queues): scripts/bench-print.sh [N]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/build.sh >/dev/null
+source scripts/wine-env.sh
+source scripts/printers.sh
+print_queues_up
+wine_prefix_ready null
+wine_server_up
+rc=0
+(cd "$ORVA_BUILD/win/EXE" && wine ../tests/station_print_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
+wineserver -k 2>/dev/null || true
+exit $rc
