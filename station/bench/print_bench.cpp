@@ -59,17 +59,13 @@ int main(int argc, char** argv) {
   }
   const std::string folder = TempFolder();
   orva::PrintRequest request;
-  request.curLanguage = "english";
-  request.printTitle = "Print benchmark";
-  request.limitHigh = "13";
-  request.limitLow = "12";
-  request.tempPath = folder + "\\temp.txt";
+  request.results = {"english", "Print benchmark", "13", "12", 0, folder + "\\temp.txt"};
   request.printPath = folder + "\\print.txt";
-  if (!WriteRunLog(request.tempPath, lines)) return 1;
+  if (!WriteRunLog(request.results.tempPath, lines)) return 1;
 
   // The plain copy of the same file.
   const LARGE_INTEGER copyStart = Now();
-  if (!CopyFileA(request.tempPath.c_str(), (folder + "\\copy.txt").c_str(), FALSE)) return 1;
+  if (!CopyFileA(request.results.tempPath.c_str(), (folder + "\\copy.txt").c_str(), FALSE)) return 1;
   const double copySeconds = Seconds(copyStart, Now());
 
   const auto before = queue.Files();
@@ -111,7 +107,7 @@ int main(int argc, char** argv) {
   std::printf("confirmation -> EndDoc returned:      %10.4f s  (%.0f x the copy)\n", toEndDoc,
               toEndDoc / copySeconds);
   std::printf("confirmation -> PDF complete:         %10.4f s  (%.0f x the copy)\n", toPdf, toPdf / copySeconds);
-  DeleteFileA(request.tempPath.c_str());
+  DeleteFileA(request.results.tempPath.c_str());
   DeleteFileA(request.printPath.c_str());
   DeleteFileA((folder + "\\copy.txt").c_str());
   RemoveDirectoryA(folder.c_str());

@@ -93,9 +93,11 @@ void MainWindow::OnExitClick() {
 // the about box live in their own units.
 void MainWindow::OnSaveClick() { SaveResults(*this); }
 void MainWindow::OnPrintClick() {
-  PrintResults({hwnd_, lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
-                winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)), winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)),
-                lib_.LimitUnitMode, lib_.TempPath, lib_.PrintPath});
+  const ResultsSource results{lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
+                              winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)),
+                              winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)), lib_.LimitUnitMode,
+                              lib_.TempPath};
+  PrintResults({hwnd_, results, lib_.PrintPath});
 }
 void MainWindow::OnSettingClick() {
   if (RunSettingsDialog(hwnd_, lib_)) ApplyDiagMode();

@@ -1,26 +1,17 @@
 #include "print_dialog_driver.h"
 
+#include "winkit/process_window.h"
+
 #include <dlgs.h>
 
 namespace orva::testsupport {
 namespace {
 
-struct Search {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK MatchPrintDialog(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<Search*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
+// A visible dialog with the printer list.
+bool IsPrintDialog(HWND w) {
   wchar_t cls[16] = {};
   GetClassNameW(w, cls, 16);
-  if (pid == s->pid && IsWindowVisible(w) && std::wstring(cls) == L"#32770" && GetDlgItem(w, cmb4)) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
+  return IsWindowVisible(w) && std::wstring(cls) == L"#32770" && GetDlgItem(w, cmb4);
 }
 
 std::wstring ItemText(HWND combo, LRESULT index) {
@@ -37,9 +28,7 @@ std::wstring ItemText(HWND combo, LRESULT index) {
 HWND WaitForPrintDialog(DWORD processId, DWORD ms) {
   const DWORD start = GetTickCount();
   do {
-    Search search{processId, nullptr};
-    EnumWindows(MatchPrintDialog, reinterpret_cast<LPARAM>(&search));
-    if (search.found) return search.found;
+    if (const HWND found = winkit::FindTopLevelWindowOfProcess(processId, IsPrintDialog)) return found;
     Sleep(50);
   } while (GetTickCount() - start < ms);
   return nullptr;

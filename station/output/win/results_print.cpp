@@ -17,9 +17,9 @@ namespace orva {
 namespace {
 
 void Tell(const PrintRequest& request, Text what, const std::string& call = {}) {
-  std::string text = PickText(request.curLanguage, what);
+  std::string text = PickText(request.results.curLanguage, what);
   if (!call.empty()) text += " (" + call + ")";
-  winkit::ShowMessageBox(request.owner, winkit::WideFromUtf8(text), winkit::WideFromUtf8(PickText(request.curLanguage, Text::MenuPrint)),
+  winkit::ShowMessageBox(request.owner, winkit::WideFromUtf8(text), winkit::WideFromUtf8(PickText(request.results.curLanguage, Text::MenuPrint)),
                  MB_OK | MB_ICONEXCLAMATION);
 }
 
@@ -42,11 +42,11 @@ void ApplySettings(Printer& printer, const PrinterMode& mode) {
 } // namespace
 
 void PrintResults(const PrintRequest& request) {
-  if (!winkit::FileExists(request.tempPath)) return;
+  if (!winkit::FileExists(request.results.tempPath)) return;
   // What is printed is the run log as it stands now: readings that arrive
   // while the dialog is open go to the grid and the run log, not into this
   // printout.
-  const std::optional<std::string> runLog = ReadWholeFile(request.tempPath);
+  const std::optional<std::string> runLog = ReadWholeFile(request.results.tempPath);
 
   if (!CurrentPrinter()) {
     Tell(request, Text::NoPrinter);
@@ -67,15 +67,15 @@ void PrintResults(const PrintRequest& request) {
     return;
   }
 
-  printer->SetFont(FormFontSpec(request.curLanguage));
+  printer->SetFont(FormFontSpec(request.results.curLanguage));
   const double pageHeight = printer->PageHeightTwips();
   if (pageHeight <= 0) {
     Tell(request, Text::PrinterNotOpened, printer->FailedCall());
     printer->AbortDoc();
     return;
   }
-  const PrintHead head{request.printTitle, LimitsLine(request.curLanguage, request.limitHigh,
-                                                      request.limitLow, request.limitUnitMode)};
+  const PrintHead head{request.results.printTitle, LimitsLine(request.results.curLanguage, request.results.limitHigh,
+                                                      request.results.limitLow, request.results.limitUnitMode)};
   if (!PrintJob(*printer, head, winkit::Utf8FromAnsi(*printFile), PageBreakLimit(pageHeight)))
     Tell(request, TextForFailedCall(printer->FailedCall()), printer->FailedCall());
 }

@@ -3,21 +3,17 @@
 // through the copy "print.txt". The main window gathers the record.
 #pragma once
 
-#include <cstdint>
+#include "results_save.h"
+
 #include <string>
 #include <windows.h>
 
 namespace orva {
 
 struct PrintRequest {
-  HWND owner = nullptr;      // the main window
-  std::string curLanguage;   // UTF-8
-  std::string printTitle;    // UTF-8, text of txtPrintTitle
-  std::string limitHigh;     // UTF-8, text of txtLimitHigh
-  std::string limitLow;      // UTF-8, text of txtLimitLow
-  std::int16_t limitUnitMode = 0;
-  std::string tempPath;      // ANSI path of the run log
-  std::string printPath;     // ANSI path of "print.txt"
+  HWND owner = nullptr;  // the main window
+  ResultsSource results; // language, title, limit texts, unit, run log: as for the results file
+  std::string printPath; // ANSI path of "print.txt"
 };
 
 // No run log: nothing at all. No printer installed: one message, no dialog.

@@ -4,6 +4,7 @@
 #include "winkit/message_box.h"
 #include "output/results_file.h"
 #include "winkit/files.h"
+#include "output_files.h"
 #include "save_dialog.h"
 #include "winkit/text.h"
 
@@ -28,20 +29,6 @@ public:
 private:
   HANDLE h_;
 };
-
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-  FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file.ok()) return std::nullopt;
-  std::string bytes;
-  char chunk[64 * 1024];
-  for (;;) {
-    DWORD got = 0;
-    if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
-    if (got == 0) return bytes;
-    bytes.append(chunk, got);
-  }
-}
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
   DWORD written = 0;
