@@ -28,6 +28,7 @@ orva_win_test(station_win_test
   SOURCES tests/win/station_fixture.cpp tests/win/display_test.cpp tests/win/device_events_test.cpp
           tests/win/run_control_test.cpp tests/win/lifecycle_test.cpp tests/win/layout_test.cpp
           tests/win/results_save_test.cpp output/tests/win/results_print_test.cpp
+          output/tests/win/printer_test.cpp
   LIBS orva_station_win orva_printdialog
   TIMEOUT 300)
 
