@@ -5,6 +5,7 @@
 #pragma once
 
 #include "installer/common/language.h"
+#include "installer/common/special_folder.h"
 #include "installer/common/status_style.h"
 #include "installer/common/windows_kind.h"
 
@@ -12,8 +13,6 @@
 #include <string>
 
 namespace orva::installer {
-
-enum class SpecialFolder { Desktop, Programs };
 
 class WizardHost {
 public:

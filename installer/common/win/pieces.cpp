@@ -1,0 +1,162 @@
+#include "installer/common/win/pieces.h"
+
+#include "winkit/twips.h"
+#include "winkit/window.h"
+
+#include <memory>
+
+namespace orva::installer {
+namespace {
+
+constexpr int kBannerLeftTwips = 400;
+constexpr int kBannerTopTwips = 350;
+constexpr int kBannerPoints = 40;
+constexpr COLORREF kBannerColour = RGB(250, 130, 110);
+
+// A piece owns itself: it is created with new and deleted after its last message.
+class Piece : public winkit::Window {
+protected:
+  void OnFinalMessage() override { delete this; }
+};
+
+class Banner final : public Piece {
+public:
+  HWND Create(HWND parent, int id, const RECT& px) {
+    static const winkit::WindowClass cls{L"OrvaInstallerBanner", CS_HREDRAW | CS_VREDRAW, nullptr, nullptr,
+                                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+    return CreateWin(cls, 0, WS_CHILD | WS_VISIBLE, L"", px.left, px.top, px.right - px.left, px.bottom - px.top,
+                     parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+  }
+  void SetText(const std::wstring& text) {
+    text_ = text;
+    InvalidateRect(Handle(), nullptr, TRUE);
+    UpdateWindow(Handle());
+  }
+  const std::wstring& Text() const { return text_; }
+
+private:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (msg == WM_PAINT) return OnPaint();
+    if (msg == WM_DESTROY && font_) {
+      DeleteObject(font_);
+      font_ = nullptr;
+    }
+    return Default(msg, wp, lp);
+  }
+  LRESULT OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    const winkit::Dpi dpi = winkit::DeviceDpi(dc);
+    if (!font_)
+      font_ = CreateFontW(-MulDiv(kBannerPoints, dpi.y, 72), 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          DEFAULT_PITCH | FF_SWISS, L"Arial");
+    const HGDIOBJ old = SelectObject(dc, font_);
+    SetTextColor(dc, kBannerColour);
+    SetBkMode(dc, TRANSPARENT);
+    const RECT at = winkit::PixelRect({kBannerLeftTwips, kBannerTopTwips, 0, 0}, dpi);
+    TextOutW(dc, at.left, at.top, text_.c_str(), static_cast<int>(text_.size()));
+    SelectObject(dc, old);
+    EndPaint(Handle(), &ps);
+    return 0;
+  }
+
+  std::wstring text_;
+  HFONT font_ = nullptr;
+};
+
+class StatusLine final : public Piece {
+public:
+  HWND Create(HWND parent, int id, const RECT& px) {
+    static const winkit::WindowClass cls{L"OrvaInstallerStatusLine", CS_HREDRAW | CS_VREDRAW, nullptr, nullptr,
+                                         reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+    return CreateWin(cls, 0, WS_CHILD | WS_VISIBLE, L"disp", px.left, px.top, px.right - px.left,
+                     px.bottom - px.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+  }
+  void Set(const std::wstring& text, int alignment, COLORREF colour) {
+    alignment_ = alignment;
+    colour_ = colour;
+    SetWindowTextW(Handle(), text.c_str());
+    InvalidateRect(Handle(), nullptr, TRUE);
+    UpdateWindow(Handle());
+  }
+  COLORREF Colour() const { return colour_; }
+  int Alignment() const { return alignment_; }
+
+private:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+    case WM_PAINT: return OnPaint();
+    case WM_SETFONT:
+      font_ = reinterpret_cast<HFONT>(wp);
+      if (LOWORD(lp)) InvalidateRect(Handle(), nullptr, TRUE);
+      return 0;
+    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
+    default: return Default(msg, wp, lp);
+    }
+  }
+  LRESULT OnPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(Handle(), &ps);
+    RECT client;
+    GetClientRect(Handle(), &client);
+    // The caption separates its lines by a lone CR; drawing takes LF.
+    std::wstring text(GetWindowTextLengthW(Handle()) + 1, L'\0');
+    text.resize(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size())));
+    for (wchar_t& c : text)
+      if (c == L'\r') c = L'\n';
+    const HGDIOBJ old = font_ ? SelectObject(dc, font_) : nullptr;
+    SetTextColor(dc, colour_);
+    SetBkMode(dc, TRANSPARENT);
+    const UINT align = alignment_ == 2 ? DT_CENTER : alignment_ == 1 ? DT_RIGHT : DT_LEFT;
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, align | DT_WORDBREAK | DT_NOPREFIX);
+    if (old) SelectObject(dc, old);
+    EndPaint(Handle(), &ps);
+    return 0;
+  }
+
+  int alignment_ = 0;
+  COLORREF colour_ = 0;
+  HFONT font_ = nullptr;
+};
+
+template <class T>
+HWND CreatePiece(HWND parent, int id, const RECT& px) {
+  auto piece = std::make_unique<T>();
+  HWND hwnd = piece->Create(parent, id, px);
+  if (hwnd) piece.release(); // deleted after its last message
+  return hwnd;
+}
+
+} // namespace
+
+HWND CreateBanner(HWND parent, int id, const RECT& pixels) { return CreatePiece<Banner>(parent, id, pixels); }
+
+void SetBannerText(HWND banner, const std::wstring& text) {
+  if (auto* b = winkit::Window::FromHandle<Banner>(banner)) b->SetText(text);
+}
+
+std::wstring BannerText(HWND banner) {
+  const auto* b = winkit::Window::FromHandle<Banner>(banner);
+  return b ? b->Text() : std::wstring();
+}
+
+HWND CreateStatusLine(HWND parent, int id, const RECT& pixels) {
+  return CreatePiece<StatusLine>(parent, id, pixels);
+}
+
+void SetStatusLine(HWND line, const std::wstring& text, int alignment, COLORREF colour) {
+  if (auto* s = winkit::Window::FromHandle<StatusLine>(line)) s->Set(text, alignment, colour);
+}
+
+COLORREF StatusLineColour(HWND line) {
+  const auto* s = winkit::Window::FromHandle<StatusLine>(line);
+  return s ? s->Colour() : 0;
+}
+
+int StatusLineAlignment(HWND line) {
+  const auto* s = winkit::Window::FromHandle<StatusLine>(line);
+  return s ? s->Alignment() : 0;
+}
+
+} // namespace orva::installer

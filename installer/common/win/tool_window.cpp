@@ -1,0 +1,112 @@
+#include "installer/common/win/tool_window.h"
+
+#include "installer/common/path_rules.h"
+#include "installer/common/win/pieces.h"
+#include "installer/common/win/routines.h"
+#include "winkit/program_folder.h"
+#include "winkit/twips.h"
+
+namespace orva::installer {
+
+HWND ToolWindow::Control(int id) const {
+  for (const auto& [controlId, hwnd] : controls_)
+    if (controlId == id) return hwnd;
+  return nullptr;
+}
+
+bool ToolWindow::Build(const ToolDesign& design, const std::wstring& messageTitle, HMENU menu) {
+  tool_.folder = WithBackslash(winkit::ModuleFolder());
+  tool_.title = messageTitle;
+
+  const winkit::Dpi dpi = winkit::ScreenDpi();
+  const RECT client = winkit::PixelRect({0, 0, design.clientWidth, design.clientHeight}, dpi);
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  RECT outer = client;
+  AdjustWindowRect(&outer, style, menu != nullptr);
+  const winkit::WindowClass cls{design.className, 0, LoadIconW(nullptr, MAKEINTRESOURCEW(32512)), nullptr,
+                                reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
+  HWND hwnd = CreateWin(cls, WS_EX_CONTROLPARENT, style, L"", CW_USEDEFAULT, CW_USEDEFAULT,
+                        outer.right - outer.left, outer.bottom - outer.top, nullptr, menu);
+  if (!hwnd) return false;
+  tool_.window = hwnd;
+
+  const auto custom = [](const winkit::ControlSpec& spec, HWND parent, const RECT& px) -> HWND {
+    if (spec.id == kPicture1) return CreateBanner(parent, spec.id, px);
+    if (spec.id == kLblDisp) return CreateStatusLine(parent, spec.id, px);
+    return nullptr;
+  };
+  const std::vector<HWND> handles = winkit::BuildControls(hwnd, design.controls, dpi, custom);
+  if (handles.size() != design.controls.size()) return false;
+  for (std::size_t i = 0; i < handles.size(); ++i) {
+    controls_.emplace_back(design.controls[i].id, handles[i]);
+    SendMessageW(handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(InstallerFont(kEnglish)), FALSE);
+  }
+  for (const DesignCaption& c : design.captions)
+    if (HWND control = Control(c.id)) SetWindowTextW(control, c.caption);
+
+  tool_.Picture1 = Control(kPicture1);
+  tool_.LblDisp = Control(kLblDisp);
+  tool_.CmdNext = Control(kCmdNext);
+  tool_.CmdCancel = Control(kCmdCancel);
+  tool_.CmdExit = Control(kCmdExit);
+  tool_.LblOS = Control(kLblOS);
+  tool_.LblWindows = Control(kLblWindows);
+  tool_.LblSystem = Control(kLblSystem);
+  tool_.LblSystemFile = Control(kLblSystemFile);
+  tool_.LblSystem32 = Control(kLblSystem32);
+  return true;
+}
+
+void ToolWindow::SelectLanguage(int index) {
+  SendMessageW(Control(kOptEnglish), BM_SETCHECK, index == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+  SendMessageW(Control(kOptJapanese), BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+  tool_.language = static_cast<Language>(index);
+  OnLanguage(index);
+}
+
+void ToolWindow::RequestClose() {
+  if (!Handle()) return;
+  if (steps_ == 0) {
+    DestroyWindow(Handle());
+    return;
+  }
+  tool_.closed = true;
+  ShowWindow(Handle(), SW_HIDE);
+}
+
+void ToolWindow::StepDone() {
+  if (--steps_ == 0 && tool_.closed && Handle()) DestroyWindow(Handle());
+}
+
+LRESULT ToolWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+  case WM_COMMAND: {
+    const int id = LOWORD(wp);
+    const int code = HIWORD(wp);
+    if (code != BN_CLICKED) return 0; // menu items arrive with code 0, as BN_CLICKED
+    if (id == kOptEnglish || id == kOptJapanese) {
+      // An option's click event comes with every choice, also of the chosen one.
+      SelectLanguage(id == kOptJapanese ? 1 : 0);
+      return 0;
+    }
+    if (tool_.closed) return 0;
+    OnClick(id);
+    return 0;
+  }
+  case WM_CLOSE: RequestClose(); return 0;
+  case WM_DESTROY: PostQuitMessage(0); return 0;
+  default: return Default(msg, wp, lp);
+  }
+}
+
+int ToolWindow::RunMessageLoop(HWND window) {
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (IsWindow(window) && IsDialogMessageW(window, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+} // namespace orva::installer

@@ -1,0 +1,100 @@
+#include "installer/setup/setup_window.h"
+
+#include "installer/common/common_texts.h"
+#include "installer/common/status_style.h"
+#include "installer/common/win/routines.h"
+#include "installer/setup/setup_texts.h"
+#include "winkit/text.h"
+
+#include <array>
+
+namespace orva::installer {
+namespace {
+
+namespace text = setup_text;
+using winkit::ControlKind;
+
+constexpr std::array<winkit::ControlSpec, 12> kLayout = {{
+    {kPicture1, ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
+    {kLblDisp, ControlKind::Custom, 0, {240, 1440, 6720, 700}, 0},
+    {kFrameLanguage, ControlKind::Frame, 0, {240, 2280, 3600, 900}, 0},
+    {kOptEnglish, ControlKind::Option, kFrameLanguage, {240, 360, 1400, 330}, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP},
+    {kOptJapanese, ControlKind::Option, kFrameLanguage, {1800, 360, 1600, 330}, BS_AUTORADIOBUTTON},
+    {kCmdNext, ControlKind::Button, 0, {3960, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    {kCmdCancel, ControlKind::Button, 0, {5600, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    {kLblOS, ControlKind::Label, 0, {240, 4000, 1300, 250}, 0},
+    {kLblWindows, ControlKind::Label, 0, {1560, 4000, 1300, 250}, 0},
+    {kLblSystem, ControlKind::Label, 0, {2880, 4000, 1300, 250}, 0},
+    {kLblSystemFile, ControlKind::Label, 0, {4200, 4000, 1300, 250}, 0},
+    {kLblSystem32, ControlKind::Label, 0, {5520, 4000, 1300, 250}, 0},
+}};
+
+constexpr DesignCaption kCaptions[] = {
+    {kLblDisp, L"disp"},          {kFrameLanguage, L"Installer Language"}, {kOptEnglish, L"English"},
+    {kOptJapanese, L"Japanese"},  {kCmdNext, L"Next"},                     {kCmdCancel, L"Cancel"},
+    {kLblOS, L"WindowsOS"},       {kLblWindows, L"WindowsDir"},            {kLblSystem, L"SystemDir"},
+    {kLblSystemFile, L"SystemFile"}, {kLblSystem32, L"System32Dir"},
+};
+
+} // namespace
+
+bool SetupWindow::Create() {
+  static constexpr ToolDesign design{L"OrvaSetupWindow", 7200, 4000, kLayout, kCaptions};
+  if (!Build(design, kSetupTitle, nullptr)) return false;
+  const Tool& tool = State();
+  ShowWindow(tool.LblDisp, SW_SHOW);
+  for (HWND label : {tool.LblOS, tool.LblWindows, tool.LblSystem, tool.LblSystemFile, tool.LblSystem32})
+    ShowWindow(label, SW_HIDE);
+  SelectLanguage(0);
+  installer::ShowStatus(tool, text::kStartInstallation, kAlignCentre, kRed);
+  SetWindowTextW(Handle(), kSetupCaption);
+  DrawBanner(tool, kSetupCaption);
+  return true;
+}
+
+void SetupWindow::OnLanguage(int) {
+  const Tool& tool = State();
+  ApplyFont(tool, tool.CmdNext);
+  ApplyFont(tool, tool.CmdCancel);
+  SetWindowTextW(tool.CmdNext, winkit::WideFromUtf8(PickText(tool.language, text::kNext)).c_str());
+  SetWindowTextW(tool.CmdCancel, winkit::WideFromUtf8(PickText(tool.language, text::kCancel)).c_str());
+  installer::ShowStatus(tool, text::kStartInstallation, kAlignCentre, kRed);
+}
+
+void SetupWindow::OnClick(int id) {
+  if (id == kCmdNext) RunStep([this] { RunSetup(*this, State().language); });
+  if (id == kCmdCancel) RequestClose();
+}
+
+// SetupHost
+
+void SetupWindow::ShowStatus(const TextPair& t, int alignment, unsigned colour) {
+  installer::ShowStatus(State(), t, alignment, colour);
+}
+
+void SetupWindow::HideNext() { ShowNext(State(), false); }
+
+void SetupWindow::ReadSystemFolders(std::string& windowsFolder, std::string& systemFolder) {
+  installer::ReadSystemFolders(State());
+  windowsFolder = State().WindowsFolder;
+  systemFolder = State().SystemFolder;
+}
+
+void SetupWindow::InstallSystemControl(const std::string& fileName) {
+  installer::InstallSystemControl(State(), fileName, true);
+}
+
+bool SetupWindow::IsFolder(const std::string& path) { return installer::IsFolder(path); }
+void SetupWindow::CreateFolder(const std::string& path) { installer::CreateFolder(State(), path); }
+
+void SetupWindow::CopyToFolder(const std::string& fileName, const std::string& folder) {
+  installer::CopyToFolder(State(), fileName, folder, kCopyFileStatus);
+}
+
+bool SetupWindow::LaunchProgram(const std::string& path) {
+  return installer::LaunchProgram(State(), path, kCannotStartInstaller);
+}
+
+void SetupWindow::CloseWindow() { RequestClose(); }
+
+} // namespace orva::installer

@@ -1,0 +1,34 @@
+// FormSetup: the setup launcher's window on the install disk. A layout
+// table, the language handler and the Next and Cancel handlers; the pass
+// itself is RunSetup, for which this window is the host.
+#pragma once
+
+#include "installer/common/win/tool_window.h"
+#include "installer/setup/setup_steps.h"
+
+namespace orva::installer {
+
+inline constexpr wchar_t kSetupTitle[] = L"SETUP";        // message boxes
+inline constexpr wchar_t kSetupCaption[] = L"ORVA Setup"; // window and banner
+
+class SetupWindow final : public ToolWindow, private SetupHost {
+public:
+  bool Create(); // Form_Load; the caller shows the window
+
+private:
+  void OnLanguage(int index) override;
+  void OnClick(int id) override;
+
+  // SetupHost
+  void ShowStatus(const TextPair& text, int alignment, unsigned colour) override;
+  void HideNext() override;
+  void ReadSystemFolders(std::string& windowsFolder, std::string& systemFolder) override;
+  void InstallSystemControl(const std::string& fileName) override;
+  bool IsFolder(const std::string& path) override;
+  void CreateFolder(const std::string& path) override;
+  void CopyToFolder(const std::string& fileName, const std::string& folder) override;
+  bool LaunchProgram(const std::string& path) override;
+  void CloseWindow() override;
+};
+
+} // namespace orva::installer
