@@ -221,4 +221,42 @@ TEST_F(PrintEndToEnd, CancelPrintsNothingAndLeavesPrintTxt) {
   EXPECT_FALSE(e2e::WaitForMessageBox(station.ProcessId(), 500).window);
 }
 
+// A queue that refuses the job: the spooler fails EndDoc. The job is
+// aborted, the operator is told once, and the station goes on.
+TEST_F(PrintEndToEnd, AQueueThatRefusesTheJobIsToldOnceAndTheStationGoesOn) {
+  StationProcess station("rate = 0\r\nburst = 5\r\n");
+  ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 5));
+  const std::string runLog = station.ReadFile("temp.txt");
+  ASSERT_TRUE(e2e::RunUnix("cupsreject PDF", 10000));
+  struct Accept {
+    ~Accept() { e2e::RunUnix("cupsaccept PDF", 10000); }
+  } acceptAgain;
+  auto before = first_.Files();
+
+  HWND dialog = OpenPrintDialog(station);
+  ASSERT_TRUE(dialog);
+  ts::ConfirmPrintDialog(dialog);
+  ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
+  const auto box = e2e::WaitForMessageBox(station.ProcessId(), 30000);
+  ASSERT_TRUE(box.window) << "no message";
+  EXPECT_EQ(box.title, L"Print");
+  EXPECT_EQ(box.text, L"The print job cannot be sent to the printer. Printing was cancelled. (EndDoc)");
+  ASSERT_TRUE(e2e::PressMessageBoxButton(box.window, L"OK"));
+  ASSERT_TRUE(ts::WaitUntilGone(box.window, 10000));
+  const auto second = e2e::WaitForMessageBox(station.ProcessId(), 1000);
+  EXPECT_FALSE(second.window) << "a second message: " << testing::PrintToString(second.title) << " "
+                              << testing::PrintToString(second.text);
+  EXPECT_EQ(station.ReadFile("temp.txt"), runLog);
+  EXPECT_EQ(first_.Files().size(), before.size());
+
+  // Once the queue takes jobs again, the next print goes through.
+  ASSERT_TRUE(e2e::RunUnix("cupsaccept PDF", 10000));
+  dialog = OpenPrintDialog(station);
+  ASSERT_TRUE(dialog);
+  ts::ConfirmPrintDialog(dialog);
+  ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
+  EXPECT_FALSE(first_.WaitForNew(before, kPdfWait).empty());
+  EXPECT_EQ(station.ReadFile("temp.txt"), runLog);
+}
+
 } // namespace
