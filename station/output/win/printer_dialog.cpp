@@ -95,10 +95,12 @@ bool ShowPrinterDialog(HWND owner, DWORD flags) {
     GlobalFree(pd.hDevMode);
   }
 
-  std::vector<std::string> names2;
+  // Upper case through UTF-16, so that trail bytes of multi-byte names are
+  // never taken for letters.
   const std::vector<InstalledPrinter> installed = InstalledPrinters();
-  for (const InstalledPrinter& p : installed) names2.push_back(p.device);
-  if (const auto index = PrinterToMakeCurrent(current->DeviceName(), mode.DeviceName(), names2, UpperCase))
+  std::vector<std::string> installedNames;
+  for (const InstalledPrinter& p : installed) installedNames.push_back(p.device);
+  if (const auto index = PrinterToMakeCurrent(current->DeviceName(), mode.DeviceName(), installedNames, UpperCase))
     MakeCurrentPrinter(installed[*index]);
   return true;
 }
