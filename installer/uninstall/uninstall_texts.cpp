@@ -41,7 +41,7 @@ constexpr bool RowsInOrder() {
 }
 static_assert(RowsInOrder(), "every Text has its row, in the order of the enum");
 
-constexpr TextPair kNoText = {"", ""};
+constexpr TextPair kNoText = {};
 
 } // namespace
 

@@ -3,6 +3,8 @@
 // frame, "Delete files..." + name, the driver-tool messages) live with them.
 #pragma once
 
+#include "installer/common/language.h"
+
 namespace orva::uninstall {
 
 enum class Text {
@@ -18,10 +20,7 @@ enum class Text {
   Count
 };
 
-struct TextPair {
-  const char* japanese;
-  const char* english;
-};
+using installer::TextPair;
 
 const TextPair& TextPairOf(Text id);
 

@@ -38,10 +38,7 @@ constexpr DesignCaption kCaptions[] = {
     {kLblSystem, L"SystemDir"},
 };
 
-installer::TextPair Pair(Text id) {
-  const uninstall::TextPair& row = TextPairOf(id);
-  return {row.japanese, row.english};
-}
+const installer::TextPair& Pair(Text id) { return TextPairOf(id); }
 
 } // namespace
 
@@ -58,7 +55,7 @@ bool UninstallWindow::Create() {
   SelectLanguage(0);
   // 3. to 5.
   Status(Text::StartUninstallation);
-  const std::wstring caption = winkit::WideFromUtf8(TextPairOf(Text::WindowCaption).english);
+  const std::wstring caption = winkit::WideFromUtf8(Pair(Text::WindowCaption).english);
   SetWindowTextW(Handle(), caption.c_str());
   DrawBanner(tool, caption);
   ApplyCaptions();
