@@ -34,7 +34,12 @@ std::string_view StripComment(std::string_view line) {
 template <class T>
 bool ParseNumber(std::string_view text, T& out) {
   if (text.empty()) return false;
-  if (text.front() == '+') text.remove_prefix(1);
+  // One plus sign may lead a number; what follows it must then be digits,
+  // so "+-5" and "++5" are malformed rather than read as -5 or 5.
+  if (text.front() == '+') {
+    text.remove_prefix(1);
+    if (text.empty() || text.front() == '-' || text.front() == '+') return false;
+  }
   T value{};
   const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (ec != std::errc{} || end != text.data() + text.size()) return false;

@@ -148,6 +148,8 @@ TEST(Scenario, BadLinesAreReportedAndChangeNothing) {
       {"reading = 12.5 85.00"}, {"reading = 12.500 85.00"}, {"reading = 12.50"},
       {"error = x 2 text"},    {"error = 1"},          {"no equals sign"},
       {"mystery_key = 1"},     {"tension = nan"},      {"error_alarm = 1.5"},
+      {"error_alarm = +-5"},   {"tension = +-5"},      {"rate = ++5"},
+      {"tension = +"},
   };
   for (const auto& c : cases) {
     const ParsedScenario p = ParseScenario(std::string(c.line) + "\n");
@@ -164,6 +166,15 @@ TEST(Scenario, BadLinesAreReportedAndChangeNothing) {
     EXPECT_TRUE(p.scenario.errors.empty()) << c.line;
     EXPECT_EQ(p.scenario.afterError, defaults.afterError) << c.line;
   }
+}
+
+// One plus sign may lead a number; a second sign after it is malformed.
+TEST(Scenario, ALeadingPlusIsTakenOnce) {
+  const ParsedScenario p = ParseScenario("rate = +5\nerror_alarm = +7\nerror_alarm = +-5\n");
+  EXPECT_EQ(p.scenario.rate, 5);
+  EXPECT_EQ(p.scenario.afterError.alarmNo, 7);
+  ASSERT_EQ(p.problems.size(), 1u);
+  EXPECT_EQ(p.problems[0].line, 3);
 }
 
 TEST(Scenario, ProblemLineNumbersCountEveryLine) {
