@@ -12,7 +12,7 @@ endif()
 add_library(orva_station_win STATIC
   win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp
   win/lifecycle.cpp win/main_window.cpp win/picture_box.cpp
-  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp
+  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/run_log_keeping.cpp
   output/win/results_save.cpp output/win/save_dialog.cpp
   output/win/output_files.cpp output/win/printer.cpp output/win/printer_dialog.cpp
   output/win/results_print.cpp)

@@ -4,6 +4,7 @@ add_library(orva_station_rules STATIC
   ${CMAKE_CURRENT_SOURCE_DIR}/numeric_text.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/judgement.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/reading.cpp
+  ${CMAKE_CURRENT_SOURCE_DIR}/run_log_queue.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/grid_scroll.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/limit_check.cpp
   ${CMAKE_CURRENT_SOURCE_DIR}/alarm_text.cpp
@@ -35,6 +36,7 @@ else()
   orva_host_test(station_rules_test
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/tests/numeric_text_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/reading_rules_test.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/tests/run_log_queue_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/tests/alarm_text_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/settings/tests/text_table_test.cpp
             ${CMAKE_CURRENT_SOURCE_DIR}/settings/tests/ini_rules_test.cpp

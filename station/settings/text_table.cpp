@@ -68,10 +68,26 @@ constexpr std::array<Row, kTextCount> kTexts = {{
     {Text::AlreadyExists, {"は既に存在します。", "has already existed."}},
     {Text::OverwriteIt, {"上書きしますか。", "overwrite it ?"}},
     {Text::SaveFile, {"ファイルの保存", "Save File"}},
-    // run log that cannot be written
+    // run log that cannot be written: its lines wait in memory
     {Text::RunLogNotWritten,
-     {"測定記録ファイル(temp.txt)に書き込めません。測定値は表示されますが記録されません。",
-      "The run log (temp.txt) cannot be written. Readings are shown but not recorded."}},
+     {"測定記録ファイル(temp.txt)に現在書き込めません。測定値は保持され、書き込めるようになり次第記録されます。",
+      "The run log (temp.txt) cannot be written just now. Readings are kept and written to it as soon as it "
+      "can be written again."}},
+    {Text::RunLogFull,
+     {"測定記録ファイル(temp.txt)に長時間書き込めないため、保持できる測定値(100,000件)が一杯です。"
+      "書き込めるようになるまで、以降の測定値は表示されますが記録されません。",
+      "The run log (temp.txt) has not been writable for too long: 100,000 readings are waiting. Further "
+      "readings are shown but not recorded until it can be written again."}},
+    {Text::ResultsLackReadings,
+     {"測定記録ファイル(temp.txt)を現在読み書きできないため、この保存ファイルには含まれていない測定値があります。"
+      "書き込めるようになってから再度保存してください。",
+      "This results file lacks readings: the run log (temp.txt) cannot be read or written just now. Save "
+      "again once it is free."}},
+    {Text::PrintoutLacksReadings,
+     {"測定記録ファイル(temp.txt)を現在読み書きできないため、この印刷には含まれていない測定値があります。"
+      "書き込めるようになってから再度印刷してください。",
+      "This printout lacks readings: the run log (temp.txt) cannot be read or written just now. Print "
+      "again once it is free."}},
     // settings dialog; an explanation follows its heading after a lone CR
     {Text::SettingLanguageLabel, {"Language", "Language"}},
     {Text::SaveTypeHeading, {"保存/印刷のタイプ", "Type of Save and Print"}},

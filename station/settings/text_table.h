@@ -29,8 +29,8 @@ enum class Text {
   DiagDriverStopped, DiagErrorReceived, DiagDataReceived,
   // results file and printout
   AlreadyExists, OverwriteIt, SaveFile,
-  // run log that cannot be written
-  RunLogNotWritten,
+  // run log that cannot be written: its lines wait in memory
+  RunLogNotWritten, RunLogFull, ResultsLackReadings, PrintoutLacksReadings,
   // settings dialog
   SettingLanguageLabel, SaveTypeHeading, SaveTypeExplanation, DiagHeading, DiagExplanation,
   SettingSet, SettingCaption, OptOnlyGood, OptAll, OptDisable, OptEnable,

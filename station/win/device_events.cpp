@@ -7,7 +7,6 @@
 #include "../grid_scroll.h"
 #include "../judgement.h"
 #include "../reading.h"
-#include "run_log.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"
 
@@ -114,20 +113,7 @@ void MainWindow::DecodeReading(const unsigned char* entry) {
   const int visible = VisibleRows(winkit::PixelsToTwips(gridRect.bottom - gridRect.top, winkit::ScreenDpi().y), grid_.RowHeight());
   grid_.SetTopRow(ScrolledTopRow(lib_.GridRow, grid_.TopRow(), visible));
 
-  if (KeepInRunLog(lib_.CurSaveType, judgement)) {
-    // A run log that cannot be written costs the record, never the reading
-    // on screen nor the run.
-    if (runLogBlocked_ || !AppendRunLog(lib_.TempPath, RunLogLine(lib_.ReadingNo, texts, judgement)))
-      RunLogNotWritten();
-  }
-}
-
-// Told once per run, and never from inside the reading's own message: the
-// device side waits for that message to return, so the box is posted.
-void MainWindow::RunLogNotWritten() {
-  if (runLogNoticeShown_) return;
-  runLogNoticeShown_ = true;
-  PostMessageW(hwnd_, kMsgRunLogNotice, 0, 0);
+  if (KeepInRunLog(lib_.CurSaveType, judgement)) RecordInRunLog(RunLogLine(lib_.ReadingNo, texts, judgement));
 }
 
 } // namespace orva

@@ -139,6 +139,7 @@ void MainWindow::FormUnload() {
   if (MutexHandle) CloseHandle(MutexHandle);
   MutexHandle = nullptr;
   ShutdownLink();
+  BringRunLogUpToDate(); // a last chance for lines still held
   grid_.Detach();
   if (config_.quitOnDestroy) PostQuitMessage(0);
 }

@@ -226,7 +226,7 @@ LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     if (wp != SIZE_MINIMIZED) OnSize();
     return 0;
   case kMsgRunLogNotice:
-    winkit::ShowMessageBox(hwnd_, Pick(Text::RunLogNotWritten), kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+    OnRunLogNotice(wp);
     return 0;
   case WM_CLOSE:
     // A second request while the first is still shutting down is dropped.

@@ -11,6 +11,7 @@
 #include "meter_link.h"
 #include "orva_lib.h"
 #include "readings_grid.h"
+#include "run_log.h"
 
 #include <array>
 #include <cstdint>
@@ -30,8 +31,11 @@ struct StationConfig {
 // The program's title: the caption of its message boxes.
 inline constexpr wchar_t kDefaultMessageTitle[] = L"ORVA";
 
-// Private message that shows the run-log notice outside the reading handler.
+// Private message that shows a run-log notice outside the reading handler;
+// WPARAM says which (kRunLogNotWritten, kRunLogFull).
 inline constexpr UINT kMsgRunLogNotice = WM_APP + 1;
+inline constexpr WPARAM kRunLogNotWritten = 0;
+inline constexpr WPARAM kRunLogFull = 1;
 
 class MainWindow {
 public:
@@ -69,6 +73,11 @@ public:
   void DecodeReading(const unsigned char* entry);
   void ShowAlarm(std::int32_t alarmNo, std::int32_t subCode, const std::string& text1,
                  const std::string& text2);
+
+  // Writes the lines the run log still owes; the save and print commands
+  // call it before they read the run log. False when some are still owed:
+  // the command's output then lacks them and it says so.
+  bool BringRunLogUpToDate();
 
   // Shutdown and the exit paths.
   void ShutdownLink();
@@ -116,7 +125,12 @@ private:
 
   // Device-event pieces (device_events.cpp).
   void ErrorSteps();
+  // The run log's side (run_log_keeping.cpp).
+  void StartRunLog();
+  void RecordInRunLog(std::string line);
   void RunLogNotWritten();
+  void RunLogFull();
+  void OnRunLogNotice(WPARAM which);
 
   // Control texts and states (display_routines.cpp).
   std::wstring Pick(Text id) const;
@@ -142,8 +156,9 @@ private:
   bool closing_ = false;
   bool loadFinished_ = false;
   bool baselinesRecorded_ = false;
-  bool runLogNoticeShown_ = false; // this run has had its notice
-  bool runLogBlocked_ = false;     // START could not empty the run log
+  RunLog runLog_;
+  bool runLogNoticeShown_ = false;     // this run has had its notice
+  bool runLogFullNoticeShown_ = false; // ... and the one about the bound
 };
 
 // The subclass window procedure of the main window: acts on the link

@@ -7,7 +7,6 @@
 #include "../output/win/results_save.h"
 #include "dialog_commands.h"
 #include "winkit/message_box.h"
-#include "run_log.h"
 #include "winkit/text.h"
 #include "winkit/wait.h"
 
@@ -36,11 +35,7 @@ void MainWindow::OnStartClick() {
   lib_.MeasureState = 0;
   lib_.ReadingNo = 0;
   lib_.GridRow = 0;
-  runLogNoticeShown_ = false;
-  // A run log that cannot be emptied is not written this run: appending to
-  // the previous run's lines would mix two runs in one record.
-  runLogBlocked_ = !EmptyRunLog(lib_.TempPath);
-  if (runLogBlocked_) RunLogNotWritten();
+  StartRunLog();
   grid_.Clear();
   ShowScreen(0);
 

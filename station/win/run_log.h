@@ -1,19 +1,50 @@
 // The run log file ("temp.txt"): emptied at START, one line appended per
 // kept reading (open, append, close, so the file is complete after every
-// reading). Both report failure instead of throwing, so a read-only, locked
-// or full file never stops the station.
+// reading). A line that cannot be written (locked by another program,
+// read-only, disk full) is held in memory and written before anything newer
+// as soon as the file can be written again; see run_log_queue.h. Nothing
+// here throws, so the run log never stops the station.
 #pragma once
 
+#include "../run_log_queue.h"
+
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 namespace orva {
 
-// Creates or truncates the file. False when that was not possible.
-bool EmptyRunLog(const std::string& path);
+// The run log file at a path, as the holding queue writes it.
+class RunLogFileAt final : public RunLogFile {
+public:
+  void SetPath(const std::string& path);
+  // Creates or truncates the file.
+  bool Empty() override;
+  // Appends at the end, creating the file when missing. A write that fails
+  // part way is cut off again, so the file holds whole lines only; should
+  // even the cut fail, it is made before the next append.
+  bool Append(std::string_view lines) override;
 
-// Appends the bytes (ANSI, as they are) at the end of the file, creating it
-// when missing. False when they could not all be written; a partly written
-// line is cut off again so the file holds whole lines only.
-bool AppendRunLog(const std::string& path, const std::string& line);
+private:
+  std::string path_;
+  std::optional<std::int64_t> cutBackTo_;
+};
+
+// The run log of the current run: the file and the lines it still owes.
+class RunLog {
+public:
+  // START: the new run's log. True when the file was emptied at once.
+  bool Start(const std::string& path);
+  // One kept reading's line.
+  KeepResult Keep(const std::string& path, std::string line);
+  // Writes what is held. True when the file holds every kept line.
+  bool BringUpToDate() { return queue_.Flush(file_); }
+  std::size_t HeldLines() const { return queue_.HeldLines(); }
+
+private:
+  RunLogFileAt file_;
+  RunLogQueue queue_;
+};
 
 } // namespace orva

@@ -3,7 +3,7 @@
 // once-per-run notices.
 #include "main_window.h"
 
-#include "message_box.h"
+#include "winkit/message_box.h"
 
 #include <utility>
 
@@ -50,8 +50,8 @@ void MainWindow::RunLogFull() {
 }
 
 void MainWindow::OnRunLogNotice(WPARAM which) {
-  ShowMessageBox(hwnd_, Pick(which == kRunLogFull ? Text::RunLogFull : Text::RunLogNotWritten),
-                 kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
+  winkit::ShowMessageBox(hwnd_, Pick(which == kRunLogFull ? Text::RunLogFull : Text::RunLogNotWritten),
+                         kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 } // namespace orva

@@ -58,16 +58,23 @@ void SaveResults(HWND owner, const ResultsSource& source) {
 
   // The run log is read before the results file is opened: when the operator
   // picks the run log itself, replacing it first would lose its readings.
+  const bool upToDate = !source.bringRunLogUpToDate || source.bringRunLogUpToDate();
   const std::optional<std::string> runLog = ReadWholeFile(source.tempPath);
+  const bool lacksReadings = !upToDate || (!runLog && winkit::FileExists(source.tempPath));
 
-  FileHandle out(CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                             FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!out.ok()) return;
-  const ResultsHeaderInput header{source.curLanguage, source.printTitle, source.limitHigh,
-                                  source.limitLow, source.limitUnitMode};
-  if (!WriteAll(out.get(), winkit::AnsiFromUtf8(ResultsHeader(header)))) return;
-  if (!runLog) return; // no run log yet: the header alone
-  WriteAll(out.get(), ResultsBody(*runLog));
+  {
+    FileHandle out(CreateFileA(name.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!out.ok()) return;
+    const ResultsHeaderInput header{source.curLanguage, source.printTitle, source.limitHigh,
+                                    source.limitLow, source.limitUnitMode};
+    if (!WriteAll(out.get(), winkit::AnsiFromUtf8(ResultsHeader(header)))) return;
+    // No run log yet gives the header alone, and says nothing.
+    if (runLog && !WriteAll(out.get(), ResultsBody(*runLog))) return;
+  } // closed before the operator is told
+  if (lacksReadings)
+    winkit::ShowMessageBox(owner, winkit::WideFromUtf8(PickText(source.curLanguage, Text::ResultsLackReadings)),
+                   kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void SaveResults(MainWindow& window) {
@@ -75,7 +82,8 @@ void SaveResults(MainWindow& window) {
   SaveResults(window.Handle(), {lib.CurLanguage, Utf8TextOf(window.Control(MainControl::txtPrintTitle)),
                                 Utf8TextOf(window.Control(MainControl::txtLimitHigh)),
                                 Utf8TextOf(window.Control(MainControl::txtLimitLow)),
-                                lib.LimitUnitMode, lib.TempPath});
+                                lib.LimitUnitMode, lib.TempPath,
+                                [&window] { return window.BringRunLogUpToDate(); }});
 }
 
 } // namespace orva

@@ -1,10 +1,13 @@
 // The save command: asks for a file name, asks before replacing an existing
 // file, then writes the results file from the header texts and the run log.
 // Every failure (cancel, a file that cannot be created or written, a missing
-// run log) ends it without a message; what was written stays.
+// run log) ends it without a message; what was written stays. Only a run
+// log that still owes lines, or exists but cannot be read, is told: the
+// results file then lacks readings.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <windows.h>
 
@@ -17,6 +20,9 @@ struct ResultsSource {
   std::string limitLow;      // UTF-8, text of txtLimitLow
   std::int16_t limitUnitMode = 0;
   std::string tempPath;      // ANSI path of the run log
+  // Writes what the run log still owes, just before it is read; false when
+  // lines are still owed. Empty: nothing is owed.
+  std::function<bool()> bringRunLogUpToDate;
 };
 
 void SaveResults(HWND owner, const ResultsSource& source);

@@ -194,6 +194,50 @@ TEST_F(ResultsSaveTest, SavingOntoTheRunLogLosesNoReading) {
             std::string(kHeader8060) + " 1,15.00,85.00,GOOD\r\n 2,16.00,86.00,GOOD\r\n");
 }
 
+// A run log held by another program: the save brings it up to date when it
+// can; when it cannot, the results file lacks readings and the operator is told.
+TEST_F(ResultsSaveTest, RunLogInUseIsToldAndTheNextSaveIsComplete) {
+  const std::wstring lacks =
+      L"This results file lacks readings: the run log (temp.txt) cannot be read or written just now. "
+      L"Save again once it is free.";
+  const struct {
+    const char* story;
+    DWORD share; // what the other program lets others do
+    std::string whileHeld;
+  } cases[] = {
+      {"no sharing: not even readable", 0, kHeader8060},
+      {"shared for reading only", FILE_SHARE_READ, std::string(kHeader8060) + " 1,15.00,85.00,GOOD\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.story);
+    DeleteFileA(PathOf("held.csv").c_str());
+    DeleteFileA(PathOf("free.csv").c_str());
+    RestartWithIni(kNewtonsKeepAll);
+    SetText(C::txtPrintTitle, L"Belt line 4");
+    StartRun(L"20", L"10");
+    Reading("15.00", "85.00");
+    HANDLE lock = CreateFileA(PathOf("temp.txt").c_str(), GENERIC_READ, c.share, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    Reading("16.00", "86.00");
+    Pump(); // the run's own notice
+    RecordedBoxes().clear();
+    g_answer = IDYES;
+    SaveAs("held.csv");
+    EXPECT_EQ(ReadFileBytes("held.csv"), c.whileHeld);
+    ASSERT_EQ(RecordedBoxes().size(), 1u);
+    EXPECT_EQ(RecordedBoxes()[0].text, lacks);
+
+    CloseHandle(lock);
+    RecordedBoxes().clear();
+    SaveAs("free.csv");
+    EXPECT_EQ(ReadFileBytes("free.csv"),
+              std::string(kHeader8060) + " 1,15.00,85.00,GOOD\r\n 2,16.00,86.00,GOOD\r\n");
+    EXPECT_TRUE(RecordedBoxes().empty());
+    EXPECT_EQ(RunLogLines().size(), 2u);
+  }
+}
+
 TEST_F(ResultsSaveTest, AFileInUseOrAMissingFolderEndsSilently) {
   Put("busy.csv", "in use\r\n");
   HANDLE busy = CreateFileA(PathOf("busy.csv").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
