@@ -3,6 +3,7 @@
 #include "station_window.h"
 
 #include <commctrl.h>
+#include <dlgs.h>
 #include <tlhelp32.h>
 
 #include <cstring>
@@ -189,6 +190,27 @@ bool StationProcess::Visible(const char* name) const {
 
 void StationProcess::Click(const char* name) const {
   if (HWND w = Control(name)) PostMessageW(w, BM_CLICK, 0, 0);
+}
+
+bool StationProcess::SaveResultsAs(const std::string& name, DWORD ms) const {
+  Click("cmdSave");
+  const std::string path = PathOf(name);
+  const DWORD start = GetTickCount();
+  do {
+    HWND dialog = nullptr;
+    while ((dialog = FindWindowExW(nullptr, dialog, L"#32770", nullptr)) != nullptr) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(dialog, &pid);
+      if (pid != process_.dwProcessId || !IsWindowVisible(dialog)) continue;
+      if (!GetDlgItem(dialog, edt1) && !GetDlgItem(dialog, cmb13)) continue; // a message box
+      SetDlgItemTextA(dialog, cmb13, path.c_str());
+      SetDlgItemTextA(dialog, edt1, path.c_str());
+      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      return true;
+    }
+    Sleep(50);
+  } while (GetTickCount() - start < ms);
+  return false;
 }
 
 void StationProcess::Close() const {

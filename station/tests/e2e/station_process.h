@@ -45,6 +45,9 @@ public:
   bool Visible(const char* name) const;
   void Click(const char* name) const;            // posted BM_CLICK
   void Close() const;                            // posted WM_CLOSE
+  // Save as an operator does it: cmdSave, then the full path of the given
+  // name typed into the save dialog and Save pressed. False when no dialog came.
+  bool SaveResultsAs(const std::string& name, DWORD ms) const;
 
   // Grid cell text, read from the other process's list view.
   std::wstring GridCell(int row, int column) const;
@@ -76,5 +79,15 @@ bool PressMessageBoxButton(HWND box, const wchar_t* caption);
 void KillSimulators();
 
 std::vector<std::string> SplitLines(const std::string& text); // CR LF lines
+
+// Polls until the condition holds; false on time-out.
+template <typename Pred> bool Eventually(Pred pred, DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    if (pred()) return true;
+    Sleep(50);
+  } while (GetTickCount() - start < ms);
+  return false;
+}
 
 } // namespace e2e
