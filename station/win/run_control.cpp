@@ -91,7 +91,7 @@ void MainWindow::OnPrintClick() {
   const ResultsSource results{lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
                               winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)),
                               winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)), lib_.LimitUnitMode,
-                              lib_.TempPath};
+                              lib_.TempPath, [this] { return BringRunLogUpToDate(); }};
   PrintResults({hwnd_, results, lib_.PrintPath});
 }
 void MainWindow::OnSettingClick() {

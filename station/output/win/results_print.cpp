@@ -42,6 +42,7 @@ void ApplySettings(Printer& printer, const PrinterMode& mode) {
 } // namespace
 
 void PrintResults(const PrintRequest& request) {
+  const bool upToDate = !request.results.bringRunLogUpToDate || request.results.bringRunLogUpToDate();
   if (!winkit::FileExists(request.results.tempPath)) return;
   // What is printed is the run log as it stands now: readings that arrive
   // while the dialog is open go to the grid and the run log, not into this
@@ -78,6 +79,8 @@ void PrintResults(const PrintRequest& request) {
                                                       request.results.limitLow, request.results.limitUnitMode)};
   if (!PrintJob(*printer, head, winkit::Utf8FromAnsi(*printFile), PageBreakLimit(pageHeight)))
     Tell(request, TextForFailedCall(printer->FailedCall()), printer->FailedCall());
+  else if (!upToDate)
+    Tell(request, Text::PrintoutLacksReadings);
 }
 
 } // namespace orva

@@ -18,8 +18,9 @@ struct PrintRequest {
 
 // No run log: nothing at all. No printer installed: one message, no dialog.
 // Cancel: nothing printed, "print.txt" untouched. A failure while copying or
-// printing: the job is aborted and one message names what failed; the run
-// log is only ever read.
+// printing: the job is aborted and one message names what failed. The run
+// log is first brought up to date (results.bringRunLogUpToDate); when it
+// still owes readings, a message after printing says the printout lacks them.
 void PrintResults(const PrintRequest& request);
 
 } // namespace orva

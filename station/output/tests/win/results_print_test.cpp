@@ -145,5 +145,39 @@ TEST_F(ResultsPrintTest, ACopyThatCannotBeWrittenIsToldOnceAndNothingIsPrinted) 
   EXPECT_EQ(RunLogLines().size(), 2u);
 }
 
+// A run log that another program lets others read but not write: the print
+// brings it up to date when it can; when it cannot, the printout lacks the
+// readings still held and the operator is told after printing.
+TEST_F(ResultsPrintTest, RunLogStillOwingReadingsIsToldAndTheNextPrintHasThemAll) {
+  StartRun(L"20", L"10");
+  Reading("15.00", "85.00");
+  HANDLE held = CreateFileA(PathOf("temp.txt").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  Reading("16.00", "86.00");
+  Pump(); // the run's own notice
+  RecordedBoxes().clear();
+  {
+    DialogHand hand(true);
+    Click(C::cmdPrint);
+    ASSERT_TRUE(hand.Shown());
+  }
+  EXPECT_EQ(ReadFileBytes("print.txt"), " 1,15.00,85.00,GOOD\r\n");
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  EXPECT_EQ(RecordedBoxes()[0].text,
+            L"This printout lacks readings: the run log (temp.txt) cannot be read or written just now. "
+            L"Print again once it is free.");
+
+  CloseHandle(held);
+  RecordedBoxes().clear();
+  {
+    DialogHand hand(true);
+    Click(C::cmdPrint);
+    ASSERT_TRUE(hand.Shown());
+  }
+  EXPECT_EQ(ReadFileBytes("print.txt"), " 1,15.00,85.00,GOOD\r\n 2,16.00,86.00,GOOD\r\n");
+  EXPECT_TRUE(RecordedBoxes().empty());
+}
+
 } // namespace
 } // namespace orva::test
