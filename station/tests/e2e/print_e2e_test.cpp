@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+using e2e::Eventually;
 using e2e::PdfContent;
 using e2e::PdfQueue;
 using e2e::PdfWord;
@@ -74,15 +75,6 @@ protected:
            "(scripts/printers.sh sets them up)";
   }
   void TearDown() override { e2e::KillSimulators(); }
-
-  template <typename Pred> static bool Eventually(Pred pred, DWORD ms) {
-    const DWORD start = GetTickCount();
-    do {
-      if (pred()) return true;
-      Sleep(50);
-    } while (GetTickCount() - start < ms);
-    return false;
-  }
 
   // Starts the station and, for n > 0, measures a run of n readings.
   static void StartAndMeasure(StationProcess& station, size_t n) {

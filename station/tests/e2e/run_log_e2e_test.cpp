@@ -91,6 +91,16 @@ protected:
   }
 
   static bool DeviceStopped(const StationProcess& station) { return station.Visible("txtError"); }
+
+  // Ends the hold while readings still arrive; the run then ends by itself
+  // and its log must hold readings 1..n.
+  static void ReleaseAndExpectEveryReading(const StationProcess& station, RunLogLock& lock, int n) {
+    ASSERT_FALSE(DeviceStopped(station)) << "the lock must end while readings still arrive";
+    lock.Release();
+    ASSERT_TRUE(Eventually([&] { return DeviceStopped(station); }, kWait));
+    ASSERT_TRUE(station.WaitForRunLogLines(n, kWait));
+    EXPECT_EQ(GapsIn(station.RunLogLines(), n), "");
+  }
 };
 
 TEST_F(RunLogHeldEndToEnd, LockedMidRunTheRunLogGetsEveryReadingAfterwards) {
@@ -104,12 +114,7 @@ TEST_F(RunLogHeldEndToEnd, LockedMidRunTheRunLogGetsEveryReadingAfterwards) {
   ASSERT_TRUE(lock.Held());
   ASSERT_NO_FATAL_FAILURE(ConfirmBox(station, kKeptNotice));
   Sleep(1500);
-  ASSERT_FALSE(DeviceStopped(station)) << "the lock must end while readings still arrive";
-  lock.Release();
-
-  ASSERT_TRUE(Eventually([&] { return DeviceStopped(station); }, kWait));
-  ASSERT_TRUE(station.WaitForRunLogLines(kReadings, kWait));
-  EXPECT_EQ(GapsIn(station.RunLogLines(), kReadings), "");
+  ASSERT_NO_FATAL_FAILURE(ReleaseAndExpectEveryReading(station, lock, kReadings));
   EXPECT_EQ(station.GridCell(kReadings - 1, 0), L"No.  " + std::to_wstring(kReadings));
 }
 
@@ -124,12 +129,7 @@ TEST_F(RunLogHeldEndToEnd, LockedAcrossStartTheNewRunAloneReachesTheRunLog) {
   station.Click("cmdStart");
   ASSERT_NO_FATAL_FAILURE(ConfirmBox(station, kKeptNotice));
   ASSERT_TRUE(Eventually([&] { return station.GridCell(9, 0) == L"No.  10"; }, kWait));
-  ASSERT_FALSE(DeviceStopped(station)) << "the lock must end while readings still arrive";
-  lock.Release();
-
-  ASSERT_TRUE(Eventually([&] { return DeviceStopped(station); }, kWait));
-  ASSERT_TRUE(station.WaitForRunLogLines(kReadings, kWait));
-  EXPECT_EQ(GapsIn(station.RunLogLines(), kReadings), "");
+  ASSERT_NO_FATAL_FAILURE(ReleaseAndExpectEveryReading(station, lock, kReadings));
   EXPECT_EQ(station.ReadFile("temp.txt").find("99.99"), std::string::npos) << "two runs mixed";
 }
 
