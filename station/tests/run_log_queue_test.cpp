@@ -100,35 +100,24 @@ TEST(StationRunLogQueue, HeldLinesAreWrittenFirstInOrderAndOnce) {
   }
 }
 
-TEST(StationRunLogQueue, KeepSaysWhatBecameOfTheLine) {
-  FakeFile file;
-  RunLogQueue queue(2);
-  EXPECT_TRUE(queue.StartRun(file));
-  EXPECT_EQ(queue.Keep(file, Line(1)), KeepResult::Written);
-  file.blocked = true;
-  EXPECT_EQ(queue.Keep(file, Line(2)), KeepResult::Held);
-  EXPECT_EQ(queue.Keep(file, Line(3)), KeepResult::Held);
-  EXPECT_EQ(queue.Keep(file, Line(4)), KeepResult::Dropped);
-  EXPECT_EQ(queue.Keep(file, Line(5)), KeepResult::Dropped);
-  EXPECT_EQ(queue.HeldLines(), 2u);
-  EXPECT_EQ(queue.DroppedLines(), 2u);
-  EXPECT_FALSE(queue.StartRun(file));
-  EXPECT_EQ(queue.DroppedLines(), 0u) << "counted per run";
-  EXPECT_EQ(queue.HeldLines(), 0u);
-}
-
-// Past the bound the held lines keep their place and later ones are lost;
-// once the file is free the run goes on without another gap.
+// Past the bound the held lines keep their place and later ones are lost
+// (and counted, per run); once the file is free the run goes on.
 TEST(StationRunLogQueue, PastTheBoundNewLinesAreDroppedNotTheHeldOnes) {
   FakeFile file;
   RunLogQueue queue(3);
-  queue.StartRun(file);
+  EXPECT_TRUE(queue.StartRun(file));
   file.blocked = true;
-  for (int n = 1; n <= 6; ++n) queue.Keep(file, Line(n));
+  const KeepResult expected[] = {KeepResult::Held, KeepResult::Held, KeepResult::Held,
+                                 KeepResult::Dropped, KeepResult::Dropped, KeepResult::Dropped};
+  for (int n = 1; n <= 6; ++n) EXPECT_EQ(queue.Keep(file, Line(n)), expected[n - 1]) << n;
+  EXPECT_EQ(queue.DroppedLines(), 3u);
   file.blocked = false;
   EXPECT_EQ(queue.Keep(file, Line(7)), KeepResult::Written);
   EXPECT_EQ(file.bytes, Lines(1, 3) + Line(7));
   EXPECT_EQ(queue.DroppedLines(), 3u);
+  file.blocked = true;
+  EXPECT_FALSE(queue.StartRun(file));
+  EXPECT_EQ(queue.DroppedLines(), 0u);
 }
 
 TEST(StationRunLogQueue, TheStatedBoundHoldsAManyHourOutage) {
