@@ -1,11 +1,13 @@
 # Small helpers shared by the subdirectories.
 
 # orva_deliverable(target): places a Windows program or DLL in the program
-# folder (EXE) instead of the test folder.
+# folder (EXE) instead of the test folder, and notes it for the install disk
+# (disk/), which picks the programs it ships by their file names.
 function(orva_deliverable target)
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${ORVA_EXE_DIR}
     LIBRARY_OUTPUT_DIRECTORY ${ORVA_EXE_DIR})
+  set_property(GLOBAL APPEND PROPERTY ORVA_DELIVERABLES ${target})
 endfunction()
 
 # orva_host_test(name SOURCES... LIBS...): a native GoogleTest program, one ctest entry.
@@ -32,3 +34,5 @@ function(orva_win_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT})
 endfunction()
+
+include(${CMAKE_CURRENT_LIST_DIR}/installer_scenario.cmake)

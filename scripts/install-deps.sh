@@ -8,7 +8,7 @@ PKGS=(cmake make g++ googletest libgtest-dev
       wine wine32:i386 wine64 fonts-wine fonts-liberation fonts-ipafont-gothic
       xvfb xauth x11-utils imagemagick
       cups printer-driver-cups-pdf libcups2:i386 poppler-utils
-      fp-utils locales)
+      fp-utils xorriso genisoimage locales)
 missing=()
 for p in "${PKGS[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -17,6 +17,7 @@ source scripts/printers.sh
 print_queues_up || echo "printer queues not available: the print tests will fail"
 wine_prefix_ready null
 wine_server_up         # one server for the whole run
+rm -rf "$B/win/scenarios"  # installer scenarios make their pristine prefix anew
 ctest --test-dir "$B/win" --output-on-failure
 win_rc=$?
 wineserver -k 2>/dev/null || true

@@ -7,6 +7,34 @@ export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# wine_font_substitutes: in the current prefix, the Japanese face names of
+# the programs ("ＭＳ Ｐゴシック" of the station, "ＭＳＰゴシック" of the
+# installer tools) map to the IPA Gothic fonts, Arial to the
+# metric-compatible Liberation Sans.
+wine_font_substitutes() {
+  local reg
+  reg="$(mktemp --suffix=.reg)"
+  cat > "$reg.txt" <<'REG'
+REGEDIT4
+
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳＰゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS PGothic"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
+"Arial"="Liberation Sans"
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳＰゴシック"="IPAPGothic"
+REG
+  iconv -f UTF-8 -t UTF-16LE "$reg.txt" | { printf '\xff\xfe'; cat; } > "$reg"
+  wine regedit /S "$reg" >/dev/null 2>&1 || true
+  wineserver -w
+  rm -f "$reg" "$reg.txt"
+}
+
 # wine_prefix_ready DRIVER: creates the prefix once (never in parallel: a
 # parallel first start corrupts it) and selects the graphics driver, "null"
 # for headless tests or "x11" for a (virtual) display; an optional second
@@ -18,23 +46,7 @@ wine_prefix_ready() {
     mkdir -p "$(dirname "$WINEPREFIX")"
     DISPLAY= wineboot -i >/dev/null 2>&1 || true
     wineserver -w
-    # Japanese face names of the program map to the IPA Gothic font; Arial
-    # to the metric-compatible Liberation Sans.
-    cat > "$ORVA_BUILD/wine-fonts.reg" <<'REG'
-REGEDIT4
-
-[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes]
-"ＭＳ Ｐゴシック"="IPAPGothic"
-"ＭＳ ゴシック"="IPAGothic"
-"MS PGothic"="IPAPGothic"
-"MS UI Gothic"="IPAPGothic"
-
-[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]
-"Arial"="Liberation Sans"
-"ＭＳ Ｐゴシック"="IPAPGothic"
-REG
-    iconv -f UTF-8 -t UTF-16LE "$ORVA_BUILD/wine-fonts.reg" | { printf '\xff\xfe'; cat; } > "$ORVA_BUILD/wine-fonts-utf16.reg"
-    wine regedit /S "$ORVA_BUILD/wine-fonts-utf16.reg" >/dev/null 2>&1 || true
+    wine_font_substitutes
     wineserver -w
     touch "$WINEPREFIX/.orva-ready"
   fi

@@ -1,10 +1,13 @@
 #include "message_box_watch.h"
 
+#include "desktop.h"
 #include "remote_window.h"
-#include "winkit/process_window.h"
 
 namespace orva::testsupport {
 namespace {
+
+// Control identifier of the message text in the system's message box.
+constexpr int kMessageBoxTextId = 0xFFFF;
 
 std::wstring ClassOf(HWND w) {
   wchar_t name[64] = {};
@@ -12,29 +15,32 @@ std::wstring ClassOf(HWND w) {
   return name;
 }
 
-BOOL CALLBACK CollectStaticText(HWND w, LPARAM param) {
-  auto* text = reinterpret_cast<std::wstring*>(param);
-  if (ClassOf(w) == L"Static" && !(GetWindowLongW(w, GWL_STYLE) & SS_ICON)) {
-    const std::wstring t = RemoteWindowText(w);
-    if (!t.empty()) *text = t;
+struct BoxSearch {
+  DWORD pid;
+  HWND found;
+};
+
+BOOL CALLBACK MatchBox(HWND w, LPARAM param) {
+  auto* s = reinterpret_cast<BoxSearch*>(param);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  if ((s->pid == 0 || pid == s->pid) && ClassOf(w) == L"#32770" && IsWindowVisible(w) &&
+      GetDlgItem(w, kMessageBoxTextId) != nullptr) {
+    s->found = w;
+    return FALSE;
   }
   return TRUE;
 }
 
-struct ButtonSearch {
-  const wchar_t* caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchButton(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<ButtonSearch*>(param);
-  if (ClassOf(w) != L"Button") return TRUE;
-  std::wstring plain;
-  for (wchar_t c : RemoteWindowText(w))
-    if (c != L'&') plain += c;
-  if (plain == s->caption) {
-    s->found = w;
-    return FALSE;
+BOOL CALLBACK ReadBoxChild(HWND w, LPARAM param) {
+  auto* seen = reinterpret_cast<MessageBoxSeen*>(param);
+  const std::wstring cls = ClassOf(w);
+  if (_wcsicmp(cls.c_str(), L"Button") == 0 && IsWindowVisible(w)) {
+    seen->buttons.push_back(PlainCaption(RemoteWindowText(w)));
+  } else if (_wcsicmp(cls.c_str(), L"Static") == 0 && (GetWindowLongW(w, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    DWORD_PTR icon = 0;
+    SendMessageTimeoutW(w, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, 2000, &icon);
+    if (IsWindowVisible(w) && icon != 0) seen->hasIcon = true;
   }
   return TRUE;
 }
@@ -43,27 +49,36 @@ BOOL CALLBACK MatchButton(HWND w, LPARAM param) {
 
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms) {
   const DWORD start = GetTickCount();
-  do {
-    const HWND box = winkit::FindTopLevelWindowOfProcess(
-        processId, [](HWND w) { return ClassOf(w) == L"#32770" && IsWindowVisible(w); });
-    if (box) {
+  for (;;) {
+    BoxSearch search{processId, nullptr};
+    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
+    if (search.found) {
       MessageBoxSeen seen;
-      seen.window = box;
-      seen.title = RemoteWindowText(box);
-      EnumChildWindows(box, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
+      seen.window = search.found;
+      seen.title = RemoteWindowText(search.found);
+      seen.text = RemoteWindowText(GetDlgItem(search.found, kMessageBoxTextId));
+      EnumChildWindows(search.found, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
       return seen;
     }
+    if (GetTickCount() - start >= ms) return {};
     Sleep(50);
-  } while (GetTickCount() - start < ms);
-  return {};
+  }
 }
 
 bool PressMessageBoxButton(HWND box, const wchar_t* caption) {
-  ButtonSearch search{caption, nullptr};
-  EnumChildWindows(box, MatchButton, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) return false;
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
-               reinterpret_cast<LPARAM>(search.found));
+  HWND button = FindControlByCaption(box, caption, L"Button");
+  if (!button) return false;
+  PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+  return true;
+}
+
+bool DismissMessageBox(const MessageBoxSeen& box, DWORD ms) {
+  if (!box.window || !PressMessageBoxButton(box.window, L"OK")) return false;
+  const DWORD start = GetTickCount();
+  while (IsWindow(box.window)) {
+    if (GetTickCount() - start >= ms) return false;
+    Sleep(50);
+  }
   return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include <commctrl.h>
 #include <dlgs.h>
-#include <tlhelp32.h>
 
 #include <cstring>
 #include <fstream>
@@ -15,29 +14,7 @@ namespace {
 
 const char* const kProgramFiles[] = {"ORVA.exe", "meterlink.dll", "LinkKeeper.exe", "wirecore.dll"};
 
-std::wstring ClassOf(HWND w) {
-  wchar_t name[64] = {};
-  GetClassNameW(w, name, 64);
-  return name;
-}
-
 std::wstring TextOf(HWND w) { return orva::testsupport::RemoteWindowText(w); }
-
-void TerminateByName(const wchar_t* exeName) {
-  HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (snap == INVALID_HANDLE_VALUE) return;
-  PROCESSENTRY32W entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL ok = Process32FirstW(snap, &entry); ok; ok = Process32NextW(snap, &entry)) {
-    if (_wcsicmp(entry.szExeFile, exeName) != 0) continue;
-    if (HANDLE p = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID)) {
-      TerminateProcess(p, 1);
-      WaitForSingleObject(p, 5000);
-      CloseHandle(p);
-    }
-  }
-  CloseHandle(snap);
-}
 
 // Removes a folder and everything in it (the harness's own temp folders).
 void RemoveTree(const std::string& folder) {
@@ -85,8 +62,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 void KillSimulators() {
-  TerminateByName(L"LinkKeeper.exe");
-  TerminateByName(L"ORVA.exe");
+  orva::testsupport::EndProcessesNamed(L"LinkKeeper.exe");
+  orva::testsupport::EndProcessesNamed(L"ORVA.exe");
 }
 
 StationProcess::StationProcess(const std::string& scenario, bool withLibrary) {
@@ -262,79 +239,6 @@ size_t StationProcess::CountSimulatorLog(const std::string& prefix) const {
   for (const auto& line : SimulatorLog())
     if (line.rfind(prefix, 0) == 0) ++n;
   return n;
-}
-
-namespace {
-
-struct BoxSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<BoxSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  if (pid == s->pid && ClassOf(w) == L"#32770" && IsWindowVisible(w)) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-BOOL CALLBACK CollectStaticText(HWND w, LPARAM param) {
-  auto* text = reinterpret_cast<std::wstring*>(param);
-  if (ClassOf(w) == L"Static" && !(GetWindowLongW(w, GWL_STYLE) & SS_ICON)) {
-    const std::wstring t = TextOf(w);
-    if (!t.empty()) *text = t;
-  }
-  return TRUE;
-}
-
-struct ButtonSearch {
-  const wchar_t* caption;
-  HWND found;
-};
-
-BOOL CALLBACK MatchButton(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<ButtonSearch*>(param);
-  if (ClassOf(w) != L"Button") return TRUE;
-  std::wstring t = TextOf(w), plain;
-  for (wchar_t c : t)
-    if (c != L'&') plain += c;
-  if (plain == s->caption) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-} // namespace
-
-MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms) {
-  const DWORD start = GetTickCount(), limit = static_cast<DWORD>(ms);
-  do {
-    BoxSearch search{processId, nullptr};
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
-      MessageBoxSeen seen;
-      seen.window = search.found;
-      seen.title = TextOf(search.found);
-      EnumChildWindows(search.found, CollectStaticText, reinterpret_cast<LPARAM>(&seen.text));
-      return seen;
-    }
-    Sleep(50);
-  } while (GetTickCount() - start < limit);
-  return {};
-}
-
-bool PressMessageBoxButton(HWND box, const wchar_t* caption) {
-  ButtonSearch search{caption, nullptr};
-  EnumChildWindows(box, MatchButton, reinterpret_cast<LPARAM>(&search));
-  if (!search.found) return false;
-  PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
-               reinterpret_cast<LPARAM>(search.found));
-  return true;
 }
 
 } // namespace e2e

@@ -3,6 +3,8 @@
 // own process, and ways to watch it from outside as an operator would.
 #pragma once
 
+#include "desktop.h"
+
 #include <windows.h>
 
 #include <string>
@@ -65,15 +67,10 @@ private:
   HWND main_ = nullptr;
 };
 
-// A message box owned by the given process: its title and text, or empty.
-struct MessageBoxSeen {
-  HWND window = nullptr;
-  std::wstring title;
-  std::wstring text;
-};
-MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms);
-// Presses a button of the box by its caption ("OK", "Cancel", ...).
-bool PressMessageBoxButton(HWND box, const wchar_t* caption);
+// Message boxes of the station, read and pressed from outside.
+using orva::testsupport::MessageBoxSeen;
+using orva::testsupport::PressMessageBoxButton;
+using orva::testsupport::WaitForMessageBox;
 
 // Ends every simulator process left from earlier tests.
 void KillSimulators();
