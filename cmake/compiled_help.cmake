@@ -2,8 +2,8 @@
 # Compiles the English (dir/en) and Japanese (dir/ja) HTML help with chmcmd
 # into the program folder under the given names, then lists each result with
 # chmls so a help file that lost a page fails the build. Each language folder
-# holds <name>.hhp (compiling to <name>.chm), toc.hhc and the pages; dir/help.css
-# is shared by both.
+# holds <name>.hhp (compiling to <name>.chm), toc.hhc and the pages; the style
+# sheet help/help.css is shared by every help file.
 find_program(ORVA_CHMCMD chmcmd)
 find_program(ORVA_CHMLS chmls)
 
@@ -22,7 +22,7 @@ function(orva_compiled_help)
     endif()
     set(work ${CMAKE_CURRENT_BINARY_DIR}/${H_TARGET}-${lang})
     set(deps ${H_SOURCE_DIR}/${lang}/${H_PROJECT}.hhp ${H_SOURCE_DIR}/${lang}/toc.hhc
-             ${H_SOURCE_DIR}/help.css)
+             ${PROJECT_SOURCE_DIR}/help/help.css)
     foreach(page ${H_PAGES})
       list(APPEND deps ${H_SOURCE_DIR}/${lang}/${page}.html)
     endforeach()
@@ -30,7 +30,7 @@ function(orva_compiled_help)
       OUTPUT ${ORVA_EXE_DIR}/${chm}
       COMMAND ${CMAKE_COMMAND} -E rm -rf ${work}
       COMMAND ${CMAKE_COMMAND} -E copy_directory ${H_SOURCE_DIR}/${lang} ${work}
-      COMMAND ${CMAKE_COMMAND} -E copy ${H_SOURCE_DIR}/help.css ${work}/help.css
+      COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/help/help.css ${work}/help.css
       COMMAND ${CMAKE_COMMAND} -E chdir ${work} ${ORVA_CHMCMD} --verbosity 0 ${H_PROJECT}.hhp
       COMMAND ${CMAKE_COMMAND} -DCHMLS=${ORVA_CHMLS} -DCHM=${work}/${H_PROJECT}.chm
               "-DPAGES=${H_PAGES}" -P ${PROJECT_SOURCE_DIR}/cmake/check_chm.cmake

@@ -3,9 +3,6 @@
 if(NOT WIN32)
   return()
 endif()
-if(NOT EXISTS ${CMAKE_CURRENT_LIST_DIR}/en/setup.hhp)
-  return()
-endif()
 include(${PROJECT_SOURCE_DIR}/cmake/compiled_help.cmake)
 orva_compiled_help(TARGET orva_installer_help SOURCE_DIR ${CMAKE_CURRENT_LIST_DIR} PROJECT setup
   PAGES index prepare setup wizard driver messages uninstall
