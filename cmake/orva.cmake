@@ -1,13 +1,11 @@
 # Small helpers shared by the subdirectories.
 
 # orva_deliverable(target): places a Windows program or DLL in the program
-# folder (EXE) instead of the test folder, and notes it for the install disk
-# (disk/), which picks the programs it ships by their file names.
+# folder (EXE) instead of the test folder.
 function(orva_deliverable target)
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${ORVA_EXE_DIR}
     LIBRARY_OUTPUT_DIRECTORY ${ORVA_EXE_DIR})
-  set_property(GLOBAL APPEND PROPERTY ORVA_DELIVERABLES ${target})
 endfunction()
 
 # orva_host_test(name SOURCES... LIBS...): a native GoogleTest program, one ctest entry.
