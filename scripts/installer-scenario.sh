@@ -18,6 +18,26 @@
 #                              [--filter F] [--shots] -- TEST.exe [args...]
 set -uo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+
+run_test() {
+  # One server for the scenario, its background services started with no
+  # link to ctest's output (they would keep ctest waiting).
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
+  (cd "$WINEPREFIX/drive_c" && wine "$@" --gtest_filter="$filter" </dev/null)
+  local rc=$?
+  wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
+  return $rc
+}
+
+# Under xvfb-run the script runs itself again for the test part alone (the
+# environment carries the scenario's settings).
+if [ "${1:-}" = --run-inner ]; then
+  shift
+  run_test "$@"
+  exit
+fi
+
 name= winver= build= disk= filter='*' shots="${ORVA_SCENARIO_SHOTS:-0}"
 while [ $# -gt 0 ]; do
   case "$1" in
@@ -97,17 +117,6 @@ export ORVA_SCENARIO="$name" ORVA_SCENARIO_WINVER="$winver" ORVA_SCENARIO_DISK='
 export WDREG_STANDIN_LOG='C:\standin.log' WDREG_STANDIN_CONTROL='C:\standin.ctl'
 unset ORVA_SHOT_DIR
 
-run_test() {
-  # One server for the scenario, its background services started with no
-  # link to ctest's output (they would keep ctest waiting).
-  wineserver -p >/dev/null 2>&1 </dev/null
-  wine cmd /c exit >/dev/null 2>&1 </dev/null || true
-  (cd "$WINEPREFIX/drive_c" && wine "$@" --gtest_filter="$filter" </dev/null)
-  local rc=$?
-  wineserver -k 2>/dev/null; wineserver -w 2>/dev/null
-  return $rc
-}
-
 if [ "$shots" = 1 ]; then
   shotdir="$root/shots/$name"
   rm -rf "$shotdir"; mkdir -p "$shotdir"
@@ -116,8 +125,8 @@ if [ "$shots" = 1 ]; then
   wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
   wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 1024x768 /f >/dev/null 2>&1
   wineserver -k 2>/dev/null; wineserver -w
-  export -f run_test; export filter
-  xvfb-run -a -s "-screen 0 1024x768x24" bash -c 'run_test "$@"' run_test "$@"
+  export filter
+  xvfb-run -a -s "-screen 0 1024x768x24" bash "$here/installer-scenario.sh" --run-inner "$@"
   rc=$?
   for bmp in "$shotdir"/*.bmp; do
     [ -f "$bmp" ] && convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp"

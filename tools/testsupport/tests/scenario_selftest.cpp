@@ -105,5 +105,27 @@ TEST(ScenarioPrefix, JapaneseFaceNamesOfTheToolsShowJapanese) {
   ReleaseDC(nullptr, dc);
 }
 
+// Run by the SHOTS scenario (on a display) and by the others (headless).
+TEST(ScenarioPrefix, ScreenshotsOnlyOnADisplay) {
+  char self[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, self, MAX_PATH);
+  std::string fixture = self;
+  fixture = fixture.substr(0, fixture.find_last_of('\\') + 1) + "desktop_fixture.exe";
+  StartedProgram program = StartedProgram::Open(fixture);
+  ASSERT_TRUE(program);
+  HWND window = WaitForTopLevelWindow(L"Desktop driver fixture", 20000, program.ProcessId());
+  ASSERT_NE(window, nullptr);
+  char folder[MAX_PATH] = {};
+  const bool onDisplay = GetEnvironmentVariableA("ORVA_SHOT_DIR", folder, MAX_PATH) > 0;
+  EXPECT_EQ(SaveScreenshot("selftest-fixture", window), onDisplay);
+  if (onDisplay) {
+    const std::string picture = ReadWholeFile(std::string(folder) + "\\selftest-fixture.bmp");
+    ASSERT_GT(picture.size(), 54u);
+    EXPECT_EQ(picture.substr(0, 2), "BM");
+  }
+  PressButton(window, L"Quit");
+  EXPECT_TRUE(program.WaitForEnd(20000));
+}
+
 } // namespace
 } // namespace orva::testsupport
