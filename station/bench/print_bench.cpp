@@ -59,7 +59,9 @@ int main(int argc, char** argv) {
   }
   const std::string folder = TempFolder();
   orva::PrintRequest request;
-  request.results = {"english", "Print benchmark", "13", "12", 0, folder + "\\temp.txt"};
+  // The title tells this print from others on the same queue.
+  const std::string title = "Print benchmark " + std::to_string(GetCurrentProcessId());
+  request.results = {"english", title, "13", "12", 0, folder + "\\temp.txt"};
   request.printPath = folder + "\\print.txt";
   if (!WriteRunLog(request.results.tempPath, lines)) return 1;
 
@@ -89,7 +91,7 @@ int main(int argc, char** argv) {
   std::string name;
   for (;;) {
     if (e2e::RunUnix("! lpstat -o PDF | grep -q .", 10000)) {
-      name = queue.WaitForNew(before, 1000);
+      name = queue.WaitForNew(before, 1000, title);
       if (!name.empty()) break;
     }
     if (Seconds(confirmed, Now()) > 600) {

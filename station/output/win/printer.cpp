@@ -137,13 +137,7 @@ bool Printer::OpenDc() {
     CloseDc();
     return Fail("GetDeviceCaps");
   }
-  LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(font_.points, dpi_.y, 72);
-  lf.lfWeight = font_.bold ? FW_BOLD : FW_NORMAL;
-  lf.lfCharSet = DEFAULT_CHARSET;
-  const std::wstring face = winkit::WideFromUtf8(font_.face);
-  face.copy(lf.lfFaceName, LF_FACESIZE - 1);
-  hfont_ = CreateFontIndirectW(&lf);
+  hfont_ = MakeFont(font_);
   if (hfont_) oldFont_ = SelectObject(dc_, hfont_);
   SetBkMode(dc_, TRANSPARENT);
   TEXTMETRICW tm{};
@@ -152,14 +146,36 @@ bool Printer::OpenDc() {
   return true;
 }
 
+HFONT Printer::MakeFont(const FontSpec& spec) const {
+  LOGFONTW lf{};
+  lf.lfHeight = -MulDiv(spec.points, dpi_.y, 72);
+  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = DEFAULT_CHARSET;
+  const std::wstring face = winkit::WideFromUtf8(spec.face);
+  face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+  return CreateFontIndirectW(&lf);
+}
+
+bool Printer::FontLacksCharacters(const std::wstring& text) const {
+  std::vector<WORD> glyphs(text.size());
+  if (GetGlyphIndicesW(dc_, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
+                       GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
+    return false;
+  for (WORD g : glyphs)
+    if (g == 0xFFFF) return true;
+  return false;
+}
+
 void Printer::CloseDc() {
   if (dc_) {
     if (oldFont_) SelectObject(dc_, oldFont_);
     DeleteDC(dc_);
   }
   if (hfont_) DeleteObject(hfont_);
+  if (hfallback_) DeleteObject(hfallback_);
   dc_ = nullptr;
   hfont_ = nullptr;
+  hfallback_ = nullptr;
   oldFont_ = nullptr;
 }
 
@@ -188,8 +204,11 @@ bool Printer::PrintLine(std::string_view utf8) {
   if (!StartDocument()) return false;
   if (!utf8.empty()) {
     const std::wstring text = winkit::WideFromUtf8(utf8);
-    if (!TextOutW(dc_, winkit::TwipsToPixels(x_, dpi_.x), winkit::TwipsToPixels(y_, dpi_.y), text.c_str(), static_cast<int>(text.size())))
-      return Fail("TextOut");
+    const bool fallback = FontLacksCharacters(text) && (hfallback_ || (hfallback_ = MakeFont(fallback_)));
+    if (fallback) SelectObject(dc_, hfallback_);
+    const BOOL printed = TextOutW(dc_, winkit::TwipsToPixels(x_, dpi_.x), winkit::TwipsToPixels(y_, dpi_.y), text.c_str(), static_cast<int>(text.size()));
+    if (fallback) SelectObject(dc_, hfont_);
+    if (!printed) return Fail("TextOut");
   }
   x_ = 0;
   y_ += lineHeight_;

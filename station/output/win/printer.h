@@ -58,8 +58,13 @@ public:
   bool SetOrientation(int orientation);
   bool SetPaperSize(int paperSize);
 
-  // The font made when the DC is made.
-  void SetFont(const FontSpec& font) { font_ = font; }
+  // The font made when the DC is made, and the one a text is printed in
+  // when the first lacks some of its characters (Japanese in a title typed
+  // on a Latin font, say); lines keep the first font's height.
+  void SetFont(const FontSpec& font, const FontSpec& fallback) {
+    font_ = font;
+    fallback_ = fallback;
+  }
   // Height of the printable area in twips; 0 when the printer cannot be opened.
   double PageHeightTwips();
 
@@ -84,10 +89,14 @@ private:
   DEVMODEA* Mode();
   const DEVMODEA* Mode() const;
   bool Apply(int setting, int value);
+  HFONT MakeFont(const FontSpec& spec) const;
+  bool FontLacksCharacters(const std::wstring& text) const;
 
   InstalledPrinter which_;
   std::vector<BYTE> mode_; // the printer's settings, as its driver gives them
   FontSpec font_{"arial", 9, false};
+  FontSpec fallback_{"arial", 9, false};
+  HFONT hfallback_ = nullptr;
   HDC dc_ = nullptr;
   HFONT hfont_ = nullptr;
   HGDIOBJ oldFont_ = nullptr;

@@ -16,6 +16,8 @@
 namespace orva {
 namespace {
 
+constexpr char kJapaneseLanguage[] = "japanese";
+
 void Tell(const PrintRequest& request, Text what, const std::string& call = {}) {
   std::string text = PickText(request.results.curLanguage, what);
   if (!call.empty()) text += " (" + call + ")";
@@ -68,7 +70,10 @@ void PrintResults(const PrintRequest& request) {
     return;
   }
 
-  printer->SetFont(FormFontSpec(request.results.curLanguage));
+  // The printer writes in the form font of the language; texts with
+  // characters it lacks (a Japanese title on the English font) in the
+  // Japanese one.
+  printer->SetFont(FormFontSpec(request.results.curLanguage), FormFontSpec(kJapaneseLanguage));
   const double pageHeight = printer->PageHeightTwips();
   if (pageHeight <= 0) {
     Tell(request, Text::PrinterNotOpened, printer->FailedCall());

@@ -84,15 +84,32 @@ std::vector<std::string> PdfQueue::Files() const {
   return names;
 }
 
-std::string PdfQueue::WaitForNew(const std::vector<std::string>& before, DWORD ms) const {
+std::vector<std::string> PdfQueue::NewWith(const std::vector<std::string>& before,
+                                           const std::string& mark) const {
+  std::vector<std::string> found;
+  for (const std::string& name : Files()) {
+    bool old = false;
+    for (const std::string& b : before) old = old || b == name;
+    if (old) continue;
+    const std::string pdf = "'" + unixFolder + "/" + name + "'";
+    if (!RunUnix("pdfinfo " + pdf + " > /dev/null 2>&1", 10000)) continue;
+    if (!mark.empty()) {
+      const std::string text = UnixTempName(".txt");
+      const bool read = RunUnix("pdftotext -l 1 " + pdf + " " + text, 10000);
+      const bool marked = read && ReadAll(WindowsPathOf(text)).find(mark) != std::string::npos;
+      DeleteFileA(WindowsPathOf(text).c_str());
+      if (!marked) continue;
+    }
+    found.push_back(name);
+  }
+  return found;
+}
+
+std::string PdfQueue::WaitForNew(const std::vector<std::string>& before, DWORD ms, const std::string& mark) const {
   const DWORD start = GetTickCount();
   do {
-    for (const std::string& name : Files()) {
-      bool old = false;
-      for (const std::string& b : before) old = old || b == name;
-      if (old) continue;
-      if (RunUnix("pdfinfo '" + unixFolder + "/" + name + "' > /dev/null 2>&1", 10000)) return name;
-    }
+    const std::vector<std::string> found = NewWith(before, mark);
+    if (!found.empty()) return found.front();
     Sleep(200);
   } while (GetTickCount() - start < ms);
   return {};
@@ -139,6 +156,14 @@ std::optional<PdfContent> ReadPdf(const PdfQueue& queue, const std::string& name
   DeleteFileA(WindowsPathOf(info).c_str());
   DeleteFileA(WindowsPathOf(box).c_str());
   return content;
+}
+
+std::string PdfFonts(const PdfQueue& queue, const std::string& name) {
+  const std::string out = UnixTempName(".fonts");
+  if (!RunUnix("pdffonts '" + queue.unixFolder + "/" + name + "' > " + out, 20000)) return {};
+  const std::string text = ReadAll(WindowsPathOf(out));
+  DeleteFileA(WindowsPathOf(out).c_str());
+  return text;
 }
 
 } // namespace e2e

@@ -20,9 +20,12 @@ struct PdfQueue {
   std::string unixFolder; // where the queue writes its files
   std::string Folder() const; // the same folder as a Windows path (Z:)
   std::vector<std::string> Files() const; // names of the PDF files in it now
-  // A PDF file that was not among `before`, once it is complete (pdfinfo
-  // reads it); its name, or "" on time-out.
-  std::string WaitForNew(const std::vector<std::string>& before, DWORD ms) const;
+  // Files not among `before` that are complete (pdfinfo reads them) and
+  // whose first page shows `mark` (any, when it is empty). Other programs
+  // may print to the same queue meanwhile: the mark tells this test's prints.
+  std::vector<std::string> NewWith(const std::vector<std::string>& before, const std::string& mark) const;
+  // The first such file to appear; "" on time-out.
+  std::string WaitForNew(const std::vector<std::string>& before, DWORD ms, const std::string& mark = {}) const;
 };
 
 // The queue whose folder the environment variable names; empty when unset.
@@ -41,5 +44,8 @@ struct PdfContent {
 };
 
 std::optional<PdfContent> ReadPdf(const PdfQueue& queue, const std::string& name);
+
+// What pdffonts says of the file's fonts; "" when it could not be read.
+std::string PdfFonts(const PdfQueue& queue, const std::string& name);
 
 } // namespace e2e

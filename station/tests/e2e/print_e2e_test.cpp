@@ -89,6 +89,16 @@ protected:
     ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }, 10000));
   }
 
+  // A low-limit text of this print only: its limits line tells the test's
+  // PDFs from those of other programs printing to the same queues.
+  static std::string MarkLimits(StationProcess& station) {
+    static int serial = 0;
+    const std::string mark = "12." + std::to_string(GetCurrentProcessId() % 10000) + std::to_string(++serial);
+    const std::wstring text(mark.begin(), mark.end());
+    SendMessageW(station.Control("txtLimitLow"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    return mark;
+  }
+
   static HWND OpenPrintDialog(StationProcess& station) {
     station.Click("cmdPrint");
     return ts::WaitForPrintDialog(station.ProcessId(), kWindowWait);
@@ -101,6 +111,7 @@ TEST_F(PrintEndToEnd, SeveralPagesOnTheDefaultQueueWithTheHeadOnPageOneOnly) {
   StationProcess station(kRunOf190);
   ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 190));
   const auto beforeFirst = first_.Files(), beforeSecond = second_.Files();
+  const std::string mark = MarkLimits(station);
 
   const HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog) << "no Print dialog";
@@ -110,9 +121,9 @@ TEST_F(PrintEndToEnd, SeveralPagesOnTheDefaultQueueWithTheHeadOnPageOneOnly) {
   ts::ConfirmPrintDialog(dialog);
   ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
 
-  const std::string name = first_.WaitForNew(beforeFirst, kPdfWait);
+  const std::string name = first_.WaitForNew(beforeFirst, kPdfWait, mark);
   ASSERT_FALSE(name.empty()) << "no PDF from the queue PDF in " << first_.unixFolder;
-  EXPECT_EQ(second_.Files().size(), beforeSecond.size());
+  EXPECT_TRUE(second_.NewWith(beforeSecond, mark).empty());
   EXPECT_EQ(station.ReadFile("print.txt"), station.ReadFile("temp.txt"));
 
   const auto pdf = e2e::ReadPdf(first_, name);
@@ -122,13 +133,14 @@ TEST_F(PrintEndToEnd, SeveralPagesOnTheDefaultQueueWithTheHeadOnPageOneOnly) {
   // Page 1: title at (1000, 1000), the limits line two lines below, at x 1000.
   const std::vector<Row> head = RowsOf(pdf->OnPage(1));
   ASSERT_GE(head.size(), 3u);
-  ASSERT_EQ(head[0].words.size(), 3u);
-  EXPECT_EQ(head[0].words[0].text + " " + head[0].words[1].text + " " + head[0].words[2].text, "Line 3 belts");
+  std::string title;
+  for (const PdfWord& w : head[0].words) title += (title.empty() ? "" : " ") + w.text;
+  EXPECT_EQ(title, "Line 3 belts");
   EXPECT_NEAR(head[0].words[0].x, 1000, kPlace);
   EXPECT_NEAR(head[0].y, 1000, kPlace);
   std::string limits;
   for (const PdfWord& w : head[1].words) limits += (limits.empty() ? "" : " ") + w.text;
-  EXPECT_EQ(limits, "High Limit 13N Low Limit 12N");
+  EXPECT_EQ(limits, "High Limit 13N Low Limit " + mark + "N");
   EXPECT_NEAR(head[1].words[0].x, 1000, kPlace);
   const double line = (head[1].y - head[0].y) / 2;
   EXPECT_GT(line, 100);
@@ -172,17 +184,24 @@ TEST_F(PrintEndToEnd, TheSecondQueueChosenInTheDialogGetsThisPrintAndTheNext) {
   ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 12));
   const auto beforeFirst = first_.Files();
   auto beforeSecond = second_.Files();
+  // A title typed in Japanese: the English font lacks its characters.
+  SendMessageW(station.Control("txtPrintTitle"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ベルト 3"));
+  const std::string mark = MarkLimits(station);
 
   HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog);
   ASSERT_TRUE(ts::ChoosePrinter(dialog, L"PDF2"));
   ts::ConfirmPrintDialog(dialog);
   ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
-  std::string name = second_.WaitForNew(beforeSecond, kPdfWait);
+  std::string name = second_.WaitForNew(beforeSecond, kPdfWait, mark);
   ASSERT_FALSE(name.empty()) << "no PDF from the queue PDF2 in " << second_.unixFolder;
   auto pdf = e2e::ReadPdf(second_, name);
   ASSERT_TRUE(pdf);
   EXPECT_EQ(pdf->pages, 1);
+  // The title went out in the Japanese Gothic face (its text cannot be read
+  // back: the printer driver gives that font no character map).
+  EXPECT_NE(e2e::PdfFonts(second_, name).find("Gothic"), std::string::npos);
+  EXPECT_EQ(pdf->words.at(0).text, "High"); // the limits line, in the English font
 
   // The next print: the dialog opens on PDF2 and the print goes there.
   beforeSecond = second_.Files();
@@ -191,9 +210,9 @@ TEST_F(PrintEndToEnd, TheSecondQueueChosenInTheDialogGetsThisPrintAndTheNext) {
   EXPECT_EQ(ts::ChosenPrinter(dialog), L"PDF2");
   ts::ConfirmPrintDialog(dialog);
   ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
-  name = second_.WaitForNew(beforeSecond, kPdfWait);
+  name = second_.WaitForNew(beforeSecond, kPdfWait, mark);
   EXPECT_FALSE(name.empty()) << "the second print did not reach PDF2";
-  EXPECT_EQ(first_.Files().size(), beforeFirst.size()) << "the queue PDF got a print";
+  EXPECT_TRUE(first_.NewWith(beforeFirst, mark).empty()) << "the queue PDF got a print";
 }
 
 TEST_F(PrintEndToEnd, CancelPrintsNothingAndLeavesPrintTxt) {
@@ -201,14 +220,15 @@ TEST_F(PrintEndToEnd, CancelPrintsNothingAndLeavesPrintTxt) {
   station.WriteFile("print.txt", "an earlier copy\r\n");
   ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 5));
   const auto beforeFirst = first_.Files(), beforeSecond = second_.Files();
+  const std::string mark = MarkLimits(station);
 
   const HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog);
   ts::CancelPrintDialog(dialog);
   ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
   Sleep(3000); // a print would have reached the queue by now
-  EXPECT_EQ(first_.Files().size(), beforeFirst.size());
-  EXPECT_EQ(second_.Files().size(), beforeSecond.size());
+  EXPECT_TRUE(first_.NewWith(beforeFirst, mark).empty());
+  EXPECT_TRUE(second_.NewWith(beforeSecond, mark).empty());
   EXPECT_EQ(station.ReadFile("print.txt"), "an earlier copy\r\n");
   EXPECT_FALSE(e2e::WaitForMessageBox(station.ProcessId(), 500).window);
 }
@@ -224,6 +244,7 @@ TEST_F(PrintEndToEnd, AQueueThatRefusesTheJobIsToldOnceAndTheStationGoesOn) {
     ~Accept() { e2e::RunUnix("cupsaccept PDF", 10000); }
   } acceptAgain;
   auto before = first_.Files();
+  const std::string mark = MarkLimits(station);
 
   HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog);
@@ -239,7 +260,7 @@ TEST_F(PrintEndToEnd, AQueueThatRefusesTheJobIsToldOnceAndTheStationGoesOn) {
   EXPECT_FALSE(second.window) << "a second message: " << testing::PrintToString(second.title) << " "
                               << testing::PrintToString(second.text);
   EXPECT_EQ(station.ReadFile("temp.txt"), runLog);
-  EXPECT_EQ(first_.Files().size(), before.size());
+  EXPECT_TRUE(first_.NewWith(before, mark).empty());
 
   // Once the queue takes jobs again, the next print goes through.
   ASSERT_TRUE(e2e::RunUnix("cupsaccept PDF", 10000));
@@ -247,8 +268,11 @@ TEST_F(PrintEndToEnd, AQueueThatRefusesTheJobIsToldOnceAndTheStationGoesOn) {
   ASSERT_TRUE(dialog);
   ts::ConfirmPrintDialog(dialog);
   ASSERT_TRUE(ts::WaitUntilGone(dialog, 10000));
-  EXPECT_FALSE(first_.WaitForNew(before, kPdfWait).empty());
+  EXPECT_FALSE(first_.WaitForNew(before, kPdfWait, mark).empty());
   EXPECT_EQ(station.ReadFile("temp.txt"), runLog);
+  // The refused job is gone from the spooler: it does not follow this one.
+  Sleep(3000);
+  EXPECT_EQ(first_.NewWith(before, mark).size(), 1u);
 }
 
 } // namespace
