@@ -129,6 +129,19 @@ TEST_F(Uninstaller, FromTheProgramFolderRemovesTheInstallation) {
   EXPECT_EQ(code, 0u);
 }
 
+TEST_F(Uninstaller, WithoutItsDriverToolsStillRemovesTheFilesSilently) {
+  for (const char* tool : {"wdreg_gui.exe", "wdreg16.exe", "wdreg.exe"}) DeleteFileA((kFolder + tool).c_str());
+  HWND window = Start(kFolder + "UNINSTALL.EXE");
+  ASSERT_NE(window, nullptr);
+  ASSERT_TRUE(PressButton(window, L"Next"));
+  ASSERT_TRUE(WaitForButton(window, L"Complete", kRun));
+  EXPECT_FALSE(WaitForMessageBox(program_.ProcessId(), 500)) << "no message for a missing tool";
+  EXPECT_TRUE(StandinCalls().empty());
+  EXPECT_EQ(FilesIn(kFolder), (std::vector<std::string>{"UNINSTALL.EXE", "notes.txt"}));
+  ASSERT_TRUE(PressButton(window, L"Complete"));
+  EXPECT_TRUE(program_.WaitForEnd(kShow));
+}
+
 TEST_F(Uninstaller, FromTheInstallDiskRefusesAndTouchesNothing) {
   HWND window = Start(InstallDisk() + "UNINSTALL.EXE");
   ASSERT_NE(window, nullptr);
