@@ -105,16 +105,6 @@ TEST_F(FolderRemover, AFolderNamingALiveWindowStaysWhileItLivesAndGoesAfter) {
   EXPECT_FALSE(PathExists(kTemp));
 }
 
-TEST_F(FolderRemover, AMarkedFolderGoesWithEverythingInIt) {
-  MakeTempFolder(true, "");
-  CreateDirectoryA((std::string(kTemp) + "\\sub").c_str(), nullptr);
-  WriteWholeFile(std::string(kTemp) + "\\sub\\help.chm", "x");
-  StartedProgram sweep = Start();
-  ASSERT_TRUE(sweep);
-  ExpectEndsQuietly(sweep);
-  EXPECT_FALSE(PathExists(kTemp));
-}
-
 TEST_F(FolderRemover, AHandleThatIsNoNumberEndsWithOneMessage) {
   MakeTempFolder(true, "abc\r\n");
   StartedProgram sweep = Start();

@@ -1,9 +1,8 @@
-// The folder remover's Windows side on real files and the real library:
-// deleting a tree as far as it goes, binding ExeActive from a folder,
-// reading the handle line.
+// The folder remover's Windows side on real files: deleting a tree as far
+// as it goes, and libraries that cannot be bound (the scenarios cover the
+// real library and a missing one).
 #include "installer/dirsweep/win/exe_active_binding.h"
 #include "installer/dirsweep/win/folder_delete.h"
-#include "installer/dirsweep/win/sweep_system.h"
 #include "winkit/files.h"
 #include "winkit/handle.h"
 #include "winkit/program_folder.h"
@@ -74,35 +73,7 @@ TEST(FolderTree, GoesWholeOrKeepsWhatCannotBeDeleted) {
   }
 }
 
-TEST(FolderTree, MissingFolderIsAFailureNamingIt) {
-  std::string error;
-  EXPECT_FALSE(DeleteFolderTree("C:\\orva_no_such_folder", error));
-  EXPECT_NE(error.find("C:\\orva_no_such_folder"), std::string::npos) << error;
-}
-
-HWND MakeWindow() {
-  return CreateWindowExA(0, "STATIC", "installer stand-in", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr,
-                         nullptr);
-}
-
-// The tests run in the program folder, where the built METERLINK.DLL lies.
-TEST(ExeActiveBinding, AnswersFromTheLibraryInTheToolFolder) {
-  ExeActiveBinding binding(winkit::ModuleFolder() + "\\..\\EXE");
-  HWND window = MakeWindow();
-  ASSERT_NE(window, nullptr);
-  std::string error;
-  EXPECT_EQ(binding.ExeActive(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window)), error),
-            std::optional<bool>(true))
-      << error;
-  EXPECT_TRUE(binding.Loaded());
-  DestroyWindow(window);
-  EXPECT_EQ(binding.ExeActive(static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(window)), error),
-            std::optional<bool>(false));
-  EXPECT_EQ(binding.ExeActive(0, error), std::optional<bool>(false));
-}
-
 TEST(ExeActiveBinding, ALibraryThatCannotBeBoundIsReportedNotCalled) {
-  const std::string empty = Scratch("nolib");
   const std::string text = Scratch("textlib");
   WriteFile(text + "\\METERLINK.DLL", "not a library");
   const std::string other = Scratch("otherlib");
@@ -111,7 +82,7 @@ TEST(ExeActiveBinding, ALibraryThatCannotBeBoundIsReportedNotCalled) {
   const struct {
     std::string folder;
     const char* part;
-  } cases[] = {{empty, "METERLINK.DLL"}, {text, "METERLINK.DLL"}, {other, "ExeActive"}};
+  } cases[] = {{text, "METERLINK.DLL"}, {other, "ExeActive"}};
   for (const auto& c : cases) {
     ExeActiveBinding binding(c.folder);
     for (int call = 0; call < 2; ++call) {
@@ -122,30 +93,7 @@ TEST(ExeActiveBinding, ALibraryThatCannotBeBoundIsReportedNotCalled) {
     }
   }
   std::string ignored;
-  for (const auto& f : {empty, text, other}) DeleteFolderTree(f, ignored);
-}
-
-TEST(HandleFile, FirstLineWithoutItsLineEnd) {
-  const std::string folder = Scratch("handle");
-  const struct {
-    const char* contents;
-    std::optional<std::string> line;
-  } cases[] = {
-      {"  65552  \r\nsecond\r\n", "  65552  "},
-      {"65552", "65552"},
-      {"\r\n65552\r\n", ""},
-      {"abc\n", "abc"},
-      {"", std::nullopt},
-  };
-  for (const auto& c : cases) {
-    WriteFile(folder + "\\temp.txt", c.contents);
-    std::string error;
-    EXPECT_EQ(ReadFirstLineOf(folder + "\\temp.txt", error), c.line) << '"' << c.contents << '"';
-  }
-  std::string error;
-  EXPECT_EQ(ReadFirstLineOf(folder + "\\missing.txt", error), std::nullopt);
-  EXPECT_NE(error.find("missing.txt"), std::string::npos) << error;
-  DeleteFolderTree(folder, error);
+  for (const auto& f : {text, other}) DeleteFolderTree(f, ignored);
 }
 
 } // namespace
