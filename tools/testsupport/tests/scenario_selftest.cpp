@@ -48,6 +48,8 @@ TEST(ScenarioPrefix, ReportsTheWindowsVersionAskedFor) {
 
 TEST(ScenarioPrefix, TheInstallDiskIsOnItsOwnDrive) {
   EXPECT_EQ(InstallDisk(), "E:\\");
+  // A CD-ROM drive, as for a burnt disk.
+  EXPECT_EQ(GetDriveTypeA("E:\\"), static_cast<UINT>(DRIVE_CDROM));
   for (const char* name : {"ORVA.exe", "meterlink.dll", "ORVA.ini", "ORVA.inf", "Disk.txt", "wdreg_gui.exe"})
     EXPECT_NE(GetFileAttributesA((InstallDisk() + name).c_str()), INVALID_FILE_ATTRIBUTES) << name;
   // The system folders the installer tools read exist and are writable.
