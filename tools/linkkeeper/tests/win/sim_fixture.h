@@ -65,7 +65,10 @@ class SimulatorTest : public ::testing::Test {
       ADD_FAILURE() << sim_.error();
       return nullptr;
     }
-    return sim_.WaitForWindow(10000, title);
+    HWND window = sim_.WaitForWindow(10000, title);
+    // The window exists a moment before the simulator shows it.
+    for (int i = 0; window && !IsWindowVisible(window) && i < 200; ++i) Sleep(25);
+    return window;
   }
 
   std::vector<std::string> Log() const { return SplitLines(ReadTextFile(logPath_)); }
