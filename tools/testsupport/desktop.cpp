@@ -8,12 +8,6 @@
 namespace orva::testsupport {
 namespace {
 
-std::wstring ClassOf(HWND w) {
-  wchar_t name[64] = {};
-  GetClassNameW(w, name, 64);
-  return name;
-}
-
 bool IsIconStatic(HWND w) { return (GetWindowLongW(w, GWL_STYLE) & SS_TYPEMASK) == SS_ICON; }
 
 struct TopSearch {
@@ -43,7 +37,7 @@ struct ChildSearch {
 
 BOOL CALLBACK MatchChild(HWND w, LPARAM param) {
   auto* s = reinterpret_cast<ChildSearch*>(param);
-  if (s->className && _wcsicmp(ClassOf(w).c_str(), s->className) != 0) return TRUE;
+  if (s->className && _wcsicmp(WindowClassName(w).c_str(), s->className) != 0) return TRUE;
   if (s->caption ? PlainCaption(RemoteWindowText(w)) != *s->caption : GetDlgCtrlID(w) != s->id) return TRUE;
   s->found = w;
   return FALSE;
@@ -51,12 +45,18 @@ BOOL CALLBACK MatchChild(HWND w, LPARAM param) {
 
 BOOL CALLBACK CollectLabels(HWND w, LPARAM param) {
   auto* texts = reinterpret_cast<std::vector<std::wstring>*>(param);
-  if (_wcsicmp(ClassOf(w).c_str(), L"Static") == 0 && !IsIconStatic(w) && IsWindowVisible(w))
+  if (_wcsicmp(WindowClassName(w).c_str(), L"Static") == 0 && !IsIconStatic(w) && IsWindowVisible(w))
     texts->push_back(RemoteWindowText(w));
   return TRUE;
 }
 
 } // namespace
+
+std::wstring WindowClassName(HWND window) {
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  return name;
+}
 
 std::wstring PlainCaption(const std::wstring& caption) {
   std::wstring plain;

@@ -16,6 +16,9 @@
 
 namespace orva::testsupport {
 
+// The window's class name ("Button", "Static", "#32770", ...).
+std::wstring WindowClassName(HWND window);
+
 // A caption as a person reads it: '&' mnemonics removed ("&&" stays "&").
 std::wstring PlainCaption(const std::wstring& caption);
 

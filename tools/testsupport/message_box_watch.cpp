@@ -9,12 +9,6 @@ namespace {
 // Control identifier of the message text in the system's message box.
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-std::wstring ClassOf(HWND w) {
-  wchar_t name[64] = {};
-  GetClassNameW(w, name, 64);
-  return name;
-}
-
 struct BoxSearch {
   DWORD pid;
   HWND found;
@@ -24,7 +18,7 @@ BOOL CALLBACK MatchBox(HWND w, LPARAM param) {
   auto* s = reinterpret_cast<BoxSearch*>(param);
   DWORD pid = 0;
   GetWindowThreadProcessId(w, &pid);
-  if ((s->pid == 0 || pid == s->pid) && ClassOf(w) == L"#32770" && IsWindowVisible(w) &&
+  if ((s->pid == 0 || pid == s->pid) && WindowClassName(w) == L"#32770" && IsWindowVisible(w) &&
       GetDlgItem(w, kMessageBoxTextId) != nullptr) {
     s->found = w;
     return FALSE;
@@ -34,7 +28,7 @@ BOOL CALLBACK MatchBox(HWND w, LPARAM param) {
 
 BOOL CALLBACK ReadBoxChild(HWND w, LPARAM param) {
   auto* seen = reinterpret_cast<MessageBoxSeen*>(param);
-  const std::wstring cls = ClassOf(w);
+  const std::wstring cls = WindowClassName(w);
   if (_wcsicmp(cls.c_str(), L"Button") == 0 && IsWindowVisible(w)) {
     seen->buttons.push_back(PlainCaption(RemoteWindowText(w)));
   } else if (_wcsicmp(cls.c_str(), L"Static") == 0 && (GetWindowLongW(w, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {

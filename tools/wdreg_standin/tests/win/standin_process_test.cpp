@@ -3,12 +3,12 @@
 // a test holds one or makes it fail.
 #include "standin_rules.h"
 
+#include "scenario.h"
+
 #include <windows.h>
 #include <shellapi.h>
 
-#include <fstream>
 #include <iterator>
-#include <sstream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -20,18 +20,6 @@ std::string BuiltStandin(const char* name) {
   char dir[MAX_PATH] = {};
   GetCurrentDirectoryA(MAX_PATH, dir); // the program folder build/win/EXE
   return std::string(dir) + "\\..\\standins\\" + name;
-}
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteAll(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
 }
 
 // A folder of its own with a blank in its name, holding copies of the three
@@ -48,7 +36,7 @@ protected:
     // The INF lies where no blank is in its path: the tools' command line
     // is not quoted, so a blank breaks it (one case shows that).
     inf_ = std::string(temp) + "standin-" + std::to_string(GetCurrentProcessId()) + ".inf";
-    WriteAll(inf_, "[Version]\r\n");
+    orva::testsupport::WriteWholeFile(inf_, "[Version]\r\n");
     SetEnvironmentVariableA("WDREG_STANDIN_LOG", nullptr);
     SetEnvironmentVariableA("WDREG_STANDIN_CONTROL", nullptr);
   }
@@ -89,7 +77,7 @@ protected:
   // Waits until the log has n calls (a held tool logs before it waits).
   bool WaitForCalls(const std::string& log, size_t n) const {
     for (int i = 0; i < 300; ++i) {
-      if (ParseLog(ReadAll(log)).size() >= n) return true;
+      if (ParseLog(orva::testsupport::ReadWholeFile(log)).size() >= n) return true;
       Sleep(50);
     }
     return false;
@@ -100,7 +88,7 @@ protected:
 };
 
 TEST_F(StandinTest, EachToolLogsItsPathAndArgumentsBesideItselfAndEndsByTheRequest) {
-  WriteAll(Path("windrvr6.inf"), "[Version]\r\n");
+  orva::testsupport::WriteWholeFile(Path("windrvr6.inf"), "[Version]\r\n");
   const std::string& inf = inf_;
   const std::string missing = inf_ + ".missing";
   struct Case {
@@ -116,7 +104,7 @@ TEST_F(StandinTest, EachToolLogsItsPathAndArgumentsBesideItselfAndEndsByTheReque
   };
   for (const auto& c : cases) EXPECT_EQ(RunToEnd(c.tool, c.parameters), c.exitCode) << c.tool;
 
-  const auto calls = ParseLog(ReadAll(Path("standin.log")));
+  const auto calls = ParseLog(orva::testsupport::ReadWholeFile(Path("standin.log")));
   ASSERT_EQ(calls.size(), std::size(cases));
   for (size_t i = 0; i < calls.size(); ++i) {
     // The system may report the folder in another case; the name is ours.
@@ -128,17 +116,17 @@ TEST_F(StandinTest, EachToolLogsItsPathAndArgumentsBesideItselfAndEndsByTheReque
 TEST_F(StandinTest, VariablesNameTheLogAndTheControlFileAndAnExitCodeCanBeAskedFor) {
   SetEnvironmentVariableA("WDREG_STANDIN_LOG", Path("other.log").c_str());
   SetEnvironmentVariableA("WDREG_STANDIN_CONTROL", Path("other.ctl").c_str());
-  WriteAll(Path("other.ctl"), "wdreg16.exe: exit = 42\r\n");
+  orva::testsupport::WriteWholeFile(Path("other.ctl"), "wdreg16.exe: exit = 42\r\n");
   const std::string parameters = "-inf " + inf_ + " -silent install";
   EXPECT_EQ(RunToEnd("wdreg16.exe", parameters), 42u);
   EXPECT_EQ(RunToEnd("wdreg_gui.exe", parameters), kExitDone);
-  EXPECT_EQ(ParseLog(ReadAll(Path("other.log"))).size(), 2u);
+  EXPECT_EQ(ParseLog(orva::testsupport::ReadWholeFile(Path("other.log"))).size(), 2u);
   EXPECT_EQ(GetFileAttributesA(Path("standin.log").c_str()), INVALID_FILE_ATTRIBUTES);
 }
 
 TEST_F(StandinTest, AHeldToolRunsUntilItsFlagFileIsRemoved) {
-  WriteAll(Path("hold.flag"), "");
-  WriteAll(Path("standin.ctl"), "hold = " + Path("hold.flag") + "\r\nexit = 5\r\n");
+  orva::testsupport::WriteWholeFile(Path("hold.flag"), "");
+  orva::testsupport::WriteWholeFile(Path("standin.ctl"), "hold = " + Path("hold.flag") + "\r\nexit = 5\r\n");
   HANDLE p = Start("wdreg_gui.exe", "-inf " + inf_ + " -silent install");
   ASSERT_NE(p, nullptr);
   ASSERT_TRUE(WaitForCalls(Path("standin.log"), 1));
@@ -153,7 +141,7 @@ TEST_F(StandinTest, AHeldToolRunsUntilItsFlagFileIsRemoved) {
 }
 
 TEST_F(StandinTest, ADelayKeepsTheToolRunning) {
-  WriteAll(Path("standin.ctl"), "wdreg.exe: delay = 60000\r\n");
+  orva::testsupport::WriteWholeFile(Path("standin.ctl"), "wdreg.exe: delay = 60000\r\n");
   HANDLE p = Start("wdreg.exe", "-inf x.inf -silent uninstall");
   ASSERT_NE(p, nullptr);
   ASSERT_TRUE(WaitForCalls(Path("standin.log"), 1));
