@@ -54,10 +54,6 @@ private:
     }
   }
 
-  void OnFinalMessage() override {
-    if (owned_) delete this;
-  }
-
   LRESULT OnEraseBackground(HDC dc) {
     RECT client;
     GetClientRect(Handle(), &client);
@@ -99,9 +95,6 @@ private:
 
   int borderStyle_;
   HFONT font_ = nullptr;
-
-public:
-  bool owned_ = false; // the window owns this object once it exists
 };
 
 } // namespace
@@ -109,7 +102,7 @@ public:
 HWND CreateFrameWindow(HWND parent, int id, const RECT& px, int borderStyle) {
   auto frame = std::make_unique<FrameWindow>(borderStyle);
   const HWND hwnd = frame->Create(parent, id, px);
-  if (hwnd) frame.release()->owned_ = true;
+  if (hwnd) frame.release()->DeleteWithWindow();
   return hwnd;
 }
 

@@ -63,6 +63,7 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     self->OnFinalMessage();
+    if (self->deleteWithWindow_) delete self;
     return result;
   });
 }

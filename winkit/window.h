@@ -26,6 +26,11 @@ public:
 
   HWND Handle() const { return hwnd_; }
 
+  // Hands the object over to its window: it is deleted after WM_NCDESTROY.
+  // For child controls made with new once their window exists:
+  //   if (hwnd) control.release()->DeleteWithWindow();
+  void DeleteWithWindow() { deleteWithWindow_ = true; }
+
   // The object behind a window created through this base, if it is a T.
   template <class T>
   static T* FromHandle(HWND hwnd) {
@@ -42,14 +47,14 @@ protected:
   virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
-  // After WM_NCDESTROY, the handle already cleared. A window that owns its
-  // object (a control created with new) deletes itself here.
+  // After WM_NCDESTROY, the handle already cleared.
   virtual void OnFinalMessage() {}
 
 private:
   static Window* Lookup(HWND hwnd);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd_ = nullptr;
+  bool deleteWithWindow_ = false;
 };
 
 } // namespace winkit

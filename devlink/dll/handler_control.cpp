@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "link_block.h"
+#include "winkit/process_window.h"
 
 namespace devlink::dll {
 
@@ -15,20 +16,6 @@ namespace {
 constexpr DWORD kProcessAllAccess = 0x1F0FFF;
 constexpr DWORD kProcessWaitMs = 5000;
 constexpr DWORD kInputIdleWaitMs = 5000;
-
-struct WindowOfProcess {
-  DWORD processId;
-  HWND window;
-};
-
-BOOL CALLBACK findWindowOfProcess(HWND window, LPARAM param) {
-  auto* search = reinterpret_cast<WindowOfProcess*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(window, &owner);
-  if (owner != search->processId) return TRUE;
-  search->window = window;
-  return FALSE;
-}
 
 void closeIfOpen(HANDLE handle) {
   if (handle != nullptr) CloseHandle(handle);
@@ -100,11 +87,11 @@ bool launchHandler(HandlerInfo& handler) {
     return false;
   }
 
-  WindowOfProcess search{started.dwProcessId, nullptr};
+  HWND ownWindow = nullptr;
   if (WaitForInputIdle(started.hProcess, kInputIdleWaitMs) == 0) {
-    EnumWindows(findWindowOfProcess, reinterpret_cast<LPARAM>(&search));
+    ownWindow = winkit::FindTopLevelWindowOfProcess(started.dwProcessId);
   }
-  if (search.window == nullptr) {
+  if (ownWindow == nullptr) {
     // Not idle in time or no window of its own: fail, leave it running.
     CloseHandle(started.hThread);
     CloseHandle(started.hProcess);

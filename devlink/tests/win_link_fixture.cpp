@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "sim_process.h"
+#include "winkit/program_folder.h"
 
 namespace devlink::test {
 
@@ -69,17 +70,9 @@ void MeterLink::Unload() {
   module_ = nullptr;
 }
 
-std::string MeterLink::Path() const {
-  char path[MAX_PATH] = {};
-  if (module_ == nullptr || GetModuleFileNameA(module_, path, MAX_PATH) == 0) return "";
-  return path;
-}
+std::string MeterLink::Path() const { return module_ == nullptr ? "" : winkit::ModulePath(module_); }
 
-std::string TestsFolder() {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  return FolderOf(self);
-}
+std::string TestsFolder() { return winkit::ModuleFolder(); }
 
 std::string ExeFolder() { return FolderOf(TestsFolder()) + "\\EXE"; }
 

@@ -7,17 +7,19 @@
 #include "../grid_scroll.h"
 #include "../judgement.h"
 #include "../reading.h"
+#include "winkit/subclass.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"
 
 namespace orva {
 
 LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* window = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  auto* window = winkit::Window::FromHandle<MainWindow>(hwnd);
   const WNDPROC old = window ? window->Lib().OldWndProc : nullptr;
-  if (window && msg >= devlink::kNotifyHandlerRunning && msg <= devlink::kNotifyReading)
-    window->OnLinkMessage(msg);
-  return old ? CallWindowProcA(old, hwnd, msg, wp, lp) : DefWindowProcA(hwnd, msg, wp, lp);
+  return winkit::ForwardGuarded(old, hwnd, msg, wp, lp, [&] {
+    if (window && msg >= devlink::kNotifyHandlerRunning && msg <= devlink::kNotifyReading)
+      window->OnLinkMessage(msg);
+  });
 }
 
 void MainWindow::OnLinkMessage(UINT message) {

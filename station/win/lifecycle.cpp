@@ -7,6 +7,7 @@
 #include "winkit/frame_window.h"
 #include "winkit/message_box.h"
 #include "winkit/program_folder.h"
+#include "winkit/subclass.h"
 #include "winkit/text.h"
 #include "winkit/wait.h"
 
@@ -33,7 +34,7 @@ MainWindow::LoadResult MainWindow::Load() {
     state_ = State::SecondInstance;
     if (MutexHandle) CloseHandle(MutexHandle);
     MutexHandle = nullptr;
-    DestroyWindow(hwnd_);
+    DestroyWindow(Handle());
     return LoadResult::SecondInstance;
   }
   state_ = State::Loaded;
@@ -52,28 +53,27 @@ MainWindow::LoadResult MainWindow::Load() {
   lib_.HelpPath = base + (IsEnglish(lib_.CurLanguage) ? kHelpEnglish : kHelpJapanese);
   ClearAlarm();
   SetText(MainControl::lblMeasure, L"");
-  ApplyMainCaptions(hwnd_, [this](MainControl c) { return Control(c); }, lib_.CurLanguage);
+  ApplyMainCaptions(Handle(), [this](MainControl c) { return Control(c); }, lib_.CurLanguage);
   lib_.MeasureState = 0;
   ShowScreen(0);
   ShowDiagnose(false);
   lib_.ExeStarted = kFalse;
 
   // The subclass goes in before USBStart: its 0x465 arrives inside the call.
-  lib_.MainHwnd = hwnd_;
-  lib_.OldWndProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongA(hwnd_, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(&SubclassProc))));
+  lib_.MainHwnd = Handle();
+  lib_.OldWndProc = winkit::SubclassWindow(Handle(), &SubclassProc);
   subclassed_ = true;
   winkit::WaitSeconds(0.1f);
   if (WindowGone()) return LoadResult::Unloaded;
 
   std::memset(&lib_.StatusRec, 0, sizeof lib_.StatusRec);
-  lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd_)),
+  lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Handle())),
                                        IsEnglish(lib_.CurLanguage) ? 1u : 0u, devlink::kParam3,
                                        devlink::kParam4};
   if (config_.link->LibraryFilePresent()) {
     config_.link->USBStart(lib_.ParamsRec, lib_.StatusRec);
   } else {
-    winkit::ShowMessageBox(hwnd_, Pick(Text::DllNotFound), kDefaultMessageTitle, MB_OK);
+    winkit::ShowMessageBox(Handle(), Pick(Text::DllNotFound), kDefaultMessageTitle, MB_OK);
     Unload();
     return LoadResult::Unloaded;
   }
@@ -119,13 +119,13 @@ void MainWindow::ShutdownLink() {
 }
 
 void MainWindow::Unload() {
-  if (hwnd_) SendMessageW(hwnd_, WM_CLOSE, 0, 0);
+  if (Handle()) SendMessageW(Handle(), WM_CLOSE, 0, 0);
 }
 
 // The close request never refuses; it takes the subclass out again.
 void MainWindow::QueryUnload() {
   if (!subclassed_) return;
-  SetWindowLongA(hwnd_, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(lib_.OldWndProc)));
+  winkit::RestoreWindowProc(Handle(), lib_.OldWndProc);
   subclassed_ = false;
 }
 

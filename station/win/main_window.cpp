@@ -3,14 +3,14 @@
 #include "main_window.h"
 
 #include "../settings/win/fonts_win.h"
-#include "winkit/frame_window.h"
+#include "winkit/controls.h"
 #include "winkit/message_box.h"
 #include "picture_box.h"
 #include "winkit/twips.h"
-#include "winkit/unexpected_error.h"
 
 #include <commctrl.h>
-#include <exception>
+#include <array>
+#include <vector>
 #include <string>
 
 namespace orva {
@@ -20,28 +20,37 @@ constexpr wchar_t kMainClass[] = L"ORVA_diag";
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
-enum class Kind { Label, Button, Option, Edit, AlarmBox, Frame, Grid, Picture };
-
-Kind KindOf(MainControl c) {
+winkit::ControlKind KindOf(MainControl c) {
+  using winkit::ControlKind;
   switch (c) {
   case MainControl::CmdErrorReset: case MainControl::cmdDispChange0: case MainControl::cmdDispChange1:
   case MainControl::cmdStart: case MainControl::cmdEnd: case MainControl::cmdSave:
   case MainControl::CmdExit: case MainControl::cmdPrint:
-    return Kind::Button;
+    return ControlKind::Button;
   case MainControl::OptLimitMode0: case MainControl::OptLimitMode1:
-    return Kind::Option;
+    return ControlKind::Option;
   case MainControl::txtLimitHigh: case MainControl::txtLimitLow: case MainControl::txtPrintTitle:
-    return Kind::Edit;
   case MainControl::txtError:
-    return Kind::AlarmBox;
+    return ControlKind::Edit;
   case MainControl::frmCmd: case MainControl::frmMeasure: case MainControl::frmLimit:
-    return Kind::Frame;
-  case MainControl::MSFlexGridMsr:
-    return Kind::Grid;
-  case MainControl::Picture1:
-    return Kind::Picture;
+    return ControlKind::Frame;
+  case MainControl::MSFlexGridMsr: case MainControl::Picture1:
+    return ControlKind::Custom;
   default:
-    return Kind::Label;
+    return ControlKind::Label;
+  }
+}
+
+DWORD StyleOf(MainControl c) {
+  switch (KindOf(c)) {
+  case winkit::ControlKind::Button: return BS_PUSHBUTTON | WS_TABSTOP;
+  case winkit::ControlKind::Option: return BS_RADIOBUTTON | WS_TABSTOP;
+  case winkit::ControlKind::Edit:
+    // The alarm box: several read-only lines.
+    return c == MainControl::txtError ? ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL
+                                      : ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP;
+  case winkit::ControlKind::Label: return SS_NOPREFIX | (c == MainControl::LblTitle ? SS_CENTER : SS_LEFT);
+  default: return 0;
   }
 }
 
@@ -51,13 +60,6 @@ MainControl ContainerControl(Container c) {
   case Container::frmMeasure: return MainControl::frmMeasure;
   default: return MainControl::frmLimit;
   }
-}
-
-HWND CreateChild(const wchar_t* cls, DWORD style, DWORD exStyle, HWND parent, int id, const RECT& px) {
-  return CreateWindowExW(exStyle, cls, L"", WS_CHILD | WS_VISIBLE | style, px.left, px.top,
-                         px.right - px.left, px.bottom - px.top, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                         nullptr);
 }
 
 struct MenuEntry {
@@ -91,31 +93,23 @@ void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
 MainWindow::MainWindow(OrvaLib& lib, StationConfig config) : lib_(lib), config_(std::move(config)) {}
 
 MainWindow::~MainWindow() {
-  if (hwnd_) DestroyWindow(hwnd_);
+  // Destroyed here, while the window still reaches this object (FormUnload).
+  if (Handle()) DestroyWindow(Handle());
   if (MutexHandle) CloseHandle(MutexHandle);
 }
 
 bool MainWindow::Create() {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = StaticProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hIcon = LoadIconW(wc.hInstance, MAKEINTRESOURCEW(1));
-    if (!wc.hIcon) wc.hIcon = LoadIconA(nullptr, IDI_APPLICATION);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kMainClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  if (!registered) return false;
+  const HINSTANCE instance = GetModuleHandleW(nullptr);
+  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
+  if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
+  const winkit::WindowClass cls{kMainClass, 0, icon, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
 
   menu_ = BuildMenu();
-  RECT outer{0, 0, winkit::TwipsToPixels(kMainClientWidth, winkit::ScreenDpi().x), winkit::TwipsToPixels(kMainClientHeight, winkit::ScreenDpi().y)};
+  const winkit::Dpi dpi = winkit::ScreenDpi();
+  RECT outer{0, 0, winkit::TwipsToPixels(kMainClientWidth, dpi.x), winkit::TwipsToPixels(kMainClientHeight, dpi.y)};
   AdjustWindowRectEx(&outer, kMainStyle, TRUE, kMainExStyle);
-  if (!CreateWindowExW(kMainExStyle, kMainClass, L"", kMainStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                       outer.right - outer.left, outer.bottom - outer.top, nullptr, menu_,
-                       GetModuleHandleW(nullptr), this))
+  if (!CreateWin(cls, kMainExStyle, kMainStyle, L"", CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                 outer.bottom - outer.top, nullptr, menu_))
     return false;
   return CreateControls();
 }
@@ -131,45 +125,23 @@ HMENU MainWindow::BuildMenu() {
 }
 
 bool MainWindow::CreateControls() {
+  std::array<winkit::ControlSpec, kMainControlCount> table{};
+  const auto& design = MainWindowDesign();
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    const ControlPlacement& place = design[i];
+    const int container = place.container == Container::Window ? 0 : ControlId(ContainerControl(place.container));
+    table[i] = {ControlId(place.control), KindOf(place.control), container, place.rect, StyleOf(place.control)};
+  }
+  const auto custom = [this](const winkit::ControlSpec& spec, HWND parent, const RECT& px) -> HWND {
+    if (spec.id == ControlId(MainControl::MSFlexGridMsr)) return grid_.Create(parent, spec.id, px) ? grid_.Handle() : nullptr;
+    return CreatePictureBox(parent, spec.id, px);
+  };
+  const std::vector<HWND> made = winkit::BuildControls(Handle(), table, winkit::ScreenDpi(), custom);
+  if (made.size() != table.size()) return false;
   HFONT designFont = FontFor(CtrlFontSpec(kEnglish));
-  for (const ControlPlacement& place : MainWindowDesign()) {
-    const HWND parent = place.container == Container::Window
-                            ? hwnd_
-                            : Control(ContainerControl(place.container));
-    const int id = ControlId(place.control);
-    const RECT px = winkit::PixelRect(place.rect, winkit::ScreenDpi());
-    HWND w = nullptr;
-    switch (KindOf(place.control)) {
-    case Kind::Label:
-      w = CreateChild(L"STATIC", SS_NOPREFIX | (place.control == MainControl::LblTitle ? SS_CENTER : SS_LEFT),
-                      0, parent, id, px);
-      break;
-    case Kind::Button:
-      w = CreateChild(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, parent, id, px);
-      break;
-    case Kind::Option:
-      w = CreateChild(L"BUTTON", BS_RADIOBUTTON | WS_TABSTOP, 0, parent, id, px);
-      break;
-    case Kind::Edit:
-      w = CreateChild(L"EDIT", ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP, WS_EX_CLIENTEDGE, parent, id, px);
-      break;
-    case Kind::AlarmBox:
-      w = CreateChild(L"EDIT", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL,
-                      WS_EX_CLIENTEDGE, parent, id, px);
-      break;
-    case Kind::Frame:
-      w = winkit::CreateFrameWindow(parent, id, px, 1);
-      break;
-    case Kind::Grid:
-      if (grid_.Create(parent, id, px)) w = grid_.Handle();
-      break;
-    case Kind::Picture:
-      w = CreatePictureBox(parent, id, px);
-      break;
-    }
-    if (!w) return false;
-    controls_[static_cast<size_t>(place.control)] = w;
-    SendMessageW(w, WM_SETFONT, reinterpret_cast<WPARAM>(designFont), FALSE);
+  for (std::size_t i = 0; i < design.size(); ++i) {
+    controls_[static_cast<size_t>(design[i].control)] = made[i];
+    SendMessageW(made[i], WM_SETFONT, reinterpret_cast<WPARAM>(designFont), FALSE);
   }
   // Texts of the state labels before the link says anything.
   SetText(MainControl::lblExe, L"Exe Stop");
@@ -177,36 +149,7 @@ bool MainWindow::CreateControls() {
   return true;
 }
 
-LRESULT CALLBACK MainWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  MainWindow* self = nullptr;
-  if (msg == WM_NCCREATE) {
-    self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lp)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  } else {
-    self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  }
-  if (!self) return DefWindowProcW(hwnd, msg, wp, lp);
-  if (msg == WM_NCDESTROY) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    self->hwnd_ = nullptr;
-    return DefWindowProcW(hwnd, msg, wp, lp);
-  }
-  return self->Proc(msg, wp, lp);
-}
-
-LRESULT MainWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
-  // Exceptions must not cross the system's frames: end the program here.
-  try {
-    return Dispatch(msg, wp, lp);
-  } catch (const std::exception& e) {
-    winkit::EndOnUnexpectedError(hwnd_, e.what());
-  } catch (...) {
-    winkit::EndOnUnexpectedError(hwnd_, "unknown error");
-  }
-}
-
-LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
   case WM_COMMAND:
     OnCommand(LOWORD(wp), HIWORD(wp));
@@ -233,7 +176,7 @@ LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
     if (closing_) return 0;
     closing_ = true;
     QueryUnload();
-    DestroyWindow(hwnd_);
+    DestroyWindow(Handle());
     return 0;
   case WM_DESTROY:
     FormUnload();
@@ -246,7 +189,7 @@ LRESULT MainWindow::Dispatch(UINT msg, WPARAM wp, LPARAM lp) {
   default:
     break;
   }
-  return DefWindowProcW(hwnd_, msg, wp, lp);
+  return Default(msg, wp, lp);
 }
 
 void MainWindow::OnCommand(int id, int code) {
@@ -270,7 +213,7 @@ void MainWindow::OnCommand(int id, int code) {
   const auto control = static_cast<MainControl>(index);
   // A disabled button, or one in a disabled frame, takes no clicks, also not
   // a BM_CLICK sent from outside.
-  for (HWND w = Control(control); w && w != hwnd_; w = GetParent(w))
+  for (HWND w = Control(control); w && w != Handle(); w = GetParent(w))
     if (!IsWindowEnabled(w)) return;
   switch (control) {
   case MainControl::cmdStart: OnStartClick(); break;
@@ -328,7 +271,7 @@ RECT RectInParent(HWND w) {
 
 void MainWindow::RecordBaselines() {
   RECT outer, grid, cmd = RectInParent(Control(MainControl::frmCmd));
-  GetWindowRect(hwnd_, &outer);
+  GetWindowRect(Handle(), &outer);
   GetWindowRect(grid_.Handle(), &grid);
   Baselines.MainFormHeight = winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y);
   Baselines.MainFormWidth = winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x);
@@ -341,7 +284,7 @@ void MainWindow::RecordBaselines() {
 void MainWindow::OnSize() {
   if (!baselinesRecorded_) return;
   RECT outer;
-  GetWindowRect(hwnd_, &outer);
+  GetWindowRect(Handle(), &outer);
   const double height = GridHeightFor(winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y), Baselines);
   const HorizontalLayout across = HorizontalLayoutFor(winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x), Baselines);
 

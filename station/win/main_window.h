@@ -12,6 +12,7 @@
 #include "orva_lib.h"
 #include "readings_grid.h"
 #include "run_log.h"
+#include "winkit/window.h"
 
 #include <array>
 #include <cstdint>
@@ -37,7 +38,7 @@ inline constexpr UINT kMsgRunLogNotice = WM_APP + 1;
 inline constexpr WPARAM kRunLogNotWritten = 0;
 inline constexpr WPARAM kRunLogFull = 1;
 
-class MainWindow {
+class MainWindow : public winkit::Window {
 public:
   MainWindow(OrvaLib& lib, StationConfig config);
   ~MainWindow();
@@ -52,7 +53,6 @@ public:
   // nothing was touched; Unloaded: the window ended itself (no library).
   LoadResult Load();
 
-  HWND Handle() const { return hwnd_; }
   HWND Control(MainControl control) const { return controls_[static_cast<size_t>(control)]; }
   HMENU Menu() const { return menu_; }
   ReadingsGrid& Grid() { return grid_; }
@@ -103,9 +103,7 @@ public:
   LayoutBaselines Baselines{}; // twips, recorded at load
 
 private:
-  static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
-  LRESULT Dispatch(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   // Building the window (main_window.cpp).
   bool CreateControls();
@@ -141,11 +139,10 @@ private:
   void SetVisible(MainControl control, bool visible);
   void SetLabelColour(MainControl control, COLORREF colour);
   void SetOption(int index, bool on);
-  bool WindowGone() const { return hwnd_ == nullptr; }
+  bool WindowGone() const { return Handle() == nullptr; }
 
   OrvaLib& lib_;
   StationConfig config_;
-  HWND hwnd_ = nullptr;
   HMENU menu_ = nullptr;
   std::array<HWND, kMainControlCount> controls_{};
   std::array<std::optional<COLORREF>, kMainControlCount> labelColours_{};
@@ -162,7 +159,8 @@ private:
 };
 
 // The subclass window procedure of the main window: acts on the link
-// messages 0x465..0x46B and passes every message on to OldWndProc.
+// messages 0x465..0x46B and passes every message on to OldWndProc, inside
+// the toolkit's guard.
 LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 
 } // namespace orva

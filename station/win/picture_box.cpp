@@ -1,11 +1,12 @@
 #include "picture_box.h"
 
+#include "winkit/window.h"
+
 #include <cmath>
+#include <memory>
 
 namespace orva {
 namespace {
-
-constexpr wchar_t kPictureClass[] = L"OrvaPicture";
 
 // Scoped GDI object selection.
 class Selected {
@@ -80,38 +81,41 @@ void PaintPicture(HDC dc, const RECT& rc) {
   }
 }
 
-LRESULT CALLBACK PictureProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_PAINT) {
+class PictureBox final : public winkit::Window {
+public:
+  HWND Create(HWND parent, int id, const RECT& px) {
+    static const winkit::WindowClass kClass{L"OrvaPicture", CS_HREDRAW | CS_VREDRAW};
+    return CreateWin(kClass, WS_EX_CLIENTEDGE, WS_CHILD | WS_VISIBLE, L"", px.left, px.top, px.right - px.left,
+                     px.bottom - px.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+  }
+
+private:
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    switch (msg) {
+    case WM_PAINT: return OnPaint();
+    case WM_ERASEBKGND: return 1;
+    default: return Default(msg, wp, lp);
+    }
+  }
+
+  LRESULT OnPaint() {
     PAINTSTRUCT ps;
-    HDC dc = BeginPaint(w, &ps);
+    HDC dc = BeginPaint(Handle(), &ps);
     RECT client;
-    GetClientRect(w, &client);
+    GetClientRect(Handle(), &client);
     PaintPicture(dc, client);
-    EndPaint(w, &ps);
+    EndPaint(Handle(), &ps);
     return 0;
   }
-  if (msg == WM_ERASEBKGND) return 1;
-  return DefWindowProcW(w, msg, wp, lp);
-}
+};
 
 } // namespace
 
 HWND CreatePictureBox(HWND parent, int id, const RECT& px) {
-  static const bool registered = [] {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof wc;
-    wc.style = CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = PictureProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.lpszClassName = kPictureClass;
-    return RegisterClassExW(&wc) != 0;
-  }();
-  (void)registered;
-  return CreateWindowExW(WS_EX_CLIENTEDGE, kPictureClass, L"", WS_CHILD | WS_VISIBLE, px.left, px.top,
-                         px.right - px.left, px.bottom - px.top, parent,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
-                         nullptr);
+  auto picture = std::make_unique<PictureBox>();
+  const HWND hwnd = picture->Create(parent, id, px);
+  if (hwnd) picture.release()->DeleteWithWindow();
+  return hwnd;
 }
 
 } // namespace orva

@@ -1,5 +1,6 @@
 #include "readings_grid.h"
 
+#include "winkit/text.h"
 #include "winkit/twips.h"
 
 #include <commctrl.h>
@@ -8,30 +9,29 @@ namespace orva {
 namespace {
 
 const std::wstring kEmpty;
-constexpr wchar_t kGridProp[] = L"OrvaReadingsGrid";
-constexpr UINT_PTR kRefreshTimer = 1;
+// An id the list-view's own timers do not use.
+constexpr UINT_PTR kRefreshTimer = 0x4F52;
 
 } // namespace
 
 bool ReadingsGrid::Create(HWND parent, int id, const RECT& px) {
-  hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
+  const HWND list = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | LVS_REPORT |
                               LVS_NOCOLUMNHEADER | LVS_SINGLESEL | LVS_OWNERDATA,
                           px.left, px.top, px.right - px.left, px.bottom - px.top, parent,
                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr),
                           nullptr);
-  if (!hwnd_) return false;
-  SendMessageW(hwnd_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  if (!list || !Attach(list)) return false;
+  SendMessageW(Handle(), LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   for (int c = 0; c < kCols; ++c) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
     column.cx = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
     column.iSubItem = c;
-    SendMessageW(hwnd_, LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
+    SendMessageW(Handle(), LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
   }
-  SendMessageW(hwnd_, LVM_SETITEMCOUNT, kRows, LVSICF_NOINVALIDATEALL);
-  SetPropW(hwnd_, kGridProp, this);
+  SendMessageW(Handle(), LVM_SETITEMCOUNT, kRows, LVSICF_NOINVALIDATEALL);
   ApplyColumnWidths();
   SetRowHeight(rowHeightTwips_);
   return true;
@@ -64,12 +64,12 @@ std::optional<std::uint32_t> ReadingsGrid::CellForeColor(int row, int col) const
 }
 
 int ReadingsGrid::TopRow() const {
-  return viewDirty_ ? topRow_ : static_cast<int>(SendMessageW(hwnd_, LVM_GETTOPINDEX, 0, 0));
+  return viewDirty_ ? topRow_ : static_cast<int>(SendMessageW(Handle(), LVM_GETTOPINDEX, 0, 0));
 }
 
 // Rows past the last full page cannot be at the top, as in the list itself.
 int ReadingsGrid::MaxTopRow() const {
-  const int perPage = static_cast<int>(SendMessageW(hwnd_, LVM_GETCOUNTPERPAGE, 0, 0));
+  const int perPage = static_cast<int>(SendMessageW(Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
   return perPage >= kRows ? 0 : kRows - (perPage > 0 ? perPage : 1);
 }
 
@@ -81,45 +81,48 @@ void ReadingsGrid::SetTopRow(int row) {
 void ReadingsGrid::ViewChanged() {
   if (viewDirty_) return;
   viewDirty_ = true;
-  SetTimer(hwnd_, kRefreshTimer, kViewRefreshMs, OnViewRefresh);
+  SetTimer(Handle(), kRefreshTimer, kViewRefreshMs, nullptr);
 }
 
-void CALLBACK ReadingsGrid::OnViewRefresh(HWND list, UINT, UINT_PTR id, DWORD) {
-  KillTimer(list, id);
-  if (auto* grid = static_cast<ReadingsGrid*>(GetPropW(list, kGridProp))) grid->SyncView();
+LRESULT ReadingsGrid::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_TIMER && wp == kRefreshTimer) {
+    KillTimer(Handle(), kRefreshTimer);
+    SyncView();
+    return 0;
+  }
+  return CallPrevious(msg, wp, lp);
 }
 
 void ReadingsGrid::Detach() {
-  if (!hwnd_) return;
-  KillTimer(hwnd_, kRefreshTimer);
-  RemovePropW(hwnd_, kGridProp);
+  if (!Handle()) return;
+  KillTimer(Handle(), kRefreshTimer);
   if (rowSizer_) {
-    SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, 0);
+    SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, 0);
     ImageList_Destroy(rowSizer_);
     rowSizer_ = nullptr;
   }
   viewDirty_ = false;
-  hwnd_ = nullptr;
+  Release();
 }
 
 // Selecting may scroll the list to the selected row, so the top row is set
 // after it.
 void ReadingsGrid::SyncView() {
   if (!viewDirty_) return;
-  KillTimer(hwnd_, kRefreshTimer);
+  KillTimer(Handle(), kRefreshTimer);
   viewDirty_ = false;
   LVITEMW item{};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(hwnd_, LVM_SETITEMSTATE, row_, reinterpret_cast<LPARAM>(&item));
-  const int delta = topRow_ - static_cast<int>(SendMessageW(hwnd_, LVM_GETTOPINDEX, 0, 0));
-  if (delta != 0) SendMessageW(hwnd_, LVM_SCROLL, 0, static_cast<LPARAM>(delta) * RowPixels());
+  SendMessageW(Handle(), LVM_SETITEMSTATE, row_, reinterpret_cast<LPARAM>(&item));
+  const int delta = topRow_ - static_cast<int>(SendMessageW(Handle(), LVM_GETTOPINDEX, 0, 0));
+  if (delta != 0) SendMessageW(Handle(), LVM_SCROLL, 0, static_cast<LPARAM>(delta) * RowPixels());
 }
 
 int ReadingsGrid::RowPixels() const {
   RECT r{};
   r.left = LVIR_BOUNDS;
-  if (SendMessageW(hwnd_, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)) && r.bottom > r.top)
+  if (SendMessageW(Handle(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)) && r.bottom > r.top)
     return r.bottom - r.top;
   return winkit::TwipsToPixels(rowHeightTwips_, winkit::ScreenDpi().y);
 }
@@ -129,7 +132,7 @@ void ReadingsGrid::SetRowHeight(int twips) {
   // The list's row height follows its small image list; an empty list of the
   // wanted height (one pixel wide) sets it without showing anything.
   HIMAGELIST sizer = ImageList_Create(1, winkit::TwipsToPixels(twips, winkit::ScreenDpi().y), ILC_COLOR, 0, 1);
-  SendMessageW(hwnd_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(sizer));
+  SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(sizer));
   if (rowSizer_) ImageList_Destroy(rowSizer_);
   rowSizer_ = sizer;
 }
@@ -148,11 +151,11 @@ void ReadingsGrid::ApplyColumnWidths() {
   for (int c = 0; c < kCols; ++c) total += px[c] = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
   if (scrollBars_ == 2) {
     RECT client;
-    GetClientRect(hwnd_, &client);
+    GetClientRect(Handle(), &client);
     const int excess = total - client.right;
     if (excess > 0) px[kCols - 1] = px[kCols - 1] > excess ? px[kCols - 1] - excess : 0;
   }
-  for (int c = 0; c < kCols; ++c) SendMessageW(hwnd_, LVM_SETCOLUMNWIDTH, c, px[c]);
+  for (int c = 0; c < kCols; ++c) SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, c, px[c]);
 }
 
 void ReadingsGrid::SetScrollBars(int mode) {
@@ -164,7 +167,7 @@ void ReadingsGrid::SetColAlignment(int col, int alignment) {
   LVCOLUMNW column{};
   column.mask = LVCF_FMT;
   column.fmt = alignment == 1 ? LVCFMT_LEFT : alignment == 7 ? LVCFMT_RIGHT : LVCFMT_CENTER;
-  if (col > 0) SendMessageW(hwnd_, LVM_SETCOLUMNW, col, reinterpret_cast<LPARAM>(&column));
+  if (col > 0) SendMessageW(Handle(), LVM_SETCOLUMNW, col, reinterpret_cast<LPARAM>(&column));
   // Column 0 of a list-view is always left-aligned, which is what 1 asks for.
 }
 
@@ -173,13 +176,13 @@ void ReadingsGrid::Clear() {
     cell.text.clear();
     cell.colour.reset();
   }
-  InvalidateRect(hwnd_, nullptr, TRUE);
+  InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void ReadingsGrid::RedrawRow(int row) { SendMessageW(hwnd_, LVM_REDRAWITEMS, row, row); }
+void ReadingsGrid::RedrawRow(int row) { SendMessageW(Handle(), LVM_REDRAWITEMS, row, row); }
 
 bool ReadingsGrid::HandleNotify(const NMHDR* header, LRESULT& result) {
-  if (!hwnd_ || header->hwndFrom != hwnd_) return false;
+  if (!Handle() || header->hwndFrom != Handle()) return false;
   result = 0;
   switch (header->code) {
   case LVN_GETDISPINFOW: {
@@ -192,10 +195,7 @@ bool ReadingsGrid::HandleNotify(const NMHDR* header, LRESULT& result) {
   case LVN_GETDISPINFOA: {
     auto* info = const_cast<NMLVDISPINFOA*>(reinterpret_cast<const NMLVDISPINFOA*>(header));
     if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
-      const std::wstring& wide = TextMatrix(info->item.iItem, info->item.iSubItem);
-      const int n = WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr);
-      ansiScratch_.assign(static_cast<size_t>(n > 0 ? n : 1), '\0');
-      WideCharToMultiByte(CP_ACP, 0, wide.c_str(), -1, ansiScratch_.data(), n, nullptr, nullptr);
+      ansiScratch_ = winkit::AnsiFromWide(TextMatrix(info->item.iItem, info->item.iSubItem));
       lstrcpynA(info->item.pszText, ansiScratch_.c_str(), info->item.cchTextMax);
     }
     return true;

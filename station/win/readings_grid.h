@@ -11,19 +11,20 @@
 #include <optional>
 #include <string>
 #include <vector>
+#include "winkit/subclass.h"
+
 #include <windows.h>
 #include <commctrl.h>
 
 namespace orva {
 
-class ReadingsGrid {
+class ReadingsGrid : public winkit::ControlSubclass {
 public:
   static constexpr int kRows = 2048;
   static constexpr int kCols = 4;
 
   // Creates the list-view as a child of parent at the given pixel rectangle.
   bool Create(HWND parent, int id, const RECT& pixels);
-  HWND Handle() const { return hwnd_; }
 
   int Rows() const { return kRows; }
   int Cols() const { return kCols; }
@@ -91,9 +92,8 @@ private:
   int MaxTopRow() const;
   void ApplyColumnWidths();
   void ViewChanged();
-  static void CALLBACK OnViewRefresh(HWND list, UINT msg, UINT_PTR id, DWORD time);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-  HWND hwnd_ = nullptr;
   HIMAGELIST rowSizer_ = nullptr; // an empty image list of the row height sets the item height
   std::vector<Cell> cells_ = std::vector<Cell>(static_cast<size_t>(kRows) * kCols);
   std::string ansiScratch_;       // for the ANSI form of LVN_GETDISPINFO

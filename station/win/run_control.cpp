@@ -14,7 +14,7 @@ namespace orva {
 
 void MainWindow::OnStartClick() {
   if (lib_.ExeStarted == kFalse) {
-    winkit::ShowMessageBox(hwnd_, Pick(Text::HandlerNotRunning), kDefaultMessageTitle, MB_OK);
+    winkit::ShowMessageBox(Handle(), Pick(Text::HandlerNotRunning), kDefaultMessageTitle, MB_OK);
     return;
   }
   const LimitCheckResult check = CheckLimits(AnsiTextOf(MainControl::txtLimitHigh),
@@ -23,10 +23,10 @@ void MainWindow::OnStartClick() {
   switch (check.outcome) {
   case LimitCheck::HighNotNumeric:
   case LimitCheck::LowNotNumeric:
-    winkit::ShowMessageBox(hwnd_, Pick(Text::NotNumerical), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
+    winkit::ShowMessageBox(Handle(), Pick(Text::NotNumerical), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
     return;
   case LimitCheck::NotAscending:
-    winkit::ShowMessageBox(hwnd_, Pick(Text::HighAboveLow), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
+    winkit::ShowMessageBox(Handle(), Pick(Text::HighAboveLow), Pick(Text::AllowanceTitle), MB_CANCELTRYCONTINUE);
     return;
   case LimitCheck::Accepted:
     break;
@@ -52,7 +52,7 @@ void MainWindow::OnStartClick() {
     winkit::WaitSeconds(1.0f);
     if (WindowGone()) return; // closed during the wait: no run for a gone window
   }
-  lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(hwnd_)),
+  lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Handle())),
                                        IsEnglish(lib_.CurLanguage) ? 1u : 0u, devlink::kParam3,
                                        devlink::kParam4};
   config_.link->DeviceStart(lib_.ParamsRec, lib_.StatusRec);
@@ -92,12 +92,12 @@ void MainWindow::OnPrintClick() {
                               winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)),
                               winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)), lib_.LimitUnitMode,
                               lib_.TempPath, [this] { return BringRunLogUpToDate(); }};
-  PrintResults({hwnd_, results, lib_.PrintPath});
+  PrintResults({Handle(), results, lib_.PrintPath});
 }
 void MainWindow::OnSettingClick() {
-  if (RunSettingsDialog(hwnd_, lib_)) ApplyDiagMode();
+  if (RunSettingsDialog(Handle(), lib_)) ApplyDiagMode();
 }
 void MainWindow::OnHelpClick() { RunHelp(lib_); }
-void MainWindow::OnVersionClick() { RunAboutBox(hwnd_, lib_); }
+void MainWindow::OnVersionClick() { RunAboutBox(Handle(), lib_); }
 
 } // namespace orva

@@ -40,17 +40,17 @@ bool MainWindow::BringRunLogUpToDate() { return runLog_.BringUpToDate(); }
 void MainWindow::RunLogNotWritten() {
   if (runLogNoticeShown_) return;
   runLogNoticeShown_ = true;
-  PostMessageW(hwnd_, kMsgRunLogNotice, kRunLogNotWritten, 0);
+  PostMessageW(Handle(), kMsgRunLogNotice, kRunLogNotWritten, 0);
 }
 
 void MainWindow::RunLogFull() {
   if (runLogFullNoticeShown_) return;
   runLogFullNoticeShown_ = true;
-  PostMessageW(hwnd_, kMsgRunLogNotice, kRunLogFull, 0);
+  PostMessageW(Handle(), kMsgRunLogNotice, kRunLogFull, 0);
 }
 
 void MainWindow::OnRunLogNotice(WPARAM which) {
-  winkit::ShowMessageBox(hwnd_, Pick(which == kRunLogFull ? Text::RunLogFull : Text::RunLogNotWritten),
+  winkit::ShowMessageBox(Handle(), Pick(which == kRunLogFull ? Text::RunLogFull : Text::RunLogNotWritten),
                          kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
 }
 

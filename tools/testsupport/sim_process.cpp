@@ -1,6 +1,9 @@
 // Starting, watching and stopping simulator processes for Windows tests.
 #include "sim_process.h"
 
+#include "winkit/process_window.h"
+#include "winkit/program_folder.h"
+
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -36,29 +39,9 @@ std::vector<char> EnvironmentWithoutScenario() {
   return out;
 }
 
-struct WindowSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK FindByPid(HWND hwnd, LPARAM param) {
-  auto* search = reinterpret_cast<WindowSearch*>(param);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  if (owner == search->pid) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 } // namespace
 
-std::string SimulatorPath() {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  return FolderOf(FolderOf(self)) + "\\EXE\\LinkKeeper.exe";
-}
+std::string SimulatorPath() { return FolderOf(winkit::ModuleFolder()) + "\\EXE\\LinkKeeper.exe"; }
 
 std::string MakeTempFile(const char* prefix) {
   char folder[MAX_PATH] = {};
@@ -79,11 +62,7 @@ std::string ReadTextFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-HWND FindTopLevelWindowOf(DWORD pid) {
-  WindowSearch search{pid, nullptr};
-  EnumWindows(FindByPid, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
+HWND FindTopLevelWindowOf(DWORD pid) { return winkit::FindTopLevelWindowOfProcess(pid); }
 
 bool KillWindowOwner(HWND window, DWORD waitMs) {
   DWORD pid = 0;

@@ -1,30 +1,13 @@
 #include "station_window.h"
 
 #include "main_controls.h"
+#include "winkit/process_window.h"
 
 #include <cstdlib>
 #include <cstring>
 
 namespace orva::testsupport {
 namespace {
-
-struct MainSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK MatchStation(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<MainSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  wchar_t caption[64] = {};
-  GetWindowTextW(w, caption, 64);
-  if ((s->pid == 0 || pid == s->pid) && std::wcscmp(caption, kStationCaption) == 0) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 struct ChildSearch {
   int id;
@@ -43,9 +26,11 @@ BOOL CALLBACK MatchChild(HWND w, LPARAM param) {
 } // namespace
 
 HWND FindStationWindow(DWORD pid) {
-  MainSearch search{pid, nullptr};
-  EnumWindows(MatchStation, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return winkit::FindTopLevelWindowOfProcess(pid, [](HWND w) {
+    wchar_t caption[64] = {};
+    GetWindowTextW(w, caption, 64);
+    return std::wcscmp(caption, kStationCaption) == 0;
+  });
 }
 
 int StationControlId(const char* nameOrNumber) {

@@ -5,6 +5,7 @@
 #include "settings/win/about_box.h"
 #include "winkit/help_open.h"
 #include "settings/win/settings_dialog.h"
+#include "winkit/process_window.h"
 
 #include <functional>
 #include <thread>
@@ -12,24 +13,14 @@
 namespace orva::test {
 namespace {
 
-struct FoundWindow {
-  const wchar_t* title;
-  HWND hwnd;
-};
-
-BOOL CALLBACK MatchDialog(HWND hwnd, LPARAM lp) {
-  auto* found = reinterpret_cast<FoundWindow*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  wchar_t cls[32] = {}, title[128] = {};
-  GetClassNameW(hwnd, cls, 32);
-  GetWindowTextW(hwnd, title, 128);
-  if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::wstring(cls) == kSettingDialogClass &&
-      std::wstring(title) == found->title) {
-    found->hwnd = hwnd;
-    return FALSE;
-  }
-  return TRUE;
+// A visible dialog of this process with the given title.
+HWND FindDialog(const wchar_t* title) {
+  return winkit::FindTopLevelWindowOfProcess(GetCurrentProcessId(), [title](HWND hwnd) {
+    wchar_t cls[32] = {}, text[128] = {};
+    GetClassNameW(hwnd, cls, 32);
+    GetWindowTextW(hwnd, text, 128);
+    return IsWindowVisible(hwnd) && std::wstring(cls) == kSettingDialogClass && std::wstring(text) == title;
+  });
 }
 
 // Runs `open` (which shows a modal dialog) on this thread while `drive` works
@@ -39,13 +30,11 @@ bool WithDialog(const wchar_t* title, const std::function<void()>& open,
   bool seen = false;
   std::thread helper([&] {
     for (int i = 0; i < 500 && !seen; ++i) {
-      FoundWindow found{title, nullptr};
-      EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&found));
-      if (found.hwnd) {
+      if (const HWND dialog = FindDialog(title)) {
         seen = true;
-        drive(found.hwnd);
+        drive(dialog);
         // Leave no dialog behind whatever the drive did.
-        if (IsWindow(found.hwnd)) PostMessageW(found.hwnd, WM_CLOSE, 0, 0);
+        if (IsWindow(dialog)) PostMessageW(dialog, WM_CLOSE, 0, 0);
       } else {
         Sleep(20);
       }

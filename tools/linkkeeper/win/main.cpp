@@ -13,18 +13,11 @@
 #include "scenario_source.h"
 #include "shared_objects.h"
 #include "sim_window.h"
+#include "winkit/program_folder.h"
 
 namespace {
 
 using namespace linkkeeper;
-
-std::string ProgramFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  const auto cut = folder.find_last_of("\\/");
-  return cut == std::string::npos ? std::string() : folder.substr(0, cut);
-}
 
 std::string EnvironmentValue(const char* name) {
   char value[MAX_PATH * 2] = {};
@@ -47,7 +40,7 @@ struct LoadedScenario {
 LoadedScenario LoadScenario(const char* commandLine) {
   LoadedScenario out;
   for (const std::string& path :
-       ScenarioCandidates(EnvironmentValue(kScenarioVariable), commandLine, ProgramFolder())) {
+       ScenarioCandidates(EnvironmentValue(kScenarioVariable), commandLine, winkit::ModuleFolder())) {
     std::string text;
     if (ReadFile(path, text)) {
       out.parsed = ParseScenario(text);

@@ -1,6 +1,9 @@
 // Meter simulator window: command handlers and the device's notice flow.
 #include "sim_window.h"
 
+#include "winkit/text.h"
+#include "winkit/twips.h"
+
 #include <cmath>
 #include <cstdio>
 
@@ -15,11 +18,7 @@ constexpr UINT_PTR kExitTimer = 2;
 // keeps the window answering commands in the middle of a long burst.
 constexpr UINT kMsgNextQueued = WM_APP + 1;
 
-std::wstring Widen(const std::string& text) {
-  std::wstring out;
-  for (unsigned char c : text) out += static_cast<wchar_t>(c);
-  return out;
-}
+std::wstring Widen(const std::string& text) { return winkit::WideFromAnsi(text); }
 
 std::wstring Widen(const std::array<char, 5>& text) {
   return Widen(std::string(text.begin(), text.end()));
@@ -35,40 +34,25 @@ SimWindow::SimWindow(const Scenario& scenario, SharedObjects& shared, const LogF
       notifier_(scenario.notify, log),
       origin_(std::move(origin)) {}
 
-HWND SimWindow::Create(HINSTANCE instance, int showCommand) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = &SimWindow::StaticProc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kClassName;
-  RegisterClassW(&wc);
+HWND SimWindow::Create(HINSTANCE, int showCommand) {
+  static const winkit::WindowClass kClass{kClassName, 0, nullptr, nullptr,
+                                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
   const std::wstring title = Widen(scenario_.windowTitle);
-  hwnd_ = CreateWindowExW(0, kClassName, title.c_str(), WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                          CW_USEDEFAULT, 460, 170, nullptr, nullptr, instance, this);
-  if (hwnd_ != nullptr) {
-    ShowWindow(hwnd_, showCommand);
-    UpdateWindow(hwnd_);
+  if (CreateWin(kClass, 0, WS_OVERLAPPEDWINDOW, title.c_str(), CW_USEDEFAULT, CW_USEDEFAULT, 460, 170, nullptr,
+                nullptr) != nullptr) {
+    ShowWindow(Handle(), showCommand);
+    UpdateWindow(Handle());
   }
-  return hwnd_;
+  return Handle();
 }
 
-LRESULT CALLBACK SimWindow::StaticProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_NCCREATE) {
-    auto* create = reinterpret_cast<CREATESTRUCTW*>(lp);
-    auto* self = static_cast<SimWindow*>(create->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    // Published at the earliest moment, so whoever finds the window by its
-    // title also finds its handle in the block.
-    self->shared_.PublishWindow(hwnd);
-  }
-  auto* self = reinterpret_cast<SimWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  return self != nullptr ? self->Proc(msg, wp, lp) : DefWindowProcW(hwnd, msg, wp, lp);
-}
-
-LRESULT SimWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT SimWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
+    case WM_NCCREATE:
+      // Published at the earliest moment, so whoever finds the window by its
+      // title also finds its handle in the block.
+      shared_.PublishWindow(Handle());
+      return Default(msg, wp, lp);
     case WM_CREATE: OnCreate(); return 0;
     case WM_NULL: OnNull(); return 0;
     case WM_CLOSE: OnClose(); return 0;
@@ -78,31 +62,29 @@ LRESULT SimWindow::Proc(UINT msg, WPARAM wp, LPARAM lp) {
     case kMsgNextQueued: OnNextQueued(); return 0;
     case WM_TIMER:
       if (wp == kReadingTimer) OnReadingTimer();
-      else if (wp == kExitTimer) DestroyWindow(hwnd_);
+      else if (wp == kExitTimer) DestroyWindow(Handle());
       return 0;
     case WM_SIZE:
       MoveWindow(statusText_, 10, 10, LOWORD(lp) - 20, HIWORD(lp) - 20, TRUE);
       return 0;
     case WM_DESTROY:
-      KillTimer(hwnd_, kReadingTimer);
-      KillTimer(hwnd_, kExitTimer);
+      KillTimer(Handle(), kReadingTimer);
+      KillTimer(Handle(), kExitTimer);
       run_.reset();
       if (font_ != nullptr) DeleteObject(font_);
       font_ = nullptr;
       PostQuitMessage(0);
       return 0;
-    default: return DefWindowProcW(hwnd_, msg, wp, lp);
+    default: return Default(msg, wp, lp);
   }
 }
 
 void SimWindow::OnCreate() {
   statusText_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_LEFT, 10, 10, 420,
-                                110, hwnd_, nullptr, nullptr, nullptr);
+                                110, Handle(), nullptr, nullptr, nullptr);
   // A Latin face by name: the stock GUI font may map to a face that draws
   // the backslash of a path as a yen sign.
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(9, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+  const int height = -MulDiv(9, winkit::ScreenDpi().y, 72);
   font_ = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                       DEFAULT_PITCH | FF_SWISS, L"Arial");
@@ -141,10 +123,10 @@ void SimWindow::OnUsbMsgInit() {
   ShowStatus();
   notifier_.Notify(mainWindow_, devlink::kNotifyDeviceStarted);
   // The opening notices follow once this command has been answered.
-  if (run_ && run_->HasQueued()) PostMessageW(hwnd_, kMsgNextQueued, 0, 0);
+  if (run_ && run_->HasQueued()) PostMessageW(Handle(), kMsgNextQueued, 0, 0);
   if (run_ && scenario_.rate > 0) {
     const double interval = std::round(1000.0 / scenario_.rate);
-    SetTimer(hwnd_, kReadingTimer, interval < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : static_cast<UINT>(interval), nullptr);
+    SetTimer(Handle(), kReadingTimer, interval < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : static_cast<UINT>(interval), nullptr);
   }
 }
 
@@ -170,32 +152,32 @@ void SimWindow::OnUsbMsgEnd() {
 
 void SimWindow::OnReadingTimer() {
   if (!run_ || !run_->running()) {
-    KillTimer(hwnd_, kReadingTimer);
+    KillTimer(Handle(), kReadingTimer);
     return;
   }
   if (auto notice = run_->Tick()) Deliver(*notice);
   // A generated reading can make an error due (error_after): it goes out
   // through the queue, which Tick leaves alone.
-  if (run_ && run_->HasQueued()) PostMessageW(hwnd_, kMsgNextQueued, 0, 0);
+  if (run_ && run_->HasQueued()) PostMessageW(Handle(), kMsgNextQueued, 0, 0);
 }
 
 void SimWindow::OnNextQueued() {
   if (!run_) return;
   if (auto notice = run_->NextQueued()) Deliver(*notice);
   // Deliver may have handled a command meanwhile (the run can be gone).
-  if (run_ && run_->HasQueued()) PostMessageW(hwnd_, kMsgNextQueued, 0, 0);
+  if (run_ && run_->HasQueued()) PostMessageW(Handle(), kMsgNextQueued, 0, 0);
 }
 
 void SimWindow::StopDevice() {
-  KillTimer(hwnd_, kReadingTimer);
+  KillTimer(Handle(), kReadingTimer);
   run_.reset();
 }
 
 void SimWindow::EndProgram() {
   if (ending_) return;
   ending_ = true;
-  if (scenario_.exitDelayMs > 0) SetTimer(hwnd_, kExitTimer, scenario_.exitDelayMs, nullptr);
-  else DestroyWindow(hwnd_);
+  if (scenario_.exitDelayMs > 0) SetTimer(Handle(), kExitTimer, scenario_.exitDelayMs, nullptr);
+  else DestroyWindow(Handle());
 }
 
 void SimWindow::Deliver(const Notice& notice) {
@@ -212,7 +194,7 @@ void SimWindow::Deliver(const Notice& notice) {
     ShowStatus();
     notifier_.Notify(mainWindow_, devlink::kNotifyErrorReport);
   }
-  if (run_ && !run_->running()) KillTimer(hwnd_, kReadingTimer);
+  if (run_ && !run_->running()) KillTimer(Handle(), kReadingTimer);
 }
 
 void SimWindow::ShowStatus() {

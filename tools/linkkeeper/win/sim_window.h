@@ -14,10 +14,11 @@
 #include "notifier.h"
 #include "scenario.h"
 #include "shared_objects.h"
+#include "winkit/window.h"
 
 namespace linkkeeper {
 
-class SimWindow {
+class SimWindow : public winkit::Window {
  public:
   // All references must outlive the window.
   SimWindow(const Scenario& scenario, SharedObjects& shared, const LogFile& log,
@@ -30,8 +31,7 @@ class SimWindow {
   HWND Create(HINSTANCE instance, int showCommand);
 
  private:
-  static LRESULT CALLBACK StaticProc(HWND, UINT, WPARAM, LPARAM);
-  LRESULT Proc(UINT msg, WPARAM wp, LPARAM lp);
+  LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   void OnCreate();
   void OnNull();
@@ -52,7 +52,6 @@ class SimWindow {
   const LogFile& log_;
   Notifier notifier_;
   std::wstring origin_;
-  HWND hwnd_ = nullptr;
   HWND statusText_ = nullptr;
   HFONT font_ = nullptr;
   HWND mainWindow_ = nullptr;

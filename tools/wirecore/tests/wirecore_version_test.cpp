@@ -7,30 +7,19 @@
 
 #include <gtest/gtest.h>
 
+#include "winkit/program_folder.h"
+#include "winkit/version_resource.h"
 
 namespace {
 
-std::string TestsFolder() {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::string path(self);
-  return path.substr(0, path.find_last_of('\\'));
-}
+std::string TestsFolder() { return winkit::ModuleFolder(); }
 
 // FILEVERSION as four numbers; empty when the resource cannot be read.
 std::vector<unsigned> FileVersion(const std::string& path) {
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-  if (size == 0) return {};
-  std::vector<char> data(size + 1);
-  if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return {};
-  VS_FIXEDFILEINFO* info = nullptr;
-  UINT length = 0;
-  if (!VerQueryValueA(data.data(), "\\", reinterpret_cast<void**>(&info), &length) || info == nullptr) {
-    return {};
-  }
-  return {HIWORD(info->dwFileVersionMS), LOWORD(info->dwFileVersionMS),
-          HIWORD(info->dwFileVersionLS), LOWORD(info->dwFileVersionLS)};
+  const auto v = winkit::ReadFileVersion(path);
+  if (!v) return {};
+  return {static_cast<unsigned>(v->Major()), static_cast<unsigned>(v->Minor()), static_cast<unsigned>(v->Build()),
+          static_cast<unsigned>(v->Revision())};
 }
 
 TEST(Wirecore, CopiesCarryTheirFileVersions) {
@@ -54,8 +43,7 @@ TEST(Wirecore, CopiesCarryTheirFileVersions) {
 TEST(Wirecore, FoundByNameFromTheProgramFolder) {
   // The tests run with the program folder as current directory, as the
   // library looks the file up by bare name.
-  DWORD ignored = 0;
-  EXPECT_GT(GetFileVersionInfoSizeA("wirecore.dll", &ignored), 0u);
+  EXPECT_TRUE(winkit::ReadFileVersion(std::string("wirecore.dll")).has_value());
 }
 
 } // namespace
