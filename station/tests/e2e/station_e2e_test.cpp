@@ -1,6 +1,5 @@
 // The real ORVA.exe, meterlink.dll and meter simulator as separate processes,
 // watched from outside: windows, texts, the grid, message boxes and files.
-#include "message_box_watch.h"
 #include "station_process.h"
 
 #include <gtest/gtest.h>
@@ -179,10 +178,10 @@ TEST_F(StationEndToEnd, SecondInstanceEndsSilently) {
 TEST_F(StationEndToEnd, MissingLibraryIsReportedAndEndsTheProgram) {
   StationProcess station("rate = 0\r\n", /*withLibrary=*/false);
   ASSERT_TRUE(station.Start().hProcess);
-  const auto box = orva::testsupport::WaitForMessageBox(station.ProcessId(), kWindowWait);
+  const auto box = e2e::WaitForMessageBox(station.ProcessId(), kWindowWait);
   ASSERT_TRUE(box.window) << "no message box";
   EXPECT_EQ(box.text, L"DLL(meterlink.dll) is not found.");
-  ASSERT_TRUE(orva::testsupport::PressMessageBoxButton(box.window, L"OK"));
+  ASSERT_TRUE(e2e::PressMessageBoxButton(box.window, L"OK"));
   ASSERT_TRUE(station.WaitForExit(20000));
   EXPECT_FALSE(station.FileExists("sim.log")) << "no handler may be started";
   EXPECT_TRUE(station.FileExists("ORVA.ini")) << "the unload path still saves the settings";
@@ -195,10 +194,10 @@ TEST_F(StationEndToEnd, StartWithoutHandlerSaysSo) {
   ASSERT_NO_FATAL_FAILURE(StartAndWait(station));
   // USBStart gives up on the windowless handler; START then finds no handler.
   station.Click("cmdStart");
-  const auto box = orva::testsupport::WaitForMessageBox(station.ProcessId(), kWindowWait);
+  const auto box = e2e::WaitForMessageBox(station.ProcessId(), kWindowWait);
   ASSERT_TRUE(box.window);
   EXPECT_EQ(box.text, L"Driver(LinkKeeper) was not executed.");
-  orva::testsupport::PressMessageBoxButton(box.window, L"OK");
+  e2e::PressMessageBoxButton(box.window, L"OK");
 }
 
 } // namespace
