@@ -8,7 +8,9 @@
 #include "../main_controls.h"
 #include "../settings/main_layout.h"
 #include "../settings/text_table.h"
+#include "../output/win/results_save.h"
 #include "meter_link.h"
+#include "../program_title.h"
 #include "orva_lib.h"
 #include "readings_grid.h"
 #include "run_log.h"
@@ -28,9 +30,6 @@ struct StationConfig {
   bool quitOnDestroy = true;  // the program's window ends the message loop
   const char* mutexName = "ORVA";
 };
-
-// The program's title: the caption of its message boxes.
-inline constexpr wchar_t kDefaultMessageTitle[] = L"ORVA";
 
 // Private message that shows a run-log notice outside the reading handler;
 // WPARAM says which (kRunLogNotWritten, kRunLogFull).
@@ -129,6 +128,9 @@ private:
   void RunLogNotWritten();
   void RunLogFull();
   void OnRunLogNotice(WPARAM which);
+
+  // What the save and print commands need, as a plain record (run_control.cpp).
+  ResultsSource Results();
 
   // Control texts and states (display_routines.cpp).
   std::wstring Pick(Text id) const;

@@ -86,14 +86,16 @@ void MainWindow::OnExitClick() {
 
 // The results file, the printout, the settings dialog, the help file and
 // the about box live in their own units.
-void MainWindow::OnSaveClick() { SaveResults(*this); }
-void MainWindow::OnPrintClick() {
-  const ResultsSource results{lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
-                              winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)),
-                              winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)), lib_.LimitUnitMode,
-                              lib_.TempPath, [this] { return BringRunLogUpToDate(); }};
-  PrintResults({Handle(), results, lib_.PrintPath});
+// The window gathers what they need (the texts of txtPrintTitle, txtLimitHigh
+// and txtLimitLow and ORVA_lib's state) and passes it down as a record.
+ResultsSource MainWindow::Results() {
+  return {lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
+          winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)),
+          winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)), lib_.LimitUnitMode, lib_.TempPath,
+          [this] { return BringRunLogUpToDate(); }};
 }
+void MainWindow::OnSaveClick() { SaveResults(Handle(), Results()); }
+void MainWindow::OnPrintClick() { PrintResults({Handle(), Results(), lib_.PrintPath}); }
 void MainWindow::OnSettingClick() {
   if (RunSettingsDialog(Handle(), lib_)) ApplyDiagMode();
 }

@@ -1,6 +1,7 @@
 #include "results_save.h"
 
-#include "main_window.h"
+#include "../../program_title.h"
+
 #include "winkit/message_box.h"
 #include "output/results_file.h"
 #include "winkit/files.h"
@@ -35,8 +36,6 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
   return WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
          written == bytes.size();
 }
-
-std::string Utf8TextOf(HWND control) { return winkit::Utf8FromWide(winkit::WindowText(control)); }
 
 } // namespace
 
@@ -75,15 +74,6 @@ void SaveResults(HWND owner, const ResultsSource& source) {
   if (lacksReadings)
     winkit::ShowMessageBox(owner, winkit::WideFromUtf8(PickText(source.curLanguage, Text::ResultsLackReadings)),
                    kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
-}
-
-void SaveResults(MainWindow& window) {
-  const OrvaLib& lib = window.Lib();
-  SaveResults(window.Handle(), {lib.CurLanguage, Utf8TextOf(window.Control(MainControl::txtPrintTitle)),
-                                Utf8TextOf(window.Control(MainControl::txtLimitHigh)),
-                                Utf8TextOf(window.Control(MainControl::txtLimitLow)),
-                                lib.LimitUnitMode, lib.TempPath,
-                                [&window] { return window.BringRunLogUpToDate(); }});
 }
 
 } // namespace orva

@@ -27,9 +27,4 @@ struct ResultsSource {
 
 void SaveResults(HWND owner, const ResultsSource& source);
 
-class MainWindow;
-// The save routine of cmdSave and File > Save: the texts of txtPrintTitle,
-// txtLimitHigh and txtLimitLow and the state of the window's ORVA_lib.
-void SaveResults(MainWindow& window);
-
 } // namespace orva

@@ -1,0 +1,8 @@
+// The program's title: the caption of ORVA.exe's message boxes.
+#pragma once
+
+namespace orva {
+
+inline constexpr wchar_t kDefaultMessageTitle[] = L"ORVA";
+
+} // namespace orva
