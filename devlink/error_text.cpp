@@ -1,8 +1,8 @@
-#include "error_text.h"
+#include "devlink/error_text.h"
 
 #include <cstring>
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 namespace devlink {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 #if defined(_WIN32)
 #define METERLINK_CALL __stdcall

@@ -1,8 +1,8 @@
-#include "owned_fields.h"
+#include "devlink/owned_fields.h"
 
 #include <cstring>
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 namespace devlink {
 

@@ -1,4 +1,4 @@
-#include "version_text.h"
+#include "devlink/version_text.h"
 
 #include <cstdio>
 #include <cstring>

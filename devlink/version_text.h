@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 namespace devlink {
 

@@ -1,8 +1,8 @@
 // The alarm screen's text for one error report.
-#include "alarm_text.h"
+#include "station/alarm_text.h"
 
-#include "numeric_text.h"
-#include "settings/text_table.h"
+#include "station/numeric_text.h"
+#include "station/settings/text_table.h"
 
 #include <cstring>
 

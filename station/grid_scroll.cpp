@@ -1,5 +1,5 @@
 // Row bookkeeping of the readings grid.
-#include "grid_scroll.h"
+#include "station/grid_scroll.h"
 
 #include <cmath>
 

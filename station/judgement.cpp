@@ -1,7 +1,7 @@
 // Judging one reading against the limit boxes.
-#include "judgement.h"
+#include "station/judgement.h"
 
-#include "numeric_text.h"
+#include "station/numeric_text.h"
 
 namespace orva {
 

@@ -1,7 +1,7 @@
 // START's limit checks.
-#include "limit_check.h"
+#include "station/limit_check.h"
 
-#include "numeric_text.h"
+#include "station/numeric_text.h"
 
 namespace orva {
 

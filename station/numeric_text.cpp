@@ -2,7 +2,7 @@
 // conversion of the checked digits goes through std::from_chars, which never
 // consults the C locale (strtod and friends would read "," as the decimal
 // point on a German system).
-#include "numeric_text.h"
+#include "station/numeric_text.h"
 
 #include <charconv>
 #include <system_error>

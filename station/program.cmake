@@ -4,21 +4,12 @@
 #                     in-process Windows tests
 #  ORVA             : the program itself, placed in the program folder
 #  station_win_test : in-process tests of the real main window with a fake link
-if(NOT (TARGET orva_station_rules AND TARGET orva_station_settings_win))
-  message(STATUS "ORVA.exe waits for the station rules and settings targets")
-  return()
-endif()
-
 add_library(orva_station_win STATIC
   win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp
   win/lifecycle.cpp win/main_window.cpp win/picture_box.cpp
-  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/run_log_keeping.cpp
-  output/win/results_save.cpp output/win/save_dialog.cpp
-  output/win/output_files.cpp output/win/printer.cpp output/win/printer_dialog.cpp
-  output/win/results_print.cpp)
-target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/win)
+  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/run_log_keeping.cpp win/dialog_commands.cpp)
 target_link_libraries(orva_station_win PUBLIC
-  orva_station_rules orva_station_settings_win linkblock comctl32 gdi32 msimg32 user32 winspool)
+  orva_station_rules orva_station_settings_win orva_output_win linkblock winkit comctl32 gdi32 msimg32 user32)
 
 add_executable(ORVA WIN32 win/main.cpp res/ORVA.rc)
 target_link_libraries(ORVA PRIVATE orva_station_win)
@@ -34,10 +25,6 @@ orva_win_test(station_win_test
 
 # The settings dialog, the about box and help (Tool > Setting, Help > Help,
 # Help > Version); the compiled help files go beside the program.
-target_sources(orva_station_win PRIVATE
-  win/dialog_commands.cpp settings/win/settings_dialog.cpp settings/win/about_box.cpp)
-target_include_directories(orva_station_win PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
-target_link_libraries(orva_station_win PUBLIC version shell32)
 include(${PROJECT_SOURCE_DIR}/help/station/help.cmake)
 
 orva_win_test(station_dialogs_win_test

@@ -1,7 +1,7 @@
 // One reading: the texts of receive entry 0, its grid row and run-log line.
-#include "reading.h"
+#include "station/reading.h"
 
-#include "numeric_text.h"
+#include "station/numeric_text.h"
 
 namespace orva {
 

@@ -2,7 +2,7 @@
 // texts of receive entry 0, the grid row texts and the run-log line.
 #pragma once
 
-#include "judgement.h"
+#include "station/judgement.h"
 
 #include <cstdint>
 #include <string>

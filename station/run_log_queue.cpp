@@ -1,4 +1,4 @@
-#include "run_log_queue.h"
+#include "station/run_log_queue.h"
 
 #include <utility>
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "link_block.h"
-#include "meterlink_api.h"
+#include "devlink/link_block.h"
+#include "devlink/meterlink_api.h"
 
 namespace {
 

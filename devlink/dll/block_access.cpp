@@ -1,8 +1,8 @@
-#include "block_access.h"
+#include "devlink/dll/block_access.h"
 
 #include <cstring>
 
-#include "owned_fields.h"
+#include "devlink/owned_fields.h"
 
 namespace devlink::dll {
 

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 namespace devlink::dll {
 

@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "block_access.h"
-#include "error_text.h"
-#include "handler_control.h"
-#include "link_block.h"
-#include "version_resource.h"
+#include "devlink/dll/block_access.h"
+#include "devlink/error_text.h"
+#include "devlink/dll/handler_control.h"
+#include "devlink/link_block.h"
+#include "devlink/dll/version_resource.h"
 
 using namespace devlink;
 using namespace devlink::dll;

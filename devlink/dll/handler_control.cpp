@@ -1,10 +1,10 @@
-#include "handler_control.h"
+#include "devlink/dll/handler_control.h"
 
 #include <shlwapi.h>
 
 #include <cstring>
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 #include "winkit/process_window.h"
 
 namespace devlink::dll {

@@ -1,6 +1,6 @@
-#include "version_resource.h"
+#include "devlink/dll/version_resource.h"
 
-#include "version_text.h"
+#include "devlink/version_text.h"
 #include "winkit/version_resource.h"
 
 namespace devlink::dll {

@@ -3,7 +3,7 @@
 // status record's version text.
 #pragma once
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 namespace devlink::dll {
 

@@ -1,6 +1,6 @@
 // The block layout is fixed by static_asserts in the header; these checks pin
 // what the asserts cannot: constants that both processes must agree on.
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 #include <string>
 
-#include "error_text.h"
-#include "link_block.h"
-#include "owned_fields.h"
-#include "version_text.h"
+#include "devlink/error_text.h"
+#include "devlink/link_block.h"
+#include "devlink/owned_fields.h"
+#include "devlink/version_text.h"
 
 using namespace devlink;
 

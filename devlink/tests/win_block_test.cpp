@@ -6,8 +6,8 @@
 #include <cstring>
 #include <thread>
 
-#include "sim_process.h"
-#include "win_link_fixture.h"
+#include "tools/testsupport/sim_process.h"
+#include "devlink/tests/win_link_fixture.h"
 
 namespace devlink::test {
 namespace {

@@ -1,5 +1,5 @@
 // Shared ground of the library's Windows tests (see the header).
-#include "win_link_fixture.h"
+#include "devlink/tests/win_link_fixture.h"
 
 #include <psapi.h>
 #include <tlhelp32.h>
@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <sstream>
 
-#include "sim_process.h"
+#include "tools/testsupport/sim_process.h"
 #include "winkit/program_folder.h"
 
 namespace devlink::test {

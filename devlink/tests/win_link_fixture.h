@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "link_block.h"
-#include "meterlink_api.h"
-#include "notify_recorder.h"
+#include "devlink/link_block.h"
+#include "devlink/meterlink_api.h"
+#include "tools/testsupport/notify_recorder.h"
 
 namespace devlink::test {
 

@@ -3,8 +3,8 @@
 // failures (no program file, no window).
 #include <cstring>
 
-#include "sim_process.h"
-#include "win_link_fixture.h"
+#include "tools/testsupport/sim_process.h"
+#include "devlink/tests/win_link_fixture.h"
 
 namespace devlink::test {
 namespace {

@@ -7,9 +7,9 @@
 //
 //   station_print_bench [N]   (the queue's folder in ORVA_PDF_OUT, as the
 //                              test script sets it up)
-#include "../tests/e2e/pdf_output.h"
-#include "output/win/results_print.h"
-#include "print_dialog_driver.h"
+#include "station/tests/e2e/pdf_output.h"
+#include "station/output/win/results_print.h"
+#include "tools/testsupport/print_dialog_driver.h"
 
 #include <atomic>
 #include <cstdio>

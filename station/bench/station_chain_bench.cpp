@@ -4,7 +4,7 @@
 //
 //   station_chain_bench [N]     (default 10000; run with the program folder
 //                                as current directory, like the tests)
-#include "../tests/e2e/station_process.h"
+#include "station/tests/e2e/station_process.h"
 
 #include <cstdio>
 #include <cstdlib>

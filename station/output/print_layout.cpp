@@ -1,4 +1,4 @@
-#include "print_layout.h"
+#include "station/output/print_layout.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "printer_records.h"
+#include "station/output/printer_records.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "results_file.h"
+#include "station/output/results_file.h"
 
-#include "settings/text_table.h"
+#include "station/settings/text_table.h"
 
 namespace orva {
 

@@ -1,4 +1,4 @@
-#include "dialog_rules.h"
+#include "station/settings/dialog_rules.h"
 
 namespace orva {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "text_table.h"
+#include "station/settings/text_table.h"
 #include "winkit/twip_rect.h"
 
 namespace orva {

@@ -1,7 +1,7 @@
 // Fonts that follow the language.
-#include "fonts.h"
+#include "station/settings/fonts.h"
 
-#include "text_table.h"
+#include "station/settings/text_table.h"
 
 namespace orva {
 namespace {

@@ -1,6 +1,6 @@
 // Value rules of ORVA.ini: how a value comes out of the platform's buffer and
 // how the limit unit is stored.
-#include "ini_rules.h"
+#include "station/settings/ini_rules.h"
 
 
 namespace orva {

@@ -1,5 +1,5 @@
 // The ordered caption plan of the main window.
-#include "main_captions.h"
+#include "station/settings/main_captions.h"
 
 namespace orva {
 namespace {

@@ -3,8 +3,8 @@
 // plan itself is checked without a window.
 #pragma once
 
-#include "../main_controls.h"
-#include "text_table.h"
+#include "station/main_controls.h"
+#include "station/settings/text_table.h"
 
 #include <optional>
 #include <vector>

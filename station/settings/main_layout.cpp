@@ -1,5 +1,5 @@
 // Design layout of the main window (twips) and its resize rule.
-#include "main_layout.h"
+#include "station/settings/main_layout.h"
 
 #include <cmath>
 #include <limits>

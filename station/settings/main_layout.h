@@ -2,7 +2,7 @@
 // the command column at the right edge and lets the readings grid grow.
 #pragma once
 
-#include "../main_controls.h"
+#include "station/main_controls.h"
 #include "winkit/twip_rect.h"
 
 #include <array>

@@ -1,7 +1,7 @@
 // The English/Japanese pairs of ORVA.exe, in the order of the Text enum.
 // Byte for byte: trailing spaces and the double space of "Low  Limit " make
 // the two limit captions line up; the alarm labels are half-width katakana.
-#include "text_table.h"
+#include "station/settings/text_table.h"
 
 #include <array>
 

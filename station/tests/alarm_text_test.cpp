@@ -1,5 +1,5 @@
 // The alarm screen's text and the cleaning of the library's error texts.
-#include "alarm_text.h"
+#include "station/alarm_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The numeric-text rule and the Str form.
-#include "numeric_text.h"
+#include "station/numeric_text.h"
 
 #include <gtest/gtest.h>
 

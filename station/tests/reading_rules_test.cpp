@@ -1,8 +1,8 @@
 // Judging, grid bookkeeping, run-log lines and START's limit checks.
-#include "grid_scroll.h"
-#include "judgement.h"
-#include "limit_check.h"
-#include "reading.h"
+#include "station/grid_scroll.h"
+#include "station/judgement.h"
+#include "station/limit_check.h"
+#include "station/reading.h"
 
 #include <gtest/gtest.h>
 

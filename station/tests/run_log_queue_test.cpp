@@ -1,5 +1,5 @@
 // The run log's holding queue against a file that fails when told to.
-#include "run_log_queue.h"
+#include "station/run_log_queue.h"
 
 #include <gtest/gtest.h>
 

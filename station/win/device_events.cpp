@@ -1,12 +1,12 @@
 // The receiving end of the device link: SubclassProc, the link messages
 // 0x465..0x46B, error reports on the alarm screen, and each reading's way
 // into the grid and the run log.
-#include "main_window.h"
+#include "station/win/main_window.h"
 
-#include "../alarm_text.h"
-#include "../grid_scroll.h"
-#include "../judgement.h"
-#include "../reading.h"
+#include "station/alarm_text.h"
+#include "station/grid_scroll.h"
+#include "station/judgement.h"
+#include "station/reading.h"
 #include "winkit/subclass.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"

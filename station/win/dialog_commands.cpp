@@ -1,9 +1,9 @@
-#include "dialog_commands.h"
+#include "station/win/dialog_commands.h"
 
-#include "settings/win/about_box.h"
+#include "station/settings/win/about_box.h"
 #include "winkit/help_open.h"
-#include "settings/win/settings_dialog.h"
-#include "settings/win/settings_file.h"
+#include "station/settings/win/settings_dialog.h"
+#include "station/settings/win/settings_file.h"
 
 namespace orva {
 

@@ -3,7 +3,7 @@
 // together with the module-wide state.
 #pragma once
 
-#include "orva_lib.h"
+#include "station/win/orva_lib.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // The small display routines shared by start-up, device events and the
 // operator's commands, and the control text helpers behind them.
-#include "main_window.h"
+#include "station/win/main_window.h"
 
 #include "winkit/text.h"
 

@@ -3,8 +3,8 @@
 // at its own first call, so the program runs (and can say so) without it.
 #pragma once
 
-#include "meter_link.h"
-#include "meterlink_api.h"
+#include "station/win/meter_link.h"
+#include "devlink/meterlink_api.h"
 
 #include <string>
 #include <windows.h>

@@ -1,9 +1,9 @@
 // Start-up (Form_Load), the close request and unload, and ShutdownLink.
-#include "main_window.h"
+#include "station/win/main_window.h"
 
-#include "../settings/ini_rules.h"
-#include "../settings/win/main_captions_win.h"
-#include "../settings/win/settings_file.h"
+#include "station/settings/ini_rules.h"
+#include "station/settings/win/main_captions_win.h"
+#include "station/settings/win/settings_file.h"
 #include "winkit/frame_window.h"
 #include "winkit/message_box.h"
 #include "winkit/program_folder.h"

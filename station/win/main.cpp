@@ -1,7 +1,7 @@
 // ORVA.exe: the measurement station. Creates the main window, runs its
 // start-up and the message loop until the window is gone.
-#include "dll_meter_link.h"
-#include "main_window.h"
+#include "station/win/dll_meter_link.h"
+#include "station/win/main_window.h"
 #include "winkit/program_folder.h"
 #include "winkit/unexpected_error.h"
 

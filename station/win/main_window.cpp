@@ -1,11 +1,11 @@
 // Building the main window: its class, controls from the layout table, the
 // menu bar, the message dispatch to the OnX handlers and the resize rule.
-#include "main_window.h"
+#include "station/win/main_window.h"
 
-#include "../settings/win/fonts_win.h"
+#include "station/settings/win/fonts_win.h"
 #include "winkit/controls.h"
 #include "winkit/message_box.h"
-#include "picture_box.h"
+#include "station/win/picture_box.h"
 #include "winkit/twips.h"
 
 #include <commctrl.h>

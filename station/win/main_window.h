@@ -5,15 +5,15 @@
 // device link and the message boxes are seams (MeterLink, winkit::ShowMessageBox).
 #pragma once
 
-#include "../main_controls.h"
-#include "../settings/main_layout.h"
-#include "../settings/text_table.h"
-#include "../output/win/results_save.h"
-#include "meter_link.h"
-#include "../program_title.h"
-#include "orva_lib.h"
-#include "readings_grid.h"
-#include "run_log.h"
+#include "station/main_controls.h"
+#include "station/settings/main_layout.h"
+#include "station/settings/text_table.h"
+#include "station/output/win/results_save.h"
+#include "station/win/meter_link.h"
+#include "station/program_title.h"
+#include "station/win/orva_lib.h"
+#include "station/win/readings_grid.h"
+#include "station/win/run_log.h"
 #include "winkit/window.h"
 
 #include <array>

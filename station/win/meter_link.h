@@ -2,7 +2,7 @@
 // binds "METERLINK.DLL" at run time; tests put a recording fake in its place.
 #pragma once
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 #include <cstdint>
 

@@ -4,7 +4,7 @@
 // creator, alive for the whole run; everything starts zero, empty or False.
 #pragma once
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 #include <cstdint>
 #include <string>

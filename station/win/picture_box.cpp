@@ -1,4 +1,4 @@
-#include "picture_box.h"
+#include "station/win/picture_box.h"
 
 #include "winkit/window.h"
 

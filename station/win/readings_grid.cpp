@@ -1,4 +1,4 @@
-#include "readings_grid.h"
+#include "station/win/readings_grid.h"
 
 #include "winkit/text.h"
 #include "winkit/twips.h"

@@ -1,11 +1,11 @@
 // The operator's commands: START, STOP, RESET, the screen buttons, the limit
 // unit, Tool > Diagnose, exit; and the commands of features still to come.
-#include "main_window.h"
+#include "station/win/main_window.h"
 
-#include "../limit_check.h"
-#include "../output/win/results_print.h"
-#include "../output/win/results_save.h"
-#include "dialog_commands.h"
+#include "station/limit_check.h"
+#include "station/output/win/results_print.h"
+#include "station/output/win/results_save.h"
+#include "station/win/dialog_commands.h"
 #include "winkit/message_box.h"
 #include "winkit/text.h"
 #include "winkit/wait.h"

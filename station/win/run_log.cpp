@@ -1,4 +1,4 @@
-#include "run_log.h"
+#include "station/win/run_log.h"
 
 #include <utility>
 #include <windows.h>

@@ -6,7 +6,7 @@
 // here throws, so the run log never stops the station.
 #pragma once
 
-#include "../run_log_queue.h"
+#include "station/run_log_queue.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
 // The main window's side of the run log: START's emptying, each kept line,
 // bringing the file up to date for the save and print commands, and the
 // once-per-run notices.
-#include "main_window.h"
+#include "station/win/main_window.h"
 
 #include "winkit/message_box.h"
 

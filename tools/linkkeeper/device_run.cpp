@@ -1,5 +1,5 @@
 // Order of a device run's notices.
-#include "device_run.h"
+#include "tools/linkkeeper/device_run.h"
 
 namespace linkkeeper {
 

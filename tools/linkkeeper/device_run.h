@@ -9,8 +9,8 @@
 
 #include <optional>
 
-#include "reading_generator.h"
-#include "scenario.h"
+#include "tools/linkkeeper/reading_generator.h"
+#include "tools/linkkeeper/scenario.h"
 
 namespace linkkeeper {
 

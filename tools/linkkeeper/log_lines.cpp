@@ -1,5 +1,5 @@
 // Log line texts and the append-per-line file.
-#include "log_lines.h"
+#include "tools/linkkeeper/log_lines.h"
 
 #include <cstdio>
 #include <fstream>

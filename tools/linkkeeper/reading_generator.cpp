@@ -1,6 +1,6 @@
 // Readings from a small self-contained PRNG (splitmix64), so a seed gives the
 // same readings with every compiler and standard library.
-#include "reading_generator.h"
+#include "tools/linkkeeper/reading_generator.h"
 
 #include <cmath>
 

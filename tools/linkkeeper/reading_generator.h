@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "scenario.h"
+#include "tools/linkkeeper/scenario.h"
 
 namespace linkkeeper {
 

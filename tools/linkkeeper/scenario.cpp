@@ -1,6 +1,6 @@
 // Scenario text → Scenario. Values are read with std::from_chars, so the
 // decimal point is "." whatever the locale.
-#include "scenario.h"
+#include "tools/linkkeeper/scenario.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,5 +1,5 @@
 // Scenario file candidates from the environment, command line and program folder.
-#include "scenario_source.h"
+#include "tools/linkkeeper/scenario_source.h"
 
 namespace linkkeeper {
 

@@ -10,7 +10,7 @@
 //
 // A control is named as in the program ("cmdStart") or by its identifier.
 // Exit code 0 on success, 1 when the window or control was not found.
-#include "station_window.h"
+#include "tools/testsupport/station_window.h"
 #include "winkit/text.h"
 
 #include <cstdio>

@@ -1,4 +1,4 @@
-#include "desktop.h"
+#include "tools/testsupport/desktop.h"
 
 #include <shellapi.h>
 #include <tlhelp32.h>

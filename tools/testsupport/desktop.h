@@ -6,8 +6,8 @@
 // the station and of the installer tools.
 #pragma once
 
-#include "message_box_watch.h"
-#include "remote_window.h"
+#include "tools/testsupport/message_box_watch.h"
+#include "tools/testsupport/remote_window.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "installation.h"
+#include "tools/testsupport/installation.h"
 
 #include "installer/common/file_lists.h"
 

@@ -1,7 +1,7 @@
-#include "message_box_watch.h"
+#include "tools/testsupport/message_box_watch.h"
 
-#include "desktop.h"
-#include "remote_window.h"
+#include "tools/testsupport/desktop.h"
+#include "tools/testsupport/remote_window.h"
 
 namespace orva::testsupport {
 namespace {

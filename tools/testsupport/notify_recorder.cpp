@@ -1,7 +1,7 @@
 // A stand-in main window that records the notifications it is sent.
-#include "notify_recorder.h"
+#include "tools/testsupport/notify_recorder.h"
 
-#include "sim_process.h"
+#include "tools/testsupport/sim_process.h"
 
 namespace orva::testsupport {
 

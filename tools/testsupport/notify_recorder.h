@@ -9,8 +9,8 @@
 #include <functional>
 #include <vector>
 
-#include "link_block.h"
-#include "shared_block_access.h"
+#include "devlink/link_block.h"
+#include "tools/testsupport/shared_block_access.h"
 
 namespace orva::testsupport {
 

@@ -1,4 +1,4 @@
-#include "print_dialog_driver.h"
+#include "tools/testsupport/print_dialog_driver.h"
 
 #include "winkit/process_window.h"
 

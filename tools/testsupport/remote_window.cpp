@@ -1,4 +1,4 @@
-#include "remote_window.h"
+#include "tools/testsupport/remote_window.h"
 
 namespace orva::testsupport {
 

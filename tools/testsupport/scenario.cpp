@@ -1,4 +1,4 @@
-#include "scenario.h"
+#include "tools/testsupport/scenario.h"
 
 #include <fstream>
 #include <sstream>

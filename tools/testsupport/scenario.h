@@ -4,7 +4,7 @@
 // the stand-in driver tools' log and control file, and screenshots.
 #pragma once
 
-#include "standin_rules.h"
+#include "tools/wdreg_standin/standin_rules.h"
 
 #include <windows.h>
 

@@ -1,5 +1,5 @@
 // The test program's own view of the shared block, under "USB_Mutex".
-#include "shared_block_access.h"
+#include "tools/testsupport/shared_block_access.h"
 
 #include <cstring>
 

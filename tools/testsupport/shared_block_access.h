@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "link_block.h"
+#include "devlink/link_block.h"
 
 namespace orva::testsupport {
 

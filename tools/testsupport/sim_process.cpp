@@ -1,5 +1,5 @@
 // Starting, watching and stopping simulator processes for Windows tests.
-#include "sim_process.h"
+#include "tools/testsupport/sim_process.h"
 
 #include "winkit/process_window.h"
 #include "winkit/program_folder.h"
@@ -135,7 +135,9 @@ HWND SimulatorProcess::WaitForWindow(DWORD timeoutMs, const char* title) {
     while (window != nullptr) {
       DWORD owner = 0;
       GetWindowThreadProcessId(window, &owner);
-      if (owner == info_.dwProcessId) return window;
+      // Found by its title as soon as it exists; the simulator shows it
+      // right after, and tests look at it once it is shown.
+      if (owner == info_.dwProcessId && IsWindowVisible(window)) return window;
       window = FindWindowExA(nullptr, window, nullptr, title);
     }
     if (GetTickCount() - start >= timeoutMs || !IsRunning()) return nullptr;

@@ -63,7 +63,8 @@ class SimulatorProcess {
   bool Start(const std::string& scenarioText, const std::string& extraArgs = "");
 
   // Waits until a top-level window with `title` belonging to this process
-  // exists (polling, pumping this thread's messages). nullptr on time-out.
+  // exists and is shown (polling, pumping this thread's messages). nullptr
+  // on time-out.
   HWND WaitForWindow(DWORD timeoutMs = 10000, const char* title = "WindowNameUsb");
 
   // Waits for the process to end; true if it did within `timeoutMs`.

@@ -1,6 +1,6 @@
-#include "station_window.h"
+#include "tools/testsupport/station_window.h"
 
-#include "main_controls.h"
+#include "station/main_controls.h"
 #include "winkit/process_window.h"
 
 #include <cstdlib>

@@ -3,7 +3,7 @@
 // finding its controls by program name, reading their texts.
 #pragma once
 
-#include "remote_window.h"
+#include "tools/testsupport/remote_window.h"
 
 #include <windows.h>
 

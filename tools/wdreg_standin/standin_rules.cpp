@@ -1,4 +1,4 @@
-#include "standin_rules.h"
+#include "tools/wdreg_standin/standin_rules.h"
 
 #include <cctype>
 #include <cstdlib>

@@ -6,7 +6,7 @@
 #include "winkit/handle.h"
 #include "winkit/program_folder.h"
 
-#include "message_box_watch.h"
+#include "tools/testsupport/message_box_watch.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // prefix, from a laid-out program folder: no temporary folder, a folder
 // setup did not create, a folder naming a window that lives on, and the
 // failures that end it with one message.
-#include "desktop.h"
-#include "installation.h"
-#include "scenario.h"
+#include "tools/testsupport/desktop.h"
+#include "tools/testsupport/installation.h"
+#include "tools/linkkeeper/scenario.h"
 
 #include <gtest/gtest.h>
 

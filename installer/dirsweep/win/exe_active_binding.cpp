@@ -1,6 +1,6 @@
 #include "installer/dirsweep/win/exe_active_binding.h"
 
-#include "meterlink_api.h"
+#include "devlink/meterlink_api.h"
 
 #include <utility>
 

@@ -3,10 +3,10 @@
 // folder remover clearing the temporary folder once the installer has gone,
 // a measurement from the start-menu shortcut, the uninstaller, and drive C
 // afterwards holding exactly what an installation leaves behind.
-#include "desktop.h"
-#include "installation.h"
-#include "scenario.h"
-#include "station_window.h"
+#include "tools/testsupport/desktop.h"
+#include "tools/testsupport/installation.h"
+#include "tools/linkkeeper/scenario.h"
+#include "tools/testsupport/station_window.h"
 
 #include "installer/common/win/tool.h"
 

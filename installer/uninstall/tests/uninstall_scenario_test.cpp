@@ -3,9 +3,9 @@
 // installer leaves it: the removal on each Windows kind, the refusals (from
 // the disk, while the measurement program runs), a file that cannot be
 // deleted, and pictures of the window in both languages.
-#include "desktop.h"
-#include "installation.h"
-#include "scenario.h"
+#include "tools/testsupport/desktop.h"
+#include "tools/testsupport/installation.h"
+#include "tools/linkkeeper/scenario.h"
 
 #include "installer/common/win/tool.h"
 

@@ -1,5 +1,5 @@
 // The page plan of the printout: head, rows, fields, page breaks, failures.
-#include "output/print_layout.h"
+#include "station/output/print_layout.h"
 
 #include <gtest/gtest.h>
 

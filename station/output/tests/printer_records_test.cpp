@@ -1,5 +1,5 @@
 // The Print dialog's records and the printer choice rules.
-#include "output/printer_records.h"
+#include "station/output/printer_records.h"
 
 #include <gtest/gtest.h>
 

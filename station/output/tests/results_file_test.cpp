@@ -1,6 +1,6 @@
 // The results file's texts: header, limits line, copied run-log lines,
 // dialog filter and the overwrite question.
-#include "output/results_file.h"
+#include "station/output/results_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "output_files.h"
+#include "station/output/win/output_files.h"
 
 #include "winkit/handle.h"
 

@@ -1,6 +1,6 @@
-#include "printer.h"
+#include "station/output/win/printer.h"
 
-#include "output/printer_records.h"
+#include "station/output/printer_records.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"
 

@@ -7,8 +7,8 @@
 // Names are ANSI, as the spooler's A functions give them.
 #pragma once
 
-#include "output/print_layout.h"
-#include "settings/fonts.h"
+#include "station/output/print_layout.h"
+#include "station/settings/fonts.h"
 #include "winkit/twips.h"
 
 #include <cstdint>

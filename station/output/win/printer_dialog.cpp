@@ -1,6 +1,6 @@
-#include "printer_dialog.h"
+#include "station/output/win/printer_dialog.h"
 
-#include "printer.h"
+#include "station/output/win/printer.h"
 #include "winkit/text.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 // prints. A confirmed dialog may make another installed printer current.
 #pragma once
 
-#include "output/printer_records.h"
+#include "station/output/printer_records.h"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 // through the copy "print.txt". The main window gathers the record.
 #pragma once
 
-#include "results_save.h"
+#include "station/output/win/results_save.h"
 
 #include <string>
 #include <windows.h>

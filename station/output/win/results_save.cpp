@@ -1,12 +1,12 @@
-#include "results_save.h"
+#include "station/output/win/results_save.h"
 
-#include "../../program_title.h"
+#include "station/program_title.h"
 
 #include "winkit/message_box.h"
-#include "output/results_file.h"
+#include "station/output/results_file.h"
 #include "winkit/files.h"
-#include "output_files.h"
-#include "save_dialog.h"
+#include "station/output/win/output_files.h"
+#include "station/output/win/save_dialog.h"
 #include "winkit/text.h"
 
 #include <commdlg.h>

@@ -1,4 +1,4 @@
-#include "save_dialog.h"
+#include "station/output/win/save_dialog.h"
 
 #include <commdlg.h>
 

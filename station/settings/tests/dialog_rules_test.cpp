@@ -1,6 +1,6 @@
 // Settings dialog and about box rules: option shown for a stored value, what
 // Set writes, the label and version texts, and the design geometry.
-#include "settings/dialog_rules.h"
+#include "station/settings/dialog_rules.h"
 
 #include <gtest/gtest.h>
 

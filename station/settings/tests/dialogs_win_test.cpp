@@ -1,10 +1,10 @@
 // The settings dialog, the about box and help on the real main window:
 // the modal dialogs are driven from a second thread (find, read, click),
 // the settings file and the menu are checked afterwards.
-#include "../../tests/win/station_fixture.h"
-#include "settings/win/about_box.h"
+#include "station/tests/win/station_fixture.h"
+#include "station/settings/win/about_box.h"
 #include "winkit/help_open.h"
-#include "settings/win/settings_dialog.h"
+#include "station/settings/win/settings_dialog.h"
 #include "winkit/process_window.h"
 
 #include <functional>

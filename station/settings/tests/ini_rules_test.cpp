@@ -1,5 +1,5 @@
 // Value rules of the settings file.
-#include "settings/ini_rules.h"
+#include "station/settings/ini_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The caption plan of the main window.
-#include "settings/main_captions.h"
+#include "station/settings/main_captions.h"
 
 #include <gtest/gtest.h>
 

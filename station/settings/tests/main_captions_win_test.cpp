@@ -1,7 +1,7 @@
 // ApplyMainCaptions on a real window with the main window's controls and
 // menu bar, read back through the platform.
-#include "settings/win/fonts_win.h"
-#include "settings/win/main_captions_win.h"
+#include "station/settings/win/fonts_win.h"
+#include "station/settings/win/main_captions_win.h"
 #include "winkit/text.h"
 
 #include <gtest/gtest.h>

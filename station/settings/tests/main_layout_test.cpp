@@ -1,5 +1,5 @@
 // The main window's design table and its resize rule.
-#include "settings/main_layout.h"
+#include "station/settings/main_layout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The rules as the Windows build runs them: the numeric rule under the
 // Windows C runtime and a German locale.
-#include "numeric_text.h"
+#include "station/numeric_text.h"
 
 #include <gtest/gtest.h>
 

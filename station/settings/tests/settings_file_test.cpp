@@ -1,6 +1,6 @@
 // ORVA.ini on real files through the platform's private-profile functions.
-#include "settings/ini_rules.h"
-#include "settings/win/settings_file.h"
+#include "station/settings/ini_rules.h"
+#include "station/settings/win/settings_file.h"
 
 #include <gtest/gtest.h>
 

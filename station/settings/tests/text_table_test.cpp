@@ -1,5 +1,5 @@
 // The text table and PickText.
-#include "settings/text_table.h"
+#include "station/settings/text_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "about_box.h"
+#include "station/settings/win/about_box.h"
 
 #include "winkit/controls.h"
 #include "winkit/dialog.h"
-#include "fonts_win.h"
+#include "station/settings/win/fonts_win.h"
 #include "winkit/text.h"
 #include "winkit/version_resource.h"
 

@@ -3,7 +3,7 @@
 // maker's name. Each showing builds it afresh.
 #pragma once
 
-#include "../dialog_rules.h"
+#include "station/settings/dialog_rules.h"
 
 #include <string>
 #include <windows.h>

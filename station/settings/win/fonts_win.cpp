@@ -1,6 +1,6 @@
 // Language fonts on the screen. Each distinct font is created once and kept
 // for the life of the process, so a control never holds a deleted font.
-#include "fonts_win.h"
+#include "station/settings/win/fonts_win.h"
 
 #include "winkit/text.h"
 

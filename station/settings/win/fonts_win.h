@@ -2,7 +2,7 @@
 // inch and assigns them with WM_SETFONT.
 #pragma once
 
-#include "../fonts.h"
+#include "station/settings/fonts.h"
 
 #include <windows.h>
 

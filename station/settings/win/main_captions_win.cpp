@@ -1,9 +1,9 @@
 // Carries out the caption plan on the real main window.
-#include "main_captions_win.h"
+#include "station/settings/win/main_captions_win.h"
 
 #include "winkit/text.h"
-#include "../main_captions.h"
-#include "fonts_win.h"
+#include "station/settings/main_captions.h"
+#include "station/settings/win/fonts_win.h"
 
 namespace orva {
 namespace {

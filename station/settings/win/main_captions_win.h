@@ -1,7 +1,7 @@
 // Carries out the caption plan on the real main window.
 #pragma once
 
-#include "../../main_controls.h"
+#include "station/main_controls.h"
 
 #include <functional>
 #include <string_view>

@@ -1,8 +1,8 @@
-#include "settings_dialog.h"
+#include "station/settings/win/settings_dialog.h"
 
 #include "winkit/controls.h"
 #include "winkit/dialog.h"
-#include "fonts_win.h"
+#include "station/settings/win/fonts_win.h"
 #include "winkit/text.h"
 
 #include <array>

@@ -3,7 +3,7 @@
 // pending choices. It stores nothing itself; the caller applies a Set.
 #pragma once
 
-#include "../dialog_rules.h"
+#include "station/settings/dialog_rules.h"
 
 #include <string>
 #include <windows.h>

@@ -1,7 +1,7 @@
 // ORVA.ini through the private-profile functions (ANSI).
-#include "settings_file.h"
+#include "station/settings/win/settings_file.h"
 
-#include "../ini_rules.h"
+#include "station/settings/ini_rules.h"
 #include "winkit/files.h"
 
 #include <windows.h>

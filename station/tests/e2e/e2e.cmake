@@ -1,7 +1,6 @@
 # End-to-end tests and the chain benchmark: the real ORVA.exe, meterlink.dll
 # and the meter simulator as separate processes (WIN32 only).
 add_library(orva_e2e_harness STATIC ${CMAKE_CURRENT_LIST_DIR}/station_process.cpp)
-target_include_directories(orva_e2e_harness PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(orva_e2e_harness PUBLIC orva_stationwindow comctl32 user32)
 # The programs under test must be built before the tests run.
 add_dependencies(orva_e2e_harness ORVA meterlink LinkKeeper wirecore)

@@ -1,4 +1,4 @@
-#include "pdf_output.h"
+#include "station/tests/e2e/pdf_output.h"
 
 #include <cstdlib>
 #include <cstring>

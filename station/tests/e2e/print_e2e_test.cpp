@@ -1,9 +1,9 @@
 // Printing a run from the real ORVA.exe on real printer queues: the
 // operator presses Print, uses the system's Print dialog, and the PDF that
 // the queue writes is read back (pages, words, their places).
-#include "pdf_output.h"
-#include "print_dialog_driver.h"
-#include "station_process.h"
+#include "station/tests/e2e/pdf_output.h"
+#include "tools/testsupport/print_dialog_driver.h"
+#include "station/tests/e2e/station_process.h"
 
 #include <gtest/gtest.h>
 

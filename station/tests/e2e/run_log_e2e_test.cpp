@@ -2,7 +2,7 @@
 // virus scanner or a backup tool opening "temp.txt" with no sharing): the
 // real ORVA.exe, library and simulator; this test process is the other
 // program.
-#include "station_process.h"
+#include "station/tests/e2e/station_process.h"
 
 #include <gtest/gtest.h>
 

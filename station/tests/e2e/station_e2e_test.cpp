@@ -1,6 +1,6 @@
 // The real ORVA.exe, meterlink.dll and meter simulator as separate processes,
 // watched from outside: windows, texts, the grid, message boxes and files.
-#include "station_process.h"
+#include "station/tests/e2e/station_process.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "station_process.h"
+#include "station/tests/e2e/station_process.h"
 
-#include "station_window.h"
+#include "tools/testsupport/station_window.h"
 
 #include <commctrl.h>
 #include <dlgs.h>

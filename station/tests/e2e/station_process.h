@@ -3,7 +3,7 @@
 // own process, and ways to watch it from outside as an operator would.
 #pragma once
 
-#include "desktop.h"
+#include "tools/testsupport/desktop.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 // Link messages through SubclassProc: state flags, diagnose texts, alarms,
 // and readings into the grid and the run log.
-#include "station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 
 namespace orva::test {
 namespace {

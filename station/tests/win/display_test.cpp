@@ -1,6 +1,6 @@
 // Display routines, captions, menu and the readings grid's own operations
 // on the real main window.
-#include "station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 #include "winkit/wait.h"
 
 #include <commctrl.h>

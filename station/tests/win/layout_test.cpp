@@ -1,6 +1,6 @@
 // The window layout: every control at its design place inside its container,
 // the client area, and the resize rule.
-#include "station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 #include "winkit/twips.h"
 
 namespace orva::test {

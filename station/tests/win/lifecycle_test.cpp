@@ -1,6 +1,6 @@
 // Start-up from the settings file, the single-instance guard, the missing
 // library, ShutdownLink and the exit paths.
-#include "station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 
 namespace orva::test {
 namespace {

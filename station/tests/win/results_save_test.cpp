@@ -1,9 +1,9 @@
 // The save command on the real main window: readings arrive through the
 // subclass, then the results file is written to a name the test chooses in
 // place of the save dialog.
-#include "station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 
-#include "output/win/save_dialog.h"
+#include "station/output/win/save_dialog.h"
 
 #include <commdlg.h>
 #include <dlgs.h>

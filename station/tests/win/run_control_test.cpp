@@ -1,5 +1,5 @@
 // START, STOP, the unit change and the run-log notice.
-#include "station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 
 #include <fstream>
 

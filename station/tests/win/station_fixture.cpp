@@ -1,4 +1,4 @@
-#include "station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 
 #include <commctrl.h>
 #include <cstring>

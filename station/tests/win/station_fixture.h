@@ -3,7 +3,7 @@
 // boxes and a throw-away program folder for ORVA.ini and temp.txt.
 #pragma once
 
-#include "main_window.h"
+#include "station/win/main_window.h"
 #include "winkit/message_box.h"
 
 #include <gtest/gtest.h>

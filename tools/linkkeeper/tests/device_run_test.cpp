@@ -1,6 +1,6 @@
 // The order of a device run's notices: scripted readings, scripted errors,
 // burst, then generated readings on ticks; error_after and stop_after_error.
-#include "device_run.h"
+#include "tools/linkkeeper/device_run.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 // Log lines: the formats tests of other programs count on, and the
 // append-per-line file with CR LF.
-#include "log_lines.h"
+#include "tools/linkkeeper/log_lines.h"
 
 #include <cstdio>
 #include <fstream>

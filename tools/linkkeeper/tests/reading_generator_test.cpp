@@ -1,6 +1,6 @@
 // Reading texts and the generator: always five characters, locale-free,
 // repeatable by seed, scattered within bounds, outliers every n-th reading.
-#include "reading_generator.h"
+#include "tools/linkkeeper/reading_generator.h"
 
 #include <clocale>
 #include <cmath>

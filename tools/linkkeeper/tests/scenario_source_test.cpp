@@ -1,6 +1,6 @@
 // Where the scenario comes from: environment, then --scenario, then the
 // file beside the program.
-#include "scenario_source.h"
+#include "tools/linkkeeper/scenario_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Scenario parsing: every key, defaults, comments, scripted readings and
 // errors, and what happens to lines that cannot be taken as written.
-#include "scenario.h"
+#include "tools/linkkeeper/scenario.h"
 
 #include <gtest/gtest.h>
 

@@ -8,11 +8,11 @@
 #include <iterator>
 #include <string>
 
-#include "log_lines.h"
-#include "scenario.h"
-#include "scenario_source.h"
-#include "shared_objects.h"
-#include "sim_window.h"
+#include "tools/linkkeeper/log_lines.h"
+#include "tools/linkkeeper/scenario.h"
+#include "tools/linkkeeper/scenario_source.h"
+#include "tools/linkkeeper/win/shared_objects.h"
+#include "tools/linkkeeper/win/sim_window.h"
 #include "winkit/program_folder.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // Notification delivery.
-#include "notifier.h"
+#include "tools/linkkeeper/win/notifier.h"
 
 namespace linkkeeper {
 

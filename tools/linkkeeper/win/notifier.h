@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "log_lines.h"
-#include "scenario.h"
+#include "tools/linkkeeper/log_lines.h"
+#include "tools/linkkeeper/scenario.h"
 
 namespace linkkeeper {
 

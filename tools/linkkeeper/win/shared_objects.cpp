@@ -1,5 +1,5 @@
 // Block access under "USB_Mutex".
-#include "shared_objects.h"
+#include "tools/linkkeeper/win/shared_objects.h"
 
 #include <cstring>
 

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <string>
 
-#include "link_block.h"
-#include "scenario.h"
+#include "devlink/link_block.h"
+#include "tools/linkkeeper/scenario.h"
 
 namespace linkkeeper {
 

@@ -1,5 +1,5 @@
 // Meter simulator window: command handlers and the device's notice flow.
-#include "sim_window.h"
+#include "tools/linkkeeper/win/sim_window.h"
 
 #include "winkit/text.h"
 #include "winkit/twips.h"

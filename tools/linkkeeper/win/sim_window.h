@@ -9,11 +9,11 @@
 #include <memory>
 #include <string>
 
-#include "device_run.h"
-#include "log_lines.h"
-#include "notifier.h"
-#include "scenario.h"
-#include "shared_objects.h"
+#include "tools/linkkeeper/device_run.h"
+#include "tools/linkkeeper/log_lines.h"
+#include "tools/linkkeeper/win/notifier.h"
+#include "tools/linkkeeper/scenario.h"
+#include "tools/linkkeeper/win/shared_objects.h"
 #include "winkit/window.h"
 
 namespace linkkeeper {

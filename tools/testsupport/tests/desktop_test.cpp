@@ -1,6 +1,6 @@
 // The desktop-driving helpers against a real window of another process:
 // what a person can see and press, message boxes, waiting for the end.
-#include "desktop.h"
+#include "tools/testsupport/desktop.h"
 
 #include <windows.h>
 

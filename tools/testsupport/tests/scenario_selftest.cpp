@@ -2,8 +2,8 @@
 // prefix reports the version asked for, the install disk is on E:, the
 // stand-in tools log where the helpers read, and Japanese face names of the
 // installer tools find a font with Japanese glyphs.
-#include "desktop.h"
-#include "scenario.h"
+#include "tools/testsupport/desktop.h"
+#include "tools/testsupport/scenario.h"
 
 #include <windows.h>
 

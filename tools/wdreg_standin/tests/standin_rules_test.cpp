@@ -1,7 +1,7 @@
 // The stand-ins' rules: how the installer tools' command lines are taken
 // apart, which control lines apply to which tool, and the log round trip the
 // end-to-end tests read.
-#include "standin_rules.h"
+#include "tools/wdreg_standin/standin_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // wdreg16.exe and wdreg.exe). It registers no driver: it appends its command
 // line to the log, waits if the control file asks for it and ends. See
 // standin_rules.h for the log and control formats.
-#include "standin_rules.h"
+#include "tools/wdreg_standin/standin_rules.h"
 
 #include <windows.h>
 

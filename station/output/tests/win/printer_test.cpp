@@ -1,7 +1,7 @@
 // The printer object on the real PDF queue: settings through its printer
 // settings, twips with the printer's own scale, the line advance, and a
 // document that is aborted leaving nothing at the spooler.
-#include "output/win/printer.h"
+#include "station/output/win/printer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The print command on the real main window: the real Print dialog, driven
 // from a second thread as an operator would, and the real default printer.
-#include "tests/win/station_fixture.h"
+#include "station/tests/win/station_fixture.h"
 
-#include "output/win/printer.h"
-#include "print_dialog_driver.h"
+#include "station/output/win/printer.h"
+#include "tools/testsupport/print_dialog_driver.h"
 
 #include <cstdio>
 #include <functional>

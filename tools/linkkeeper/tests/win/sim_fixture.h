@@ -12,10 +12,10 @@
 
 #include <gtest/gtest.h>
 
-#include "link_block.h"
-#include "notify_recorder.h"
-#include "shared_block_access.h"
-#include "sim_process.h"
+#include "devlink/link_block.h"
+#include "tools/testsupport/notify_recorder.h"
+#include "tools/testsupport/shared_block_access.h"
+#include "tools/testsupport/sim_process.h"
 
 namespace linkkeeper_test {
 

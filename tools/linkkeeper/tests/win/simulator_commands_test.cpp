@@ -2,8 +2,8 @@
 // main window: device start (or its failure), readings complete in the block
 // when announced, bursts without loss, error reports, device stop, handler
 // end, close — and commands arriving in the middle of a burst.
-#include "reading_generator.h"
-#include "sim_fixture.h"
+#include "tools/linkkeeper/reading_generator.h"
+#include "tools/linkkeeper/tests/win/sim_fixture.h"
 
 namespace linkkeeper_test {
 namespace {

@@ -1,7 +1,7 @@
 // The simulator as meterlink.dll finds it: the named objects, its window and
 // handle in the block, the liveness probe, and the scenario switches that
 // make it hang, hide its window or rename it; where it takes its scenario.
-#include "sim_fixture.h"
+#include "tools/linkkeeper/tests/win/sim_fixture.h"
 
 namespace linkkeeper_test {
 namespace {

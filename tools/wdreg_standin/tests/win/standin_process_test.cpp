@@ -1,7 +1,7 @@
 // The stand-ins as real processes, started the way the installer tools start
 // the vendor's tools (ShellExecuteEx, hidden): what they log, where, and how
 // a test holds one or makes it fail.
-#include "standin_rules.h"
+#include "tools/wdreg_standin/standin_rules.h"
 
 #include "scenario.h"
 
