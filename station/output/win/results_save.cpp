@@ -1,6 +1,7 @@
 #include "station/output/win/results_save.h"
 
 #include "station/program_title.h"
+#include "station/settings/text_table.h"
 
 #include "winkit/message_box.h"
 #include "station/output/results_file.h"
