@@ -7,6 +7,10 @@ scripts/build.sh || exit 1
 source scripts/wine-env.sh
 B="$ORVA_BUILD"
 
+echo "== layering =="
+scripts/check-layering.sh
+layer_rc=$?
+
 echo "== native tests (ASan, UBSan) =="
 ctest --test-dir "$B/host" --output-on-failure
 host_rc=$?
@@ -22,4 +26,4 @@ ctest --test-dir "$B/win" --output-on-failure
 win_rc=$?
 wineserver -k 2>/dev/null || true
 
-exit $(( host_rc != 0 || win_rc != 0 ))
+exit $(( layer_rc != 0 || host_rc != 0 || win_rc != 0 ))
