@@ -4,7 +4,7 @@
 // failures that end it with one message.
 #include "tools/testsupport/desktop.h"
 #include "tools/testsupport/installation.h"
-#include "tools/linkkeeper/scenario.h"
+#include "tools/testsupport/scenario.h"
 
 #include <gtest/gtest.h>
 

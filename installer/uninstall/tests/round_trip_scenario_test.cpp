@@ -5,7 +5,7 @@
 // afterwards holding exactly what an installation leaves behind.
 #include "tools/testsupport/desktop.h"
 #include "tools/testsupport/installation.h"
-#include "tools/linkkeeper/scenario.h"
+#include "tools/testsupport/scenario.h"
 #include "tools/testsupport/station_window.h"
 
 #include "installer/common/win/tool.h"

@@ -5,7 +5,7 @@
 // deleted, and pictures of the window in both languages.
 #include "tools/testsupport/desktop.h"
 #include "tools/testsupport/installation.h"
-#include "tools/linkkeeper/scenario.h"
+#include "tools/testsupport/scenario.h"
 
 #include "installer/common/win/tool.h"
 
