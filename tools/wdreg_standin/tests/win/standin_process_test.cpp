@@ -3,7 +3,7 @@
 // a test holds one or makes it fail.
 #include "tools/wdreg_standin/standin_rules.h"
 
-#include "scenario.h"
+#include "tools/testsupport/scenario.h"
 
 #include <windows.h>
 #include <shellapi.h>
