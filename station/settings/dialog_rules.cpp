@@ -1,5 +1,7 @@
 #include "station/settings/dialog_rules.h"
 
+#include "station/settings/ini_rules.h"
+
 namespace orva {
 
 const char* OptionValue(OptionPair pair, int element) {
@@ -21,11 +23,11 @@ SetPlan PlanSet(std::string_view curSaveType, std::string_view curDiagMode,
   SetPlan plan;
   if (newSaveType != curSaveType) {
     plan.saveTypeChanged = true;
-    plan.writes[plan.writeCount++] = {"SaveType", "NeglectHighLow", std::string(newSaveType)};
+    plan.writes[plan.writeCount++] = {kSecSaveType, kKeyNeglectHighLow, std::string(newSaveType)};
   }
   if (newDiagMode != curDiagMode) {
     plan.diagModeChanged = true;
-    plan.writes[plan.writeCount++] = {"Diagnose", "Mode", std::string(newDiagMode)};
+    plan.writes[plan.writeCount++] = {kSecDiagnose, kKeyMode, std::string(newDiagMode)};
   }
   return plan;
 }

@@ -3,6 +3,7 @@
 #include "station/settings/win/fonts_win.h"
 
 #include "winkit/text.h"
+#include "winkit/twips.h"
 
 #include <map>
 #include <mutex>
@@ -10,13 +11,6 @@
 
 namespace orva {
 namespace {
-
-int ScreenPixelsPerInchY() {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
 
 void AssignFont(HWND window, HFONT font) {
   if (window && font) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
@@ -27,7 +21,7 @@ void AssignFont(HWND window, HFONT font) {
 HFONT FontFor(const FontSpec& wanted) {
   static std::mutex guard;
   static std::map<std::tuple<std::string, int, bool, int>, HFONT> cache;
-  const int dpi = ScreenPixelsPerInchY();
+  const int dpi = winkit::ScreenDpi().y;
   const auto key = std::make_tuple(wanted.face, wanted.points, wanted.bold, dpi);
   std::lock_guard<std::mutex> lock(guard);
   if (const auto found = cache.find(key); found != cache.end()) return found->second;

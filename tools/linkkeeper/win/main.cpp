@@ -14,6 +14,7 @@
 #include "tools/linkkeeper/win/shared_objects.h"
 #include "tools/linkkeeper/win/sim_window.h"
 #include "winkit/program_folder.h"
+#include "winkit/text.h"
 
 namespace {
 
@@ -51,12 +52,8 @@ LoadedScenario LoadScenario(const char* commandLine) {
   return out;
 }
 
-std::wstring Widen(const std::string& text) {
-  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-  std::wstring out(n > 0 ? n - 1 : 0, L'\0');
-  if (n > 1) MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, out.data(), n);
-  return out;
-}
+// Up to the first NUL, as a C string.
+std::wstring Widen(const std::string& text) { return winkit::WideFromAnsi(text.c_str()); }
 
 int RunMessageLoop() {
   MSG msg;
