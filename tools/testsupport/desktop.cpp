@@ -1,5 +1,7 @@
 #include "tools/testsupport/desktop.h"
 
+#include "winkit/process_window.h"
+
 #include <shellapi.h>
 #include <tlhelp32.h>
 
@@ -9,24 +11,6 @@ namespace orva::testsupport {
 namespace {
 
 bool IsIconStatic(HWND w) { return (GetWindowLongW(w, GWL_STYLE) & SS_TYPEMASK) == SS_ICON; }
-
-struct TopSearch {
-  const std::wstring* caption;
-  DWORD pid;
-  bool visibleOnly;
-  HWND found;
-};
-
-BOOL CALLBACK MatchTop(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<TopSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  if (s->pid != 0 && pid != s->pid) return TRUE;
-  if (s->visibleOnly && !IsWindowVisible(w)) return TRUE;
-  if (RemoteWindowText(w) != *s->caption) return TRUE;
-  s->found = w;
-  return FALSE;
-}
 
 struct ChildSearch {
   const std::wstring* caption;
@@ -71,9 +55,9 @@ std::wstring PlainCaption(const std::wstring& caption) {
 }
 
 HWND FindTopLevelWindow(const std::wstring& caption, DWORD pid, bool visibleOnly) {
-  TopSearch search{&caption, pid, visibleOnly, nullptr};
-  EnumWindows(MatchTop, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return winkit::FindTopLevelWindowOfProcess(pid, [&](HWND w) {
+    return (!visibleOnly || IsWindowVisible(w)) && RemoteWindowText(w) == caption;
+  });
 }
 
 HWND WaitForTopLevelWindow(const std::wstring& caption, DWORD ms, DWORD pid) {

@@ -2,29 +2,13 @@
 
 #include "tools/testsupport/desktop.h"
 #include "tools/testsupport/remote_window.h"
+#include "winkit/process_window.h"
 
 namespace orva::testsupport {
 namespace {
 
 // Control identifier of the message text in the system's message box.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-struct BoxSearch {
-  DWORD pid;
-  HWND found;
-};
-
-BOOL CALLBACK MatchBox(HWND w, LPARAM param) {
-  auto* s = reinterpret_cast<BoxSearch*>(param);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(w, &pid);
-  if ((s->pid == 0 || pid == s->pid) && WindowClassName(w) == L"#32770" && IsWindowVisible(w) &&
-      GetDlgItem(w, kMessageBoxTextId) != nullptr) {
-    s->found = w;
-    return FALSE;
-  }
-  return TRUE;
-}
 
 BOOL CALLBACK ReadBoxChild(HWND w, LPARAM param) {
   auto* seen = reinterpret_cast<MessageBoxSeen*>(param);
@@ -44,14 +28,15 @@ BOOL CALLBACK ReadBoxChild(HWND w, LPARAM param) {
 MessageBoxSeen WaitForMessageBox(DWORD processId, DWORD ms) {
   const DWORD start = GetTickCount();
   for (;;) {
-    BoxSearch search{processId, nullptr};
-    EnumWindows(MatchBox, reinterpret_cast<LPARAM>(&search));
-    if (search.found) {
+    const HWND box = winkit::FindTopLevelWindowOfProcess(processId, [](HWND w) {
+      return WindowClassName(w) == L"#32770" && IsWindowVisible(w) && GetDlgItem(w, kMessageBoxTextId) != nullptr;
+    });
+    if (box) {
       MessageBoxSeen seen;
-      seen.window = search.found;
-      seen.title = RemoteWindowText(search.found);
-      seen.text = RemoteWindowText(GetDlgItem(search.found, kMessageBoxTextId));
-      EnumChildWindows(search.found, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+      seen.window = box;
+      seen.title = RemoteWindowText(box);
+      seen.text = RemoteWindowText(GetDlgItem(box, kMessageBoxTextId));
+      EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
       return seen;
     }
     if (GetTickCount() - start >= ms) return {};
