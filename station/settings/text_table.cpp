@@ -110,6 +110,9 @@ constexpr std::array<Row, kTextCount> kTexts = {{
     {Text::AboutTitle, {"TENSOWAVE", "TENSOWAVE "}},
     // printing: no printer, and what failed while printing (nothing is then printed)
     {Text::NoPrinter, {"プリンタがインストールされていません。", "No printer is installed."}},
+    {Text::RunLogNotRead,
+     {"測定記録ファイル(temp.txt)を現在読み込めません。印刷しませんでした。",
+      "The run log (temp.txt) cannot be read just now. Nothing was printed."}},
     {Text::PrintFileNotWritten,
      {"印刷用ファイル(print.txt)に書き込めません。印刷しませんでした。",
       "The print file (print.txt) cannot be written. Nothing was printed."}},

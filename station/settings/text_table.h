@@ -37,7 +37,7 @@ enum class Text {
   // about box
   VersionInformation, MakerName, AboutTitle,
   // printing: no printer, and what failed while printing
-  NoPrinter, PrintFileNotWritten, PrinterNotOpened, PrintJobRefused, PrintPageFailed,
+  NoPrinter, RunLogNotRead, PrintFileNotWritten, PrinterNotOpened, PrintJobRefused, PrintPageFailed,
   PrintJobNotSent,
   Count
 };

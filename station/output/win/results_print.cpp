@@ -50,6 +50,12 @@ void PrintResults(const PrintRequest& request) {
   // while the dialog is open go to the grid and the run log, not into this
   // printout.
   const std::optional<std::string> runLog = ReadWholeFile(request.results.tempPath);
+  if (!runLog) {
+    // Held by another program without sharing: there is nothing to print
+    // from, so the operator is not asked for a printer.
+    Tell(request, Text::RunLogNotRead);
+    return;
+  }
 
   if (!CurrentPrinter()) {
     Tell(request, Text::NoPrinter);
@@ -60,7 +66,7 @@ void PrintResults(const PrintRequest& request) {
   if (!printer) return;
   ApplySettings(*printer, ModulePrinterMode());
 
-  if (!runLog || !WriteWholeFile(request.printPath, *runLog)) {
+  if (!WriteWholeFile(request.printPath, *runLog)) {
     Tell(request, Text::PrintFileNotWritten);
     return;
   }

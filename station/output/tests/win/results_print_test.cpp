@@ -145,6 +145,23 @@ TEST_F(ResultsPrintTest, ACopyThatCannotBeWrittenIsToldOnceAndNothingIsPrinted) 
   EXPECT_EQ(RunLogLines().size(), 2u);
 }
 
+TEST_F(ResultsPrintTest, ARunLogThatCannotBeReadIsToldWithoutDialogAndKeepsTheEarlierCopy) {
+  StartRun(L"20", L"10");
+  Reading("15.00", "85.00");
+  { std::FILE* f = std::fopen(PathOf("print.txt").c_str(), "wb"); std::fputs("earlier\r\n", f); std::fclose(f); }
+  // Another program holds the run log open without sharing.
+  HANDLE held = CreateFileA(PathOf("temp.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  DialogHand hand(true, {}, 1500);
+  Click(C::cmdPrint);
+  EXPECT_FALSE(hand.Shown());
+  CloseHandle(held);
+  ASSERT_EQ(RecordedBoxes().size(), 1u);
+  EXPECT_EQ(RecordedBoxes()[0].text, L"The run log (temp.txt) cannot be read just now. Nothing was printed.");
+  EXPECT_EQ(ReadFileBytes("print.txt"), "earlier\r\n");
+}
+
 // A run log that another program lets others read but not write: the print
 // brings it up to date when it can; when it cannot, the printout lacks the
 // readings still held and the operator is told after printing.
