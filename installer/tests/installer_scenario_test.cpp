@@ -525,16 +525,38 @@ TEST_F(Installer, FileErrorEndsTheInstallerWithOneMessageNamingTheFile) {
   CreateDirectoryA("C:\\Program Files\\ORVA", nullptr);
   CreateDirectoryA(kProgram, nullptr);
   WriteWholeFile(std::string(kProgram) + "ORVA.ini", "kept");
-  SetFileAttributesA((std::string(kProgram) + "ORVA.ini").c_str(), FILE_ATTRIBUTE_READONLY);
+  // Locked by another program for the whole copy (a read-only attribute
+  // would not stop the copy here: the tests run as root).
+  HANDLE lock = CreateFileA((std::string(kProgram) + "ORVA.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   const ToolOnScreen install = StartInstaller();
   ASSERT_TRUE(install.window);
   ASSERT_NO_FATAL_FAILURE(ThroughCopyStep(install));
   const std::wstring text = TakeMessage(install, L"INSTALL");
   EXPECT_NE(text.find(L"C:\\Program Files\\ORVA\\EXE\\ORVA.ini"), std::wstring::npos) << text;
+  EXPECT_NE(text.find(L"(32)"), std::wstring::npos) << "names the error (a sharing violation): " << text;
   EXPECT_TRUE(WaitForNoProcessNamed(L"INSTALL.EXE", kWindowWait)) << "the installer goes on after a file error";
   EXPECT_EQ(WaitForMessageBox(install.pid, 500).window, nullptr);
   EXPECT_TRUE(Exists(std::string(kProgram) + "ORVA.exe")) << "what was copied before stays";
   EXPECT_FALSE(Exists(std::string(kProgram) + "meterlink.dll")) << "nothing after the failing file";
+  CloseHandle(lock);
+  EXPECT_EQ(ReadWholeFile(std::string(kProgram) + "ORVA.ini"), "kept");
+}
+
+// The file name box of the save dialog: the edit control 0x47C inside its combo box.
+BOOL CALLBACK MatchFileNameEdit(HWND w, LPARAM found) {
+  wchar_t cls[16] = {};
+  GetClassNameW(w, cls, 16);
+  if (GetDlgCtrlID(w) != 0x47c || std::wstring(cls) != L"Edit") return TRUE;
+  *reinterpret_cast<HWND*>(found) = w;
+  return FALSE;
+}
+
+HWND FileNameEdit(HWND dialog) {
+  HWND found = nullptr;
+  EnumChildWindows(dialog, &MatchFileNameEdit, reinterpret_cast<LPARAM>(&found));
+  return found;
 }
 
 TEST_F(Installer, BrowseTakesTheFolderTheUserStoodIn) {
@@ -549,14 +571,12 @@ TEST_F(Installer, BrowseTakesTheFolderTheUserStoodIn) {
     const HWND dialog = WaitForTopLevelWindow(L"Save", kWindowWait, install.pid);
     ASSERT_TRUE(dialog);
     if (save) {
+      // Its text crosses to the dialog's process with WM_SETTEXT.
       HWND edit = nullptr;
-      ASSERT_TRUE(Eventually([&] { return (edit = FindWindowExW(FindWindowExW(dialog, nullptr, L"ComboBoxEx32", nullptr),
-                                                               nullptr, nullptr, nullptr)) != nullptr ||
-                                          (edit = FindControlById(dialog, 0x480)) != nullptr; },
-                             kWindowWait));
-      SendMessageW(dialog, 0x400 + 104 /* CDM_SETCONTROLTEXT */, 0x47c, reinterpret_cast<LPARAM>(L"C:\\Tools\\ORVA"));
-      SendMessageW(dialog, 0x400 + 104, 0x480, reinterpret_cast<LPARAM>(L"C:\\Tools\\ORVA"));
-      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      ASSERT_TRUE(Eventually([&] { return (edit = FileNameEdit(dialog)) != nullptr; }, kWindowWait));
+      EXPECT_EQ(RemoteWindowText(edit), L"ORVA") << "the dialog offers the file name ORVA";
+      SendMessageW(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"C:\\Tools\\ORVA"));
+      ASSERT_TRUE(PressButton(dialog, L"Save"));
     } else {
       PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
     }
