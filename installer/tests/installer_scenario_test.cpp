@@ -4,9 +4,9 @@
 // caption, with the status line, message boxes, files, shortcuts and the
 // stand-in driver tools' log read back. What a story expects of the Windows
 // kind follows the version the scenario's prefix reports.
-#include "desktop.h"
-#include "scenario.h"
-#include "station_window.h"
+#include "tools/testsupport/desktop.h"
+#include "tools/testsupport/scenario.h"
+#include "tools/testsupport/station_window.h"
 
 #include "installer/common/file_lists.h"
 #include "installer/common/win/tool.h"
