@@ -6,7 +6,7 @@ namespace winkit {
 namespace {
 
 struct Created {
-  const ControlSpec* spec;
+  const ControlSpec* row;
   HWND hwnd;
   TwipRect placed; // in the twips of the window it is a child of
 };
@@ -23,15 +23,15 @@ std::vector<HWND> BuildControls(HWND window, std::span<const ControlSpec> table,
                                 const CustomControlFn& custom) {
   std::vector<Created> made;
   made.reserve(table.size());
-  for (const ControlSpec& spec : table) {
+  for (const ControlSpec& row : table) {
     HWND parent = window;
-    TwipRect placed = spec.rect;
-    if (spec.container != 0) {
+    TwipRect placed = row.rect;
+    if (row.container != 0) {
       const Created* holder = nullptr;
       for (const Created& c : made)
-        if (c.spec->id == spec.container) holder = &c;
+        if (c.row->id == row.container) holder = &c;
       if (!holder) return {};
-      if (holder->spec->kind == ControlKind::GroupBox) {
+      if (holder->row->kind == ControlKind::GroupBox) {
         parent = GetParent(holder->hwnd);
         placed.left += holder->placed.left;
         placed.top += holder->placed.top;
@@ -41,23 +41,23 @@ std::vector<HWND> BuildControls(HWND window, std::span<const ControlSpec> table,
     }
     const RECT px = PixelRect(placed, dpi);
     HWND hwnd = nullptr;
-    switch (spec.kind) {
-    case ControlKind::Label: hwnd = CreateStandard(L"STATIC", spec.style, 0, parent, spec.id, px); break;
+    switch (row.kind) {
+    case ControlKind::Label: hwnd = CreateStandard(L"STATIC", row.style, 0, parent, row.id, px); break;
     case ControlKind::Button:
-    case ControlKind::Option: hwnd = CreateStandard(L"BUTTON", spec.style, 0, parent, spec.id, px); break;
+    case ControlKind::Option: hwnd = CreateStandard(L"BUTTON", row.style, 0, parent, row.id, px); break;
     case ControlKind::Edit:
-      hwnd = CreateStandard(L"EDIT", spec.style, WS_EX_CLIENTEDGE, parent, spec.id, px);
+      hwnd = CreateStandard(L"EDIT", row.style, WS_EX_CLIENTEDGE, parent, row.id, px);
       break;
     case ControlKind::GroupBox:
-      hwnd = CreateStandard(L"BUTTON", BS_GROUPBOX | spec.style, 0, parent, spec.id, px);
+      hwnd = CreateStandard(L"BUTTON", BS_GROUPBOX | row.style, 0, parent, row.id, px);
       break;
-    case ControlKind::Frame: hwnd = CreateFrameWindow(parent, spec.id, px, 1); break;
+    case ControlKind::Frame: hwnd = CreateFrameWindow(parent, row.id, px, 1); break;
     case ControlKind::Custom:
-      if (custom) hwnd = custom(spec, parent, px);
+      if (custom) hwnd = custom(row, parent, px);
       break;
     }
     if (!hwnd) return {};
-    made.push_back(Created{&spec, hwnd, placed});
+    made.push_back(Created{&row, hwnd, placed});
   }
   std::vector<HWND> handles;
   handles.reserve(made.size());

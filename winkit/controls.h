@@ -35,7 +35,7 @@ struct ControlSpec {
 };
 
 // Creates a Custom row; returns nullptr on failure.
-using CustomControlFn = std::function<HWND(const ControlSpec& spec, HWND parent, const RECT& pixels)>;
+using CustomControlFn = std::function<HWND(const ControlSpec& row, HWND parent, const RECT& pixels)>;
 
 // Creates the table's controls in order, at `dpi`. Returns their handles in
 // table order, or an empty vector when one could not be created (or names a

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "installer/common/language.h"
-#include "installer/common/special_folder.h"
+#include "installer/common/shortcut_folder.h"
 #include "installer/common/status_style.h"
 #include "installer/common/windows_kind.h"
 

@@ -132,9 +132,9 @@ bool MainWindow::CreateControls() {
     const int container = place.container == Container::Window ? 0 : ControlId(ContainerControl(place.container));
     table[i] = {ControlId(place.control), KindOf(place.control), container, place.rect, StyleOf(place.control)};
   }
-  const auto custom = [this](const winkit::ControlSpec& spec, HWND parent, const RECT& px) -> HWND {
-    if (spec.id == ControlId(MainControl::MSFlexGridMsr)) return grid_.Create(parent, spec.id, px) ? grid_.Handle() : nullptr;
-    return CreatePictureBox(parent, spec.id, px);
+  const auto custom = [this](const winkit::ControlSpec& row, HWND parent, const RECT& px) -> HWND {
+    if (row.id == ControlId(MainControl::MSFlexGridMsr)) return grid_.Create(parent, row.id, px) ? grid_.Handle() : nullptr;
+    return CreatePictureBox(parent, row.id, px);
   };
   const std::vector<HWND> made = winkit::BuildControls(Handle(), table, winkit::ScreenDpi(), custom);
   if (made.size() != table.size()) return false;

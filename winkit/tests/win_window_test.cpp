@@ -184,9 +184,9 @@ TEST(WinkitControls, ContainersBeforeContentsAtTheirTwipsPlaces) {
       {40, ControlKind::Custom, 10, {1500, 300, 1200, 450}, 0},
   };
   int customCalls = 0;
-  const auto handles = BuildControls(host.Handle(), table, dpi, [&](const ControlSpec& spec, HWND parent, const RECT& px) {
+  const auto handles = BuildControls(host.Handle(), table, dpi, [&](const ControlSpec& row, HWND parent, const RECT& px) {
     ++customCalls;
-    EXPECT_EQ(spec.id, 40);
+    EXPECT_EQ(row.id, 40);
     return CreateWindowExW(0, L"STATIC", L"custom", WS_CHILD, px.left, px.top, px.right - px.left,
                            px.bottom - px.top, parent, reinterpret_cast<HMENU>(INT_PTR{40}), nullptr, nullptr);
   });

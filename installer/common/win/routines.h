@@ -6,7 +6,7 @@
 #pragma once
 
 #include "installer/common/language.h"
-#include "installer/common/special_folder.h"
+#include "installer/common/shortcut_folder.h"
 #include "installer/common/windows_kind.h"
 #include "installer/common/win/tool.h"
 

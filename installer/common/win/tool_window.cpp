@@ -30,9 +30,9 @@ bool ToolWindow::Build(const ToolDesign& design, const std::wstring& messageTitl
   if (!hwnd) return false;
   tool_.window = hwnd;
 
-  const auto custom = [](const winkit::ControlSpec& spec, HWND parent, const RECT& px) -> HWND {
-    if (spec.id == kPicture1) return CreateBanner(parent, spec.id, px);
-    if (spec.id == kLblDisp) return CreateStatusLine(parent, spec.id, px);
+  const auto custom = [](const winkit::ControlSpec& row, HWND parent, const RECT& px) -> HWND {
+    if (row.id == kPicture1) return CreateBanner(parent, row.id, px);
+    if (row.id == kLblDisp) return CreateStatusLine(parent, row.id, px);
     return nullptr;
   };
   const std::vector<HWND> handles = winkit::BuildControls(hwnd, design.controls, dpi, custom);

@@ -3,7 +3,7 @@
 #include "installer/common/driver_command.h"
 #include "installer/common/file_lists.h"
 #include "installer/common/path_rules.h"
-#include "installer/common/special_folder.h"
+#include "installer/common/shortcut_folder.h"
 #include "installer/common/status_style.h"
 #include "installer/common/win/routines.h"
 #include "winkit/text.h"

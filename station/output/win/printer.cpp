@@ -146,12 +146,12 @@ bool Printer::OpenDc() {
   return true;
 }
 
-HFONT Printer::MakeFont(const FontSpec& spec) const {
+HFONT Printer::MakeFont(const FontSpec& font) const {
   LOGFONTW lf{};
-  lf.lfHeight = -MulDiv(spec.points, dpi_.y, 72);
-  lf.lfWeight = spec.bold ? FW_BOLD : FW_NORMAL;
+  lf.lfHeight = -MulDiv(font.points, dpi_.y, 72);
+  lf.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = DEFAULT_CHARSET;
-  const std::wstring face = winkit::WideFromUtf8(spec.face);
+  const std::wstring face = winkit::WideFromUtf8(font.face);
   face.copy(lf.lfFaceName, LF_FACESIZE - 1);
   return CreateFontIndirectW(&lf);
 }

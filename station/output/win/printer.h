@@ -89,7 +89,7 @@ private:
   DEVMODEA* Mode();
   const DEVMODEA* Mode() const;
   bool Apply(int setting, int value);
-  HFONT MakeFont(const FontSpec& spec) const;
+  HFONT MakeFont(const FontSpec& font) const;
   bool FontLacksCharacters(const std::wstring& text) const;
 
   InstalledPrinter which_;
