@@ -1,40 +1,41 @@
 #include "winkit/wait.h"
 
-#include <windows.h>
-
 namespace winkit {
-namespace {
 
-double Now() {
+double MonotonicSeconds() {
   LARGE_INTEGER frequency, counter;
   QueryPerformanceFrequency(&frequency);
   QueryPerformanceCounter(&counter);
   return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-} // namespace
+MessagePump::~MessagePump() {
+  if (quit_) PostQuitMessage(static_cast<int>(quitCode_));
+}
+
+void MessagePump::HandlePending() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      quit_ = true;
+      quitCode_ = msg.wParam;
+      continue;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
 
 void WaitSeconds(float seconds) {
-  const double end = Now() + static_cast<double>(seconds);
-  bool quit = false;
-  WPARAM quitCode = 0;
+  const double end = MonotonicSeconds() + static_cast<double>(seconds);
+  MessagePump pump;
   for (;;) {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        quit = true;
-        quitCode = msg.wParam;
-        continue;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    const double left = end - Now();
+    pump.HandlePending();
+    const double left = end - MonotonicSeconds();
     if (left <= 0) break;
     const DWORD ms = static_cast<DWORD>(left * 1000.0) + 1;
     MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
-  if (quit) PostQuitMessage(static_cast<int>(quitCode));
 }
 
 } // namespace winkit

@@ -8,6 +8,7 @@
 #include "winkit/handle.h"
 #include "winkit/message_box.h"
 #include "winkit/text.h"
+#include "winkit/wait.h"
 
 #include <objbase.h>
 #include <shellapi.h>
@@ -22,28 +23,6 @@ constexpr int kFontPoints = 9;
 
 void SetLabel(HWND label, std::string_view ansi) {
   if (label) SetWindowTextW(label, winkit::WideFromAnsi(ansi).c_str());
-}
-
-double Seconds() {
-  LARGE_INTEGER frequency, counter;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&counter);
-  return static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-// Handles the window messages waiting in the queue. A WM_QUIT is kept and
-// posted again once the wait is over.
-void PumpMessages(bool& quit, WPARAM& quitCode) {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      quit = true;
-      quitCode = msg.wParam;
-      continue;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
 }
 
 std::wstring SystemErrorText(DWORD error) {
@@ -214,20 +193,21 @@ bool RunToolAndWait(Tool& tool, const std::string& toolName, const std::string& 
   winkit::UniqueHandle process(info.hProcess);
 
   // Wakes when the tool ends, when a message arrives, or every 500 ms.
-  bool quit = false;
-  WPARAM quitCode = 0;
   DWORD result;
-  for (;;) {
-    HANDLE handles[] = {process.Get()};
-    result = MsgWaitForMultipleObjects(1, handles, FALSE, 500, QS_ALLINPUT);
-    if (result == WAIT_OBJECT_0 + 1 || result == WAIT_TIMEOUT) {
-      PumpMessages(quit, quitCode);
-      if (tool.closed) break;
-      continue;
+  {
+    // The pump posts a WM_QUIT it took again when it ends, before any box below.
+    winkit::MessagePump pump;
+    for (;;) {
+      HANDLE handles[] = {process.Get()};
+      result = MsgWaitForMultipleObjects(1, handles, FALSE, 500, QS_ALLINPUT);
+      if (result == WAIT_OBJECT_0 + 1 || result == WAIT_TIMEOUT) {
+        pump.HandlePending();
+        if (tool.closed) break;
+        continue;
+      }
+      break;
     }
-    break;
   }
-  if (quit) PostQuitMessage(static_cast<int>(quitCode));
   if (tool.closed) return false;
   if (result == WAIT_OBJECT_0) return true;
   ShowToolMessage(tool, kDriverWaitError);
@@ -235,16 +215,14 @@ bool RunToolAndWait(Tool& tool, const std::string& toolName, const std::string& 
 }
 
 void PauseSeconds(const Tool& tool, double seconds) {
-  const double end = Seconds() + seconds;
-  bool quit = false;
-  WPARAM quitCode = 0;
+  const double end = winkit::MonotonicSeconds() + seconds;
+  winkit::MessagePump pump;
   for (;;) {
-    PumpMessages(quit, quitCode);
-    const double left = end - Seconds();
+    pump.HandlePending();
+    const double left = end - winkit::MonotonicSeconds();
     if (left <= 0 || tool.closed) break;
     MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left * 1000.0) + 1, QS_ALLINPUT);
   }
-  if (quit) PostQuitMessage(static_cast<int>(quitCode));
 }
 
 void DeleteFromFolder(const Tool& tool, const std::string& fileName, const std::string& folder) {
