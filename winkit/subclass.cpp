@@ -5,12 +5,11 @@
 namespace winkit {
 
 WNDPROC SubclassWindow(HWND window, WNDPROC proc) {
-  return reinterpret_cast<WNDPROC>(
-      SetWindowLongA(window, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(proc))));
+  return reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc)));
 }
 
 void RestoreWindowProc(HWND window, WNDPROC previous) {
-  SetWindowLongA(window, GWL_WNDPROC, static_cast<LONG>(reinterpret_cast<LONG_PTR>(previous)));
+  SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
 }
 
 LRESULT ForwardGuarded(WNDPROC previous, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,

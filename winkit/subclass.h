@@ -1,4 +1,4 @@
-// Subclassing a window: its procedure is replaced with SetWindowLongA (the
+// Subclassing a window: its procedure is replaced with SetWindowLongPtrA (the
 // ANSI road, as the link's messages carry no text) and the previous one is
 // called for everything after. ForwardGuarded runs the subclass's own work
 // inside the guard, so an exception there ends the program with its error

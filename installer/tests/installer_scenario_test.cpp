@@ -334,7 +334,7 @@ TEST_F(Installer, WizardOnThisWindowsKind) {
     EXPECT_TRUE(StandinCalls().empty()) << "the 16-bit tool runs at the next step";
     char windows[MAX_PATH] = {};
     GetWindowsDirectoryA(windows, MAX_PATH);
-    for (const std::string placed : {std::string(windows) + "\\system32\\drivers\\windrvr6.sys",
+    for (const std::string& placed : {std::string(windows) + "\\system32\\drivers\\windrvr6.sys",
                                      std::string(windows) + "\\inf\\windrvr6.inf",
                                      std::string(windows) + "\\inf\\ORVA.inf"})
       EXPECT_TRUE(Exists(placed)) << placed;

@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
   orva::PrintRequest request;
   // The title tells this print from others on the same queue.
   const std::string title = "Print benchmark " + std::to_string(GetCurrentProcessId());
-  request.results = {"english", title, "13", "12", 0, folder + "\\temp.txt"};
+  request.results = {"english", title, "13", "12", 0, folder + "\\temp.txt", {}}; // nothing owed
   request.printPath = folder + "\\print.txt";
   if (!WriteRunLog(request.results.tempPath, lines)) return 1;
 

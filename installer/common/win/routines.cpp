@@ -7,6 +7,7 @@
 #include "winkit/files.h"
 #include "winkit/handle.h"
 #include "winkit/message_box.h"
+#include "winkit/record_size.h"
 #include "winkit/text.h"
 #include "winkit/wait.h"
 
@@ -151,8 +152,7 @@ void CreateFolder(const Tool& tool, const std::string& path) {
 
 bool LaunchProgram(const Tool& tool, const std::string& path, std::string_view failureMessage) {
   SHELLEXECUTEINFOA info{};
-  info.cbSize = 60;
-  static_assert(sizeof(SHELLEXECUTEINFOA) == 60);
+  info.cbSize = winkit::RecordSize<SHELLEXECUTEINFOA, 60>();
   info.fMask = SEE_MASK_NOCLOSEPROCESS;
   info.hwnd = tool.window;
   info.lpVerb = "Open";
@@ -177,7 +177,7 @@ bool RunToolAndWait(Tool& tool, const std::string& toolName, const std::string& 
   if (action == DriverAction::Uninstall && !IsFile(file)) return false;
 
   SHELLEXECUTEINFOA info{};
-  info.cbSize = 60;
+  info.cbSize = winkit::RecordSize<SHELLEXECUTEINFOA, 60>();
   info.fMask = SEE_MASK_NOCLOSEPROCESS;
   info.hwnd = tool.window;
   info.lpVerb = "Open";

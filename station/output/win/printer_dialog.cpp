@@ -1,6 +1,7 @@
 #include "station/output/win/printer_dialog.h"
 
 #include "station/output/win/printer.h"
+#include "winkit/record_size.h"
 #include "winkit/text.h"
 
 #include <algorithm>
@@ -11,9 +12,8 @@
 namespace orva {
 namespace {
 
-// The record sizes the dialog is given, and the printer-settings fields the
-// module-wide record shares with the system's layout.
-static_assert(sizeof(PRINTDLGA) == 66);
+// The printer-settings fields the module-wide record shares with the
+// system's layout.
 static_assert(offsetof(DEVMODEA, dmSize) == printer_mode::Size);
 static_assert(offsetof(DEVMODEA, dmFields) == printer_mode::Fields);
 static_assert(offsetof(DEVMODEA, dmOrientation) == printer_mode::Orientation);
@@ -63,7 +63,7 @@ bool ShowPrinterDialog(HWND owner, DWORD flags) {
   if (!current) return false;
 
   PRINTDLGA pd{};
-  pd.lStructSize = 66;
+  pd.lStructSize = winkit::RecordSize<PRINTDLGA, 66>();
   pd.hwndOwner = owner;
   pd.Flags = flags;
 

@@ -14,6 +14,13 @@ namespace {
 
 std::string TestsFolder() { return winkit::ModuleFolder(); }
 
+// A stdcall export keeps its decoration in the 32-bit file; x86-64 has none.
+#ifdef _WIN64
+constexpr char kRevisionExport[] = "WirecoreRevision";
+#else
+constexpr char kRevisionExport[] = "WirecoreRevision@0";
+#endif
+
 // FILEVERSION as four numbers; empty when the resource cannot be read.
 std::vector<unsigned> FileVersion(const std::string& path) {
   const auto v = winkit::ReadFileVersion(path);
@@ -35,7 +42,7 @@ TEST(Wirecore, CopiesCarryTheirFileVersions) {
     EXPECT_EQ(FileVersion(c.path), c.version) << c.path;
     HMODULE module = LoadLibraryA(c.path.c_str());
     ASSERT_NE(module, nullptr) << c.path;
-    EXPECT_NE(GetProcAddress(module, "WirecoreRevision@0"), nullptr);
+    EXPECT_NE(GetProcAddress(module, kRevisionExport), nullptr);
     FreeLibrary(module);
   }
 }
