@@ -18,7 +18,7 @@ endfunction()
 
 # orva_installer_scenario(NAME WINVER TEST FILTER [TIMEOUT s] [SHOTS])
 #   NAME    ctest name, also the scenario's folder build/win/scenarios/NAME
-#   WINVER  the version the prefix reports, a `winecfg -v` name: win98 (kind 1),
+#   WINVER  the version the prefix reports, a Wine version name: win98 (kind 1),
 #           winxp or win10 (kind 2), nt40 (kind 3), also win95, winme, win2k, win7
 #   TEST    a target made with orva_scenario_program
 #   FILTER  a --gtest_filter pattern ("*" for all)
@@ -34,7 +34,8 @@ function(orva_installer_scenario name winver test filter)
     set(shots --shots)
   endif()
   add_test(NAME ${name}
-    COMMAND bash ${PROJECT_SOURCE_DIR}/scripts/installer-scenario.sh
+    COMMAND env ORVA_WIN_ARCH=${CMAKE_SYSTEM_PROCESSOR}
+            bash ${PROJECT_SOURCE_DIR}/scripts/installer-scenario.sh
             --name ${name} --winver ${winver} --filter ${filter} --build ${CMAKE_BINARY_DIR}
             --disk ${ORVA_DISK_DIR} ${shots} -- $<TARGET_FILE:${test}>)
   set_tests_properties(${name} PROPERTIES TIMEOUT ${S_TIMEOUT} LABELS scenario)

@@ -1,16 +1,4 @@
-# Cross-compiles the Windows programs as 32-bit executables with mingw-w64.
-# The posix-thread compilers are needed: GoogleTest uses std::mutex.
-set(CMAKE_SYSTEM_NAME Windows)
+# The deliverables: 32-bit Windows programs.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
-set(CMAKE_C_COMPILER   i686-w64-mingw32-gcc-posix)
-set(CMAKE_CXX_COMPILER i686-w64-mingw32-g++-posix)
-set(CMAKE_RC_COMPILER  i686-w64-mingw32-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-
-# Tests run under Wine; ctest prefixes every Windows test command with this.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+set(ORVA_MINGW_TRIPLE i686-w64-mingw32)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

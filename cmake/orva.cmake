@@ -1,11 +1,19 @@
 # Small helpers shared by the subdirectories.
 
+# orva_runs_on_xp(target): the program imports nothing Windows XP SP3 lacks.
+# The static thread library of the compiler imports GetTickCount64 (Vista);
+# winkit/xp_tick_count.cpp takes its place. scripts/check-imports.sh checks.
+function(orva_runs_on_xp target)
+  target_sources(${target} PRIVATE $<TARGET_OBJECTS:winkit_xp_tick_count>)
+endfunction()
+
 # orva_deliverable(target): places a Windows program or DLL in the program
 # folder (EXE) instead of the test folder.
 function(orva_deliverable target)
   set_target_properties(${target} PROPERTIES
     RUNTIME_OUTPUT_DIRECTORY ${ORVA_EXE_DIR}
     LIBRARY_OUTPUT_DIRECTORY ${ORVA_EXE_DIR})
+  orva_runs_on_xp(${target})
 endfunction()
 
 # orva_host_test(name SOURCES... LIBS...): a native GoogleTest program, one ctest entry.
