@@ -6,15 +6,15 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
-B="$ORVA_BUILD"
-if [ ! -f "$B/win/CMakeCache.txt" ]; then
-  cmake -S . -B "$B/win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+wine_arch_say
+if [ ! -f "$ORVA_WIN_BUILD/CMakeCache.txt" ]; then
+  cmake -S . -B "$ORVA_WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$ORVA_WIN_ARCH.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$B/win" -j 2 --target link_roundtrip_bench meterlink LinkKeeper wirecore >/dev/null
+cmake --build "$ORVA_WIN_BUILD" -j 2 --target link_roundtrip_bench meterlink LinkKeeper wirecore >/dev/null
 # As in scripts/test.sh: a server of this prefix must not be running yet.
 wine_prefix_ready null
 wine_server_up
 rc=0
-(cd "$B/win/EXE" && wine ../tests/link_roundtrip_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
+(cd "$ORVA_WIN_BUILD/EXE" && wine ../tests/link_roundtrip_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
 wineserver -k 2>/dev/null || true
 exit $rc

@@ -5,13 +5,14 @@
 # Usage (as root, it starts CUPS and sets up the queues): scripts/bench-print.sh [N]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh >/dev/null
 source scripts/wine-env.sh
+wine_arch_say
+ORVA_BUILD_WIN=$ORVA_WIN_ARCH scripts/build.sh >/dev/null
 source scripts/printers.sh
 print_queues_up
 wine_prefix_ready null
 wine_server_up
 rc=0
-(cd "$ORVA_BUILD/win/EXE" && wine ../tests/station_print_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
+(cd "$ORVA_WIN_BUILD/EXE" && wine ../tests/station_print_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
 wineserver -k 2>/dev/null || true
 exit $rc

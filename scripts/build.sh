@@ -1,14 +1,22 @@
 #!/bin/bash
-# Builds both halves: the native build of the portable rules (build/host,
-# with ASan and UBSan) and the Windows programs (build/win; the program
-# folder with the deliverables and the simulator is build/win/EXE).
-# ORVA_BUILD names another build folder than build/.
+# Builds the three halves from one tree:
+#  build/host   the portable rules and their tests, natively with ASan and UBSan;
+#  build/win    the 32-bit Windows programs, the deliverables (program folder
+#               build/win/EXE, install disk build/win/disk and ORVA-disk.iso);
+#  build/win64  the same programs and tests as x86-64 Windows programs, the
+#               twin that runs under 64-bit Wine where 32-bit code cannot run.
+# ORVA_BUILD names another build folder than build/; ORVA_BUILD_WIN=i686 or
+# x86_64 builds only that one of the two Windows builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 B="${ORVA_BUILD:-build}"
 JOBS="${JOBS:-$(nproc)}"
 cmake -S . -B "$B/host" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$B/host" -j "$JOBS"
-cmake -S . -B "$B/win" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-      -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$B/win" -j "$JOBS"
+for arch in i686 x86_64; do
+  [ -n "${ORVA_BUILD_WIN:-}" ] && [ "$ORVA_BUILD_WIN" != "$arch" ] && continue
+  dir="$B/win"; [ $arch = x86_64 ] && dir="$B/win64"
+  cmake -S . -B "$dir" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$arch.cmake \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$dir" -j "$JOBS"
+done

@@ -3,7 +3,8 @@
 #  - a pristine Wine prefix, made once per test run (scripts/test.sh removes
 #    it first) and kept per Windows version: build/win/scenarios/pristine-<v>;
 #  - a fresh copy of it for this scenario (system binaries hard-linked, every
-#    other file copied), reporting the Windows version <v> (winecfg -v);
+#    other file copied), reporting the Windows version <v> (Wine's version
+#    name, written to the prefix's registry as winecfg -v would);
 #  - a fresh copy of the install disk folder as drive E: (dosdevices/e:, and
 #    e:: for its device: the disk image), a CD-ROM drive to the programs;
 #  - the stand-in driver tools logging to C:\standin.log and reading
@@ -92,7 +93,10 @@ if [ ! -f "$pristine/.orva-ready" ]; then
   copy_prefix "$root/pristine" "$pristine"
   rm -f "$pristine/.orva-ready"
   export WINEPREFIX="$pristine"
-  wine winecfg -v "$winver" >/dev/null 2>&1 || { echo "installer-scenario: winecfg -v $winver failed" >&2; exit 2; }
+  # winecfg -v refuses the 32-bit-only names (win98, nt40, winxp, ...) in a
+  # 64-bit prefix; the value it would write works in both kinds of prefix.
+  wine reg add 'HKCU\Software\Wine' /v Version /d "$winver" /f >/dev/null 2>&1 ||
+    { echo "installer-scenario: cannot set Windows version $winver" >&2; exit 2; }
   wineserver -k 2>/dev/null; wineserver -w
   touch "$WINEPREFIX/.orva-ready"
 fi

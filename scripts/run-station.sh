@@ -1,6 +1,8 @@
 #!/bin/bash
 # Runs the measurement station ORVA.exe under Wine with the meter simulator
-# as the meter, from a program folder laid out as installed
+# as the meter: the 32-bit build where this machine can run 32-bit code, the
+# x86-64 twin under 64-bit Wine where it cannot (it says which). It runs
+# from a program folder laid out as installed
 # (build/station/EXE, with the help files), pre-set with a sample allowance of 12.00 to 13.00 N.
 #
 # With a display ($DISPLAY set) the window opens; press START and watch.
@@ -11,18 +13,19 @@
 #   ORVA.ini   the settings written at exit
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh >/dev/null
 source scripts/wine-env.sh
+wine_arch_say
+ORVA_BUILD_WIN=$ORVA_WIN_ARCH scripts/build.sh >/dev/null
 
 PROG="$ORVA_BUILD/station/EXE"
 OUT="$ORVA_BUILD/station-demo"
-DRIVER="$ORVA_BUILD/win/tests/stationdriver.exe"
+DRIVER="$ORVA_WIN_BUILD/tests/stationdriver.exe"
 RUN_SECONDS="${RUN_SECONDS:-20}"
 
 rm -rf "$ORVA_BUILD/station" "$OUT"
 mkdir -p "$PROG" "$OUT"
 for f in ORVA.exe meterlink.dll LinkKeeper.exe wirecore.dll ORVAhelpE.chm ORVAhelpJ.chm; do
-  cp "$ORVA_BUILD/win/EXE/$f" "$PROG/"
+  cp "$ORVA_WIN_BUILD/EXE/$f" "$PROG/"
 done
 cp scripts/demo/LinkKeeper.scn "$PROG/"
 cp scripts/demo/ORVA.ini "$PROG/"

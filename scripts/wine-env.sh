@@ -1,9 +1,16 @@
-# Sourced by the build, test and run scripts: one throw-away Wine prefix under
-# the build folder, quiet, with no Mono/Gecko installer prompts.
+# Sourced by the test, run and benchmark scripts: the Windows build this
+# machine runs (scripts/lib/wine-arch.sh), Wine through our wrapper
+# (scripts/winebin), one throw-away prefix per architecture under the build
+# folder, quiet, with no Mono/Gecko installer prompts.
 ORVA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export ORVA_BUILD="${ORVA_BUILD:-$ORVA_ROOT/build}"
-export WINEPREFIX="${WINEPREFIX:-$ORVA_BUILD/wineprefix}"
-export WINEARCH=win32
+source "$ORVA_ROOT/scripts/lib/wine-arch.sh" || return
+case ":$PATH:" in *":$ORVA_ROOT/scripts/winebin:"*) ;; *) export PATH="$ORVA_ROOT/scripts/winebin:$PATH" ;; esac
+if [ "$ORVA_WIN_ARCH" = i686 ]; then
+  export WINEARCH=win32 WINEPREFIX="${WINEPREFIX:-$ORVA_BUILD/wineprefix}"
+else
+  export WINEARCH=win64 WINEPREFIX="${WINEPREFIX:-$ORVA_BUILD/wineprefix64}"
+fi
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
