@@ -18,13 +18,28 @@ std::vector<WORD> EmptyTemplate() {
 
 } // namespace
 
-INT_PTR ModalDialog::ShowModal(HWND owner) {
+INT_PTR Dialog::ShowModal(HWND owner) {
   std::vector<WORD> words = EmptyTemplate();
   return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()), owner,
-                                 &ModalDialog::Proc, reinterpret_cast<LPARAM>(this));
+                                 &Dialog::Proc, reinterpret_cast<LPARAM>(this));
 }
 
-void ModalDialog::SizeClient(int widthTwips, int heightTwips, Dpi dpi) {
+bool Dialog::OpenModeless(HWND owner) {
+  std::vector<WORD> words = EmptyTemplate();
+  auto* dlg = reinterpret_cast<DLGTEMPLATE*>(words.data());
+  dlg->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME; // no close box: the dialog's own button ends it
+  const HWND made = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dlg, owner, &Dialog::Proc,
+                                               reinterpret_cast<LPARAM>(this));
+  if (!made) return false;
+  ShowWindow(made, SW_SHOW);
+  return true;
+}
+
+void Dialog::CloseModeless() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Dialog::SizeClient(int widthTwips, int heightTwips, Dpi dpi) {
   RECT r{0, 0, TwipsToPixels(widthTwips, dpi.x), TwipsToPixels(heightTwips, dpi.y)};
   AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
@@ -37,14 +52,14 @@ void ModalDialog::SizeClient(int widthTwips, int heightTwips, Dpi dpi) {
   SetWindowPos(hwnd_, nullptr, x < 0 ? 0 : x, y < 0 ? 0 : y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-INT_PTR CALLBACK ModalDialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  ModalDialog* self = nullptr;
+INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  Dialog* self = nullptr;
   if (msg == WM_INITDIALOG) {
-    self = reinterpret_cast<ModalDialog*>(lp);
+    self = reinterpret_cast<Dialog*>(lp);
     self->hwnd_ = hwnd;
     SetWindowLongPtrW(hwnd, DWLP_USER, lp);
   } else {
-    self = reinterpret_cast<ModalDialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
   }
   if (!self) return FALSE;
   return Guarded(hwnd, [&]() -> INT_PTR {

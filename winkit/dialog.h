@@ -1,9 +1,11 @@
-// ModalDialog: the one base of the repository's modal dialogs. The template
-// is empty and in memory (the dialog creates its controls from its twips
-// table when it opens), `this` is stored at WM_INITDIALOG and cleared at
-// WM_NCDESTROY, and messages reach the derived class's OnMessage inside the
-// guard. A dialog is then a record plus one function that shows it:
+// Dialog: the one base of the repository's dialogs, modal and modeless. The
+// template is empty and in memory (the dialog creates its controls from its
+// twips table when it opens), `this` is stored at WM_INITDIALOG and cleared
+// at WM_NCDESTROY, and messages reach the derived class's OnMessage inside
+// the guard. A modal dialog is then a record plus one function that shows it:
 //   bool ShowXDialog(HWND owner, XChoice& choice);
+// A modeless one (a progress box) lives while its owner's work goes on; the
+// work's own message pump serves it (MessagePump::HandlePending(dialog)).
 #pragma once
 
 #include "winkit/twips.h"
@@ -12,18 +14,23 @@
 
 namespace winkit {
 
-class ModalDialog {
+class Dialog {
 public:
-  ModalDialog() = default;
-  virtual ~ModalDialog() = default;
-  ModalDialog(const ModalDialog&) = delete;
-  ModalDialog& operator=(const ModalDialog&) = delete;
+  Dialog() = default;
+  virtual ~Dialog() = default;
+  Dialog(const Dialog&) = delete;
+  Dialog& operator=(const Dialog&) = delete;
 
 protected:
   // Runs the dialog over `owner` until End; returns End's result (-1 when
   // it could not be shown).
   INT_PTR ShowModal(HWND owner);
   void End(INT_PTR result) { EndDialog(hwnd_, result); }
+  // Opens the dialog over `owner` without a loop of its own and shows it;
+  // false when it could not be made. CloseModeless ends it (also the
+  // destructor of the derived class should, while the object still lives).
+  bool OpenModeless(HWND owner);
+  void CloseModeless();
   HWND Handle() const { return hwnd_; }
 
   // WM_INITDIALOG comes first, with the handle set; return TRUE to let the

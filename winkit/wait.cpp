@@ -13,7 +13,7 @@ MessagePump::~MessagePump() {
   if (quit_) PostQuitMessage(static_cast<int>(quitCode_));
 }
 
-void MessagePump::HandlePending() {
+void MessagePump::HandlePending(HWND dialog) {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -21,6 +21,7 @@ void MessagePump::HandlePending() {
       quitCode_ = msg.wParam;
       continue;
     }
+    if (dialog && IsDialogMessageW(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -20,7 +20,9 @@ public:
   ~MessagePump();
   MessagePump(const MessagePump&) = delete;
   MessagePump& operator=(const MessagePump&) = delete;
-  void HandlePending();
+  // `dialog`, when given, is a modeless dialog of the thread: its keys
+  // (Tab, Enter, Esc) go through IsDialogMessage, as in a message loop.
+  void HandlePending(HWND dialog = nullptr);
 
 private:
   bool quit_ = false;

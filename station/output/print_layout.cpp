@@ -49,17 +49,20 @@ PrintFields SplitPrintLine(std::string_view line) {
 long PageBreakLimit(double pageHeightTwips) { return std::lround(pageHeightTwips); }
 
 bool PrintReadings(PrintTarget& target, const PrintHead& head, std::string_view printFile,
-                   long pageBreakLimit) {
+                   long pageBreakLimit, const PrintTurn& turn) {
+  int page = 1;
+  const auto print = [&](std::string_view text) { return (!turn || turn(page)) && target.PrintLine(text); };
   target.SetCurrentX(kPrintLeft);
   target.SetCurrentY(kPrintTop);
-  if (!target.PrintLine(head.title) || !target.PrintLine("")) return false;
+  if (!print(head.title) || !print("")) return false;
   target.SetCurrentX(kPrintLeft);
-  if (!target.PrintLine(head.limitsLine) || !target.PrintLine("")) return false;
+  if (!print(head.limitsLine) || !print("")) return false;
 
   return ForEachLine(printFile, [&](std::string_view line) {
     if (target.CurrentY() + kPageBreakRoom > pageBreakLimit) {
       if (!target.NewPage()) return false;
       target.SetCurrentY(kPrintTop);
+      ++page;
     }
     const PrintFields f = SplitPrintLine(TrimBlanks(line));
     const Item row[] = {{1000, "No."}, {1400, f.number},    {2400, f.tension}, {3000, "N"},
@@ -68,17 +71,54 @@ bool PrintReadings(PrintTarget& target, const PrintHead& head, std::string_view 
     for (const Item& item : row) {
       target.SetCurrentX(item.x);
       target.SetCurrentY(y);
-      if (!target.PrintLine(item.text)) return false;
+      if (!print(item.text)) return false;
     }
     return true;
   });
 }
 
-bool PrintJob(PrintDevice& device, const PrintHead& head, std::string_view printFile,
-              long pageBreakLimit) {
-  if (PrintReadings(device, head, printFile, pageBreakLimit) && device.EndDoc()) return true;
+int CountPrintLines(std::string_view printFile) {
+  int lines = 0;
+  ForEachLine(printFile, [&](std::string_view) { return ++lines > 0; });
+  return lines;
+}
+
+int CountPages(const PrintHead& head, std::string_view printFile, long pageBreakLimit, double lineHeightTwips) {
+  // The same plan on paper that only moves down and counts its pages.
+  class Counter : public PrintTarget {
+  public:
+    explicit Counter(double lineHeight) : lineHeight_(lineHeight) {}
+    void SetCurrentX(double) override {}
+    void SetCurrentY(double twips) override { y_ = twips; }
+    double CurrentY() const override { return y_; }
+    bool PrintLine(std::string_view) override {
+      y_ += lineHeight_;
+      return true;
+    }
+    bool NewPage() override {
+      ++pages;
+      y_ = 0;
+      return true;
+    }
+    int pages = 1;
+
+  private:
+    double lineHeight_, y_ = 0;
+  } counter(lineHeightTwips);
+  PrintReadings(counter, head, printFile, pageBreakLimit);
+  return counter.pages;
+}
+
+PrintOutcome PrintJob(PrintDevice& device, const PrintHead& head, std::string_view printFile,
+                      long pageBreakLimit, const PrintTurn& turn) {
+  bool stopped = false;
+  const PrintTurn watched = [&](int page) {
+    stopped = turn && !turn(page);
+    return !stopped;
+  };
+  if (PrintReadings(device, head, printFile, pageBreakLimit, watched) && device.EndDoc()) return PrintOutcome::Sent;
   device.AbortDoc();
-  return false;
+  return stopped ? PrintOutcome::Cancelled : PrintOutcome::Failed;
 }
 
 } // namespace orva

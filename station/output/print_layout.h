@@ -15,6 +15,7 @@
 // y + 1500 would pass the page-break limit.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -59,11 +60,26 @@ struct PrintHead {
   std::string limitsLine; // UTF-8, as in the results file
 };
 
+// The print routine's turn to give the program's message pump: asked with
+// the page being printed before every text it prints, so no stretch of
+// printing keeps the program from its messages longer than one platform
+// call. (Readings come every few dozen milliseconds, and the first text of
+// a page alone can take a good part of that.) The turn decides whether to
+// pump now. False stops the job (the operator cancelled it).
+using PrintTurn = std::function<bool(int page)>;
+
 // Prints the head and one row per line of the print file (UTF-8; lines end
 // with CR LF, CR or LF; an unended last line counts). False as soon as the
-// target fails.
+// target fails or a turn says stop.
 bool PrintReadings(PrintTarget& target, const PrintHead& head, std::string_view printFile,
-                   long pageBreakLimit);
+                   long pageBreakLimit, const PrintTurn& turn = {});
+
+// The rows the print file gives, one per line as PrintReadings reads them.
+int CountPrintLines(std::string_view printFile);
+
+// The number of pages the printout takes on a printer whose text lines are
+// `lineHeightTwips` high (at least 1).
+int CountPages(const PrintHead& head, std::string_view printFile, long pageBreakLimit, double lineHeightTwips);
 
 // A printer with a document to end or to abort.
 class PrintDevice : public PrintTarget {
@@ -72,9 +88,11 @@ public:
   virtual void AbortDoc() = 0; // drops an open document, leaves nothing at the spooler
 };
 
-// The whole job: PrintReadings, then EndDoc. On any failure the document is
-// aborted once and nothing more is printed. True when the job was sent.
-bool PrintJob(PrintDevice& device, const PrintHead& head, std::string_view printFile,
-              long pageBreakLimit);
+enum class PrintOutcome { Sent, Failed, Cancelled };
+
+// The whole job: PrintReadings, then EndDoc. On a failure, or when a turn
+// says stop, the document is aborted once and nothing more is printed.
+PrintOutcome PrintJob(PrintDevice& device, const PrintHead& head, std::string_view printFile,
+                      long pageBreakLimit, const PrintTurn& turn = {});
 
 } // namespace orva

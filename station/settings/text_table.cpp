@@ -125,6 +125,10 @@ constexpr std::array<Row, kTextCount> kTexts = {{
     {Text::PrintJobNotSent,
      {"印刷ジョブをプリンタに送れません。印刷を中止しました。",
       "The print job cannot be sent to the printer. Printing was cancelled."}},
+    // the printing box: %1 readings of the run log on printer %2; page %1 of %2
+    {Text::PrintingWhat, {"測定記録(%1 件)を %2 に印刷しています。", "Printing the run log (%1 readings) on %2."}},
+    {Text::PrintingPage, {"%2 ページ中 %1 ページ目", "Page %1 of %2"}},
+    {Text::PrintingCancel, {"キャンセル", "Cancel"}},
 }};
 
 constexpr bool RowsInOrder() {

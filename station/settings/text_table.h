@@ -39,6 +39,8 @@ enum class Text {
   // printing: no printer, and what failed while printing
   NoPrinter, RunLogNotRead, PrintFileNotWritten, PrinterNotOpened, PrintJobRefused, PrintPageFailed,
   PrintJobNotSent,
+  // the printing box while a printout goes to the printer (%1, %2: filled in)
+  PrintingWhat, PrintingPage, PrintingCancel,
   Count
 };
 

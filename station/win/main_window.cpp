@@ -2,6 +2,7 @@
 // menu bar, the message dispatch to the OnX handlers and the resize rule.
 #include "station/win/main_window.h"
 
+#include "station/output/win/printing_dialog.h"
 #include "station/settings/win/fonts_win.h"
 #include "winkit/controls.h"
 #include "winkit/message_box.h"
@@ -174,6 +175,12 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   case WM_CLOSE:
     // A second request while the first is still shutting down is dropped.
     if (closing_) return 0;
+    // During a print: first the print is cancelled, then (when the print
+    // command has returned) the normal shutdown runs.
+    if (CancelPrint()) {
+      closeAfterPrint_ = true;
+      return 0;
+    }
     closing_ = true;
     QueryUnload();
     DestroyWindow(Handle());
@@ -196,6 +203,9 @@ void MainWindow::OnCommand(int id, int code) {
   // The window is not shown before its start-up is over; a command that
   // arrives during the start-up's wait (sent from outside) is not acted on.
   if (!loadFinished_) return;
+  // Nor does one during a print (the window is disabled, but a command can
+  // still be sent from outside).
+  if (PrintInProgress()) return;
   // Menu items (headings carry identifiers too, but never send commands).
   switch (id) {
   case static_cast<int>(MenuCommandId(MainMenu::fsave)): OnSaveClick(); return;

@@ -153,6 +153,7 @@ private:
   enum class State { Created, SecondInstance, Loaded } state_ = State::Created;
   bool subclassed_ = false;
   bool closing_ = false;
+  bool closeAfterPrint_ = false; // a close request came during a print
   bool loadFinished_ = false;
   bool baselinesRecorded_ = false;
   RunLog runLog_;

@@ -4,6 +4,7 @@
 
 #include "station/limit_check.h"
 #include "station/output/win/results_print.h"
+#include "station/settings/win/fonts_win.h"
 #include "station/output/win/results_save.h"
 #include "station/win/dialog_commands.h"
 #include "winkit/message_box.h"
@@ -95,7 +96,11 @@ ResultsSource MainWindow::Results() {
           [this] { return BringRunLogUpToDate(); }};
 }
 void MainWindow::OnSaveClick() { SaveResults(Handle(), Results()); }
-void MainWindow::OnPrintClick() { PrintResults({Handle(), Results(), lib_.PrintPath}); }
+void MainWindow::OnPrintClick() {
+  PrintResults({Handle(), Results(), lib_.PrintPath, FontFor(FormFontSpec(lib_.CurLanguage))});
+  // A close request during the print cancelled it; the close goes on now.
+  if (closeAfterPrint_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
 void MainWindow::OnSettingClick() {
   if (RunSettingsDialog(Handle(), lib_)) ApplyDiagMode();
 }

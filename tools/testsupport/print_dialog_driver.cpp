@@ -14,6 +14,12 @@ bool IsPrintDialog(HWND w) {
   return IsWindowVisible(w) && std::wstring(cls) == L"#32770" && GetDlgItem(w, cmb4);
 }
 
+bool IsPrintingBox(HWND w) {
+  wchar_t cls[16] = {};
+  GetClassNameW(w, cls, 16);
+  return IsWindowVisible(w) && std::wstring(cls) == L"#32770" && !GetDlgItem(w, cmb4) && GetDlgItem(w, IDCANCEL);
+}
+
 std::wstring ItemText(HWND combo, LRESULT index) {
   const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
   if (length < 0) return {};
@@ -57,6 +63,30 @@ bool ChoosePrinter(HWND dialog, const std::wstring& name) {
   SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
   return ChosenPrinter(dialog) == name;
 }
+
+HWND WaitForPrintingBox(DWORD processId, DWORD ms) {
+  const DWORD start = GetTickCount();
+  do {
+    if (const HWND found = winkit::FindTopLevelWindowOfProcess(processId, IsPrintingBox)) return found;
+    Sleep(20);
+  } while (GetTickCount() - start < ms);
+  return nullptr;
+}
+
+std::vector<std::wstring> PrintingBoxLines(HWND box) {
+  std::vector<std::wstring> lines;
+  for (HWND c = GetWindow(box, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+    wchar_t cls[16] = {};
+    GetClassNameW(c, cls, 16);
+    if (_wcsicmp(cls, L"Static") != 0) continue;
+    wchar_t text[512] = {};
+    SendMessageW(c, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text));
+    lines.emplace_back(text);
+  }
+  return lines;
+}
+
+void CancelPrintingBox(HWND box) { PostMessageW(GetDlgItem(box, IDCANCEL), BM_CLICK, 0, 0); }
 
 void ConfirmPrintDialog(HWND dialog) { PostMessageW(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); }
 void CancelPrintDialog(HWND dialog) { PostMessageW(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0); }

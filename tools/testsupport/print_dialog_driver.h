@@ -24,6 +24,14 @@ bool ChoosePrinter(HWND dialog, const std::wstring& name);
 void ConfirmPrintDialog(HWND dialog); // Print / OK
 void CancelPrintDialog(HWND dialog);
 
+// The station's printing box, shown while a printout goes to the printer: a
+// visible dialog of the process with a Cancel button and no printer list.
+// Null on time-out.
+HWND WaitForPrintingBox(DWORD processId, DWORD ms);
+// Its text lines (what is printed, the page), top to bottom.
+std::vector<std::wstring> PrintingBoxLines(HWND box);
+void CancelPrintingBox(HWND box); // posted click on Cancel
+
 // Waits until the window is gone; false on time-out.
 bool WaitUntilGone(HWND window, DWORD ms);
 

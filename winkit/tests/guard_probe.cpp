@@ -28,7 +28,7 @@ private:
   }
 };
 
-class ThrowingDialog : public winkit::ModalDialog {
+class ThrowingDialog : public winkit::Dialog {
 public:
   INT_PTR Show() { return ShowModal(nullptr); }
 

@@ -72,7 +72,7 @@ TEST(WinkitWindow, DestroyingTheObjectDestroysItsWindowWithoutCallingBack) {
   EXPECT_FALSE(IsWindow(hwnd));
 }
 
-class SizedDialog : public ModalDialog {
+class SizedDialog : public Dialog {
 public:
   INT_PTR Show(HWND owner) { return ShowModal(owner); }
   RECT client{};

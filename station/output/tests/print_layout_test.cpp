@@ -209,9 +209,69 @@ TEST(StationPrintLayout, AJobEndsOnceOrIsAbortedOnce) {
     SCOPED_TRACE(c.name);
     PaperTarget paper(kLine);
     paper.failAt = c.failAt;
-    EXPECT_EQ(PrintJob(paper, kHead, Lines(8), LimitForFirstPageRows(5)), c.failAt == 0);
+    EXPECT_EQ(PrintJob(paper, kHead, Lines(8), LimitForFirstPageRows(5)),
+              c.failAt == 0 ? PrintOutcome::Sent : PrintOutcome::Failed);
     EXPECT_EQ(paper.endDocs, c.endDocs);
     EXPECT_EQ(paper.aborts, c.aborts);
+  }
+}
+
+TEST(StationPrintLayout, ThePumpGetsATurnBeforeEveryPrintedText) {
+  const struct {
+    const char* name;
+    int lines;
+    long limit;
+  } cases[] = {
+      {"empty run log", 0, 16838},
+      {"short pages", 20, LimitForFirstPageRows(5)},
+      {"a long run on long pages", 1000, 16838},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    PaperTarget paper(kLine);
+    size_t turns = 0, placedAtTurn = 0;
+    bool fine = true;
+    const PrintOutcome outcome = PrintJob(paper, kHead, Lines(c.lines), c.limit, [&](int page) {
+      ++turns;
+      fine = fine && paper.placed.size() <= placedAtTurn + 1; // at most one text since the last turn
+      fine = fine && page == paper.page;                      // the page the next text goes on
+      placedAtTurn = paper.placed.size();
+      return true;
+    });
+    EXPECT_EQ(outcome, PrintOutcome::Sent);
+    EXPECT_TRUE(fine);
+    EXPECT_EQ(turns, paper.placed.size()); // one turn for each text
+  }
+}
+
+TEST(StationPrintLayout, ATurnThatSaysStopCancelsTheJobAtOnce) {
+  // Stops on the title, inside the first row, and on page 2.
+  for (int stopAt : {1, 7, 4 + 7 * 5 + 1}) {
+    SCOPED_TRACE(stopAt);
+    PaperTarget paper(kLine);
+    int turns = 0;
+    const PrintOutcome outcome = PrintJob(paper, kHead, Lines(20), LimitForFirstPageRows(5), [&](int) {
+      return ++turns != stopAt;
+    });
+    EXPECT_EQ(outcome, PrintOutcome::Cancelled);
+    EXPECT_EQ(turns, stopAt); // nothing asked after the stop
+    EXPECT_EQ(paper.placed.size(), static_cast<size_t>(stopAt - 1));
+    EXPECT_EQ(paper.endDocs, 0);
+    EXPECT_EQ(paper.aborts, 1);
+  }
+}
+
+TEST(StationPrintLayout, PagesAreCountedAsTheyArePrinted) {
+  const struct {
+    int lines;
+    long limit;
+  } cases[] = {{0, 16838}, {5, LimitForFirstPageRows(5)}, {6, LimitForFirstPageRows(5)},
+               {12, LimitForFirstPageRows(5)}, {1000, 16838}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.lines);
+    PaperTarget paper(kLine);
+    ASSERT_TRUE(PrintReadings(paper, kHead, Lines(c.lines), c.limit));
+    EXPECT_EQ(CountPages(kHead, Lines(c.lines), c.limit, kLine), paper.page);
   }
 }
 

@@ -1,5 +1,8 @@
 #include "station/output/win/printer.h"
 
+#include <atomic>
+#include <thread>
+
 #include "station/output/printer_records.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"
@@ -132,6 +135,7 @@ bool Printer::OpenDc() {
   if (dc_) return true;
   dc_ = CreateDCA("WINSPOOL", which_.device.c_str(), nullptr, Mode());
   if (!dc_) return Fail("CreateDC");
+  if (abortProc_) SetAbortProc(dc_, abortProc_);
   dpi_ = winkit::DeviceDpi(dc_);
   if (dpi_.x <= 0 || dpi_.y <= 0) {
     CloseDc();
@@ -179,6 +183,11 @@ void Printer::CloseDc() {
   oldFont_ = nullptr;
 }
 
+void Printer::SetAbortProcedure(ABORTPROC proc) {
+  abortProc_ = proc;
+  if (dc_ && proc) SetAbortProc(dc_, proc);
+}
+
 double Printer::PageHeightTwips() {
   if (!OpenDc()) return 0;
   return winkit::PixelsToTwips(GetDeviceCaps(dc_, VERTRES), dpi_.y);
@@ -223,13 +232,29 @@ bool Printer::NewPage() {
   return true;
 }
 
+bool Printer::SendDocument() {
+  if (!pumpWhileSending_) return ::EndDoc(dc_) > 0;
+  std::atomic<bool> done{false};
+  int result = 0;
+  std::thread sender([&] {
+    result = ::EndDoc(dc_);
+    done = true;
+  });
+  while (!done) {
+    pumpWhileSending_();
+    MsgWaitForMultipleObjectsEx(0, nullptr, 2, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+  sender.join();
+  return result > 0;
+}
+
 bool Printer::EndDoc() {
   if (!docOpen_) return true; // nothing was printed
   if (pageOpen_) {
     if (EndPage(dc_) <= 0) return Fail("EndPage");
     pageOpen_ = false;
   }
-  if (::EndDoc(dc_) <= 0) return Fail("EndDoc");
+  if (!SendDocument()) return Fail("EndDoc");
   docOpen_ = false;
   CloseDc();
   x_ = y_ = 0;

@@ -1,10 +1,12 @@
 #include "station/output/win/results_print.h"
 
 #include "station/output/print_layout.h"
+#include "station/output/print_progress.h"
 #include "station/output/results_file.h"
 #include "station/output/win/output_files.h"
 #include "station/output/win/printer.h"
 #include "station/output/win/printer_dialog.h"
+#include "station/output/win/printing_dialog.h"
 #include "station/settings/text_table.h"
 #include "winkit/files.h"
 #include "winkit/message_box.h"
@@ -41,9 +43,40 @@ void ApplySettings(Printer& printer, const PrinterMode& mode) {
   printer.SetPaperSize(mode.Short(printer_mode::PaperSize));
 }
 
+// The box of the job being spooled, for the system's abort procedure, and
+// the thread whose messages it pumps (the system may call the procedure
+// from the thread that sends the document).
+PrintingDialog* g_printingBox = nullptr;
+DWORD g_printingThread = 0;
+
+BOOL CALLBACK PumpWhileSpooling(HDC, int) {
+  if (!g_printingBox || GetCurrentThreadId() != g_printingThread) return TRUE;
+  return g_printingBox->Pump();
+}
+
+// Prints the copy with the printing box up: every turn of the page plan and
+// every call of the abort procedure handles the waiting messages.
+PrintOutcome PrintWithBox(const PrintRequest& request, Printer& printer, const PrintHead& head,
+                          const std::string& printFile, double pageHeight) {
+  const long limit = PageBreakLimit(pageHeight);
+  const int pages = CountPages(head, printFile, limit, printer.LineHeightTwips());
+  PrintingDialog box(request.owner, request.results.curLanguage,
+                     PrintingWhatText(request.results.curLanguage, CountPrintLines(printFile), printer.DeviceName()),
+                     request.font);
+  g_printingBox = &box;
+  g_printingThread = GetCurrentThreadId();
+  printer.SetAbortProcedure(&PumpWhileSpooling);
+  printer.SetPumpWhileSending([&box] { box.Pump(); });
+  const PrintOutcome outcome = PrintJob(printer, head, printFile, limit, [&](int page) { return box.Turn(page, pages); });
+  printer.SetPumpWhileSending({});
+  g_printingBox = nullptr;
+  return outcome;
+}
+
 } // namespace
 
 void PrintResults(const PrintRequest& request) {
+  const PrintCommandRunning running;
   const bool upToDate = !request.results.bringRunLogUpToDate || request.results.bringRunLogUpToDate();
   if (!winkit::FileExists(request.results.tempPath)) return;
   // What is printed is the run log as it stands now: readings that arrive
@@ -61,7 +94,8 @@ void PrintResults(const PrintRequest& request) {
     Tell(request, Text::NoPrinter);
     return;
   }
-  if (!ShowPrinterDialog(request.owner)) return;
+  // The program may have been asked to close while the dialog was up.
+  if (!ShowPrinterDialog(request.owner) || PrintCancelled()) return;
   Printer* printer = CurrentPrinter();
   if (!printer) return;
   ApplySettings(*printer, ModulePrinterMode());
@@ -88,9 +122,11 @@ void PrintResults(const PrintRequest& request) {
   }
   const PrintHead head{request.results.printTitle, LimitsLine(request.results.curLanguage, request.results.limitHigh,
                                                       request.results.limitLow, request.results.limitUnitMode)};
-  if (!PrintJob(*printer, head, winkit::Utf8FromAnsi(*printFile), PageBreakLimit(pageHeight)))
+  const PrintOutcome outcome = PrintWithBox(request, *printer, head, winkit::Utf8FromAnsi(*printFile), pageHeight);
+  // Cancelled by the operator: the job is gone, nothing more to say.
+  if (outcome == PrintOutcome::Failed)
     Tell(request, TextForFailedCall(printer->FailedCall()), printer->FailedCall());
-  else if (!upToDate)
+  else if (outcome == PrintOutcome::Sent && !upToDate)
     Tell(request, Text::PrintoutLacksReadings);
 }
 

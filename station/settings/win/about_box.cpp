@@ -32,7 +32,7 @@ winkit::ControlSpec SpecOf(AboutCtl c) {
   }
 }
 
-class AboutBox : public winkit::ModalDialog {
+class AboutBox : public winkit::Dialog {
 public:
   explicit AboutBox(const AboutContent& content) : content_(content) {}
 

@@ -10,7 +10,7 @@
 namespace orva {
 namespace {
 
-class SettingsDialog : public winkit::ModalDialog {
+class SettingsDialog : public winkit::Dialog {
 public:
   explicit SettingsDialog(SettingsChoice& choice) : choice_(choice) {}
 

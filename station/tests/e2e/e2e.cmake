@@ -16,9 +16,9 @@ target_link_libraries(station_chain_bench PRIVATE orva_e2e_harness)
 # Printing on real queues: CUPS with two PDF queues (scripts/printers.sh).
 target_sources(orva_e2e_harness PRIVATE ${CMAKE_CURRENT_LIST_DIR}/pdf_output.cpp)
 orva_win_test(station_print_e2e_test
-  SOURCES ${CMAKE_CURRENT_LIST_DIR}/print_e2e_test.cpp
-  LIBS orva_e2e_harness orva_printdialog
-  TIMEOUT 400)
+  SOURCES ${CMAKE_CURRENT_LIST_DIR}/print_e2e_test.cpp ${CMAKE_CURRENT_LIST_DIR}/print_live_e2e_test.cpp
+  LIBS orva_e2e_harness orva_printdialog linkkeeper_core
+  TIMEOUT 900)
 
 add_executable(station_print_bench ${PROJECT_SOURCE_DIR}/station/bench/print_bench.cpp)
 target_link_libraries(station_print_bench PRIVATE orva_station_win orva_printdialog orva_e2e_harness)

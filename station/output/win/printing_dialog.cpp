@@ -1,0 +1,130 @@
+#include "station/output/win/printing_dialog.h"
+
+#include "station/output/print_progress.h"
+#include "station/settings/text_table.h"
+#include "winkit/controls.h"
+#include "winkit/dialog.h"
+#include "winkit/text.h"
+#include "winkit/wait.h"
+
+#include <array>
+#include <vector>
+
+namespace orva {
+namespace {
+
+enum PrintingControl { lblWhat = 101, lblPage = 102, cmdCancel = IDCANCEL };
+
+constexpr int kClientWidth = 5400, kClientHeight = 1680; // twips
+constexpr std::array<winkit::ControlSpec, 3> kControls{{
+    {lblWhat, winkit::ControlKind::Label, 0, {240, 180, 4920, 480}, SS_LEFT | SS_NOPREFIX},
+    {lblPage, winkit::ControlKind::Label, 0, {240, 720, 4920, 300}, SS_LEFT | SS_NOPREFIX},
+    {cmdCancel, winkit::ControlKind::Button, 0, {3960, 1140, 1200, 375}, BS_DEFPUSHBUTTON | WS_TABSTOP},
+}};
+
+constexpr double kPumpEvery = 0.002; // seconds
+
+// Whether the job in progress is to stop; one print runs at a time.
+bool g_printing = false;
+bool g_stop = false;
+
+} // namespace
+
+class PrintingDialog::Box : public winkit::Dialog {
+public:
+  Box(const std::string& curLanguage, const std::string& what, HFONT font)
+      : curLanguage_(curLanguage), what_(what), font_(font) {}
+  ~Box() override { CloseModeless(); }
+
+  bool Open(HWND owner) { return OpenModeless(owner); }
+  HWND Window() const { return Handle(); }
+  void ShowPage(const std::string& text) {
+    if (page_) SetWindowTextW(page_, winkit::WideFromUtf8(text).c_str());
+  }
+
+private:
+  INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM) override {
+    if (msg == WM_INITDIALOG) {
+      FormLoad();
+      return TRUE;
+    }
+    // Cancel, Enter on it and Esc all stop the job.
+    if (msg == WM_COMMAND && (LOWORD(wp) == cmdCancel || LOWORD(wp) == IDOK)) {
+      g_stop = true;
+      if (cancel_) EnableWindow(cancel_, FALSE); // pressed once is enough
+      return TRUE;
+    }
+    return FALSE;
+  }
+
+  void FormLoad() {
+    SizeClient(kClientWidth, kClientHeight);
+    const std::vector<HWND> made = winkit::BuildControls(Handle(), kControls, winkit::ScreenDpi());
+    if (made.size() != kControls.size()) return;
+    page_ = made[1];
+    cancel_ = made[2];
+    if (font_)
+      for (HWND c : made) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SetWindowTextW(Handle(), winkit::WideFromUtf8(PickText(curLanguage_, Text::MenuPrint)).c_str());
+    SetWindowTextW(made[0], winkit::WideFromUtf8(what_).c_str());
+    SetWindowTextW(cancel_, winkit::WideFromUtf8(PickText(curLanguage_, Text::PrintingCancel)).c_str());
+  }
+
+  std::string curLanguage_, what_;
+  HFONT font_;
+  HWND page_ = nullptr, cancel_ = nullptr;
+};
+
+PrintingDialog::PrintingDialog(HWND owner, const std::string& curLanguage, const std::string& what, HFONT font)
+    : box_(std::make_unique<Box>(curLanguage, what, font)), owner_(owner), curLanguage_(curLanguage) {
+  // Disabled before the box shows, so no click reaches the main window in between.
+  ownerWasEnabled_ = owner_ && IsWindowEnabled(owner_);
+  if (owner_) EnableWindow(owner_, FALSE);
+  box_->Open(owner_);
+}
+
+PrintingDialog::~PrintingDialog() {
+  if (owner_ && ownerWasEnabled_) EnableWindow(owner_, TRUE);
+  box_.reset();
+}
+
+bool PrintingDialog::Turn(int page, int pages) {
+  if (page != shownPage_) {
+    shownPage_ = page;
+    box_->ShowPage(PrintingPageText(curLanguage_, page, pages));
+    return Pump();
+  }
+  // A text takes a millisecond or two: looking at the queue before each
+  // would cost more than it gives.
+  if (winkit::MonotonicSeconds() - lastPump_ < kPumpEvery) return !g_stop;
+  return Pump();
+}
+
+bool PrintingDialog::Pump() {
+  winkit::MessagePump pump;
+  pump.HandlePending(box_->Window());
+  lastPump_ = winkit::MonotonicSeconds();
+  return !g_stop;
+}
+
+PrintCommandRunning::PrintCommandRunning() {
+  g_printing = true;
+  g_stop = false;
+}
+
+PrintCommandRunning::~PrintCommandRunning() {
+  g_printing = false;
+  g_stop = false;
+}
+
+bool PrintInProgress() { return g_printing; }
+
+bool PrintCancelled() { return g_stop; }
+
+bool CancelPrint() {
+  if (!g_printing) return false;
+  g_stop = true;
+  return true;
+}
+
+} // namespace orva
