@@ -20,5 +20,8 @@ orva_win_test(station_print_e2e_test
   LIBS orva_e2e_harness orva_printdialog linkkeeper_core
   TIMEOUT 900)
 
+add_executable(station_stretch_bench ${PROJECT_SOURCE_DIR}/station/bench/stretch_bench.cpp)
+target_link_libraries(station_stretch_bench PRIVATE orva_printdialog orva_e2e_harness)
+
 add_executable(station_print_bench ${PROJECT_SOURCE_DIR}/station/bench/print_bench.cpp)
 target_link_libraries(station_print_bench PRIVATE orva_station_win orva_printdialog orva_e2e_harness)
