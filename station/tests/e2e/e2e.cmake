@@ -17,7 +17,7 @@ target_link_libraries(station_chain_bench PRIVATE orva_e2e_harness)
 target_sources(orva_e2e_harness PRIVATE ${CMAKE_CURRENT_LIST_DIR}/pdf_output.cpp)
 orva_win_test(station_print_e2e_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/print_e2e_test.cpp ${CMAKE_CURRENT_LIST_DIR}/print_live_e2e_test.cpp
-  LIBS orva_e2e_harness orva_printdialog linkkeeper_core
+  LIBS orva_e2e_harness orva_printdialog orva_scenario linkkeeper_core
   TIMEOUT 900)
 
 add_executable(station_stretch_bench ${PROJECT_SOURCE_DIR}/station/bench/stretch_bench.cpp)

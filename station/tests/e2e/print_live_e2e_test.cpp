@@ -9,6 +9,7 @@
 #include "tools/linkkeeper/reading_generator.h"
 #include "tools/linkkeeper/scenario.h"
 #include "tools/testsupport/print_dialog_driver.h"
+#include "tools/testsupport/scenario.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +148,7 @@ protected:
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].rfind(L"Printing the run log (", 0), 0u) << testing::PrintToString(lines[0]);
     EXPECT_TRUE(Eventually([&] { return ts::PrintingBoxLines(box).at(1).rfind(L"Page ", 0) == 0; }, 10000));
+    ts::SaveScreenshot(std::string("printing-box-") + notify); // on a display (ORVA_SHOT_DIR) only
     EXPECT_FALSE(IsWindowEnabled(station.MainWindow()));
     ASSERT_TRUE(ts::WaitUntilGone(box, kPdfWait));
     const size_t afterPrint = station.RunLogLines().size();
