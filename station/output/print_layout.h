@@ -60,12 +60,9 @@ struct PrintHead {
   std::string limitsLine; // UTF-8, as in the results file
 };
 
-// The print routine's turn to give the program's message pump: asked with
-// the page being printed before every text it prints, so no stretch of
-// printing keeps the program from its messages longer than one platform
-// call. (Readings come every few dozen milliseconds, and the first text of
-// a page alone can take a good part of that.) The turn decides whether to
-// pump now. False stops the job (the operator cancelled it).
+// Asked before every text the printout prints, with the page it goes on:
+// the print routine learns the page in progress and whether to go on. False
+// stops the job at once (the operator cancelled it).
 using PrintTurn = std::function<bool(int page)>;
 
 // Prints the head and one row per line of the print file (UTF-8; lines end

@@ -7,18 +7,17 @@
 namespace orva::testsupport {
 namespace {
 
-// A visible dialog with the printer list.
-bool IsPrintDialog(HWND w) {
+bool IsVisibleDialog(HWND w) {
   wchar_t cls[16] = {};
   GetClassNameW(w, cls, 16);
-  return IsWindowVisible(w) && std::wstring(cls) == L"#32770" && GetDlgItem(w, cmb4);
+  return IsWindowVisible(w) && std::wstring(cls) == L"#32770";
 }
 
-bool IsPrintingBox(HWND w) {
-  wchar_t cls[16] = {};
-  GetClassNameW(w, cls, 16);
-  return IsWindowVisible(w) && std::wstring(cls) == L"#32770" && !GetDlgItem(w, cmb4) && GetDlgItem(w, IDCANCEL);
-}
+// A visible dialog with the printer list.
+bool IsPrintDialog(HWND w) { return IsVisibleDialog(w) && GetDlgItem(w, cmb4); }
+
+// The station's printing box: no printer list, a Cancel button.
+bool IsPrintingBox(HWND w) { return IsVisibleDialog(w) && !GetDlgItem(w, cmb4) && GetDlgItem(w, IDCANCEL); }
 
 std::wstring ItemText(HWND combo, LRESULT index) {
   const LRESULT length = SendMessageW(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(index), 0);
@@ -29,16 +28,19 @@ std::wstring ItemText(HWND combo, LRESULT index) {
   return text;
 }
 
-} // namespace
-
-HWND WaitForPrintDialog(DWORD processId, DWORD ms) {
+// A top-level window of the process that `is` accepts; null on time-out.
+template <typename Is> HWND WaitForWindowOfProcess(DWORD processId, Is is, DWORD ms) {
   const DWORD start = GetTickCount();
   do {
-    if (const HWND found = winkit::FindTopLevelWindowOfProcess(processId, IsPrintDialog)) return found;
-    Sleep(50);
+    if (const HWND found = winkit::FindTopLevelWindowOfProcess(processId, is)) return found;
+    Sleep(20);
   } while (GetTickCount() - start < ms);
   return nullptr;
 }
+
+} // namespace
+
+HWND WaitForPrintDialog(DWORD processId, DWORD ms) { return WaitForWindowOfProcess(processId, IsPrintDialog, ms); }
 
 std::vector<std::wstring> PrinterChoices(HWND dialog) {
   const HWND combo = GetDlgItem(dialog, cmb4);
@@ -64,14 +66,7 @@ bool ChoosePrinter(HWND dialog, const std::wstring& name) {
   return ChosenPrinter(dialog) == name;
 }
 
-HWND WaitForPrintingBox(DWORD processId, DWORD ms) {
-  const DWORD start = GetTickCount();
-  do {
-    if (const HWND found = winkit::FindTopLevelWindowOfProcess(processId, IsPrintingBox)) return found;
-    Sleep(20);
-  } while (GetTickCount() - start < ms);
-  return nullptr;
-}
+HWND WaitForPrintingBox(DWORD processId, DWORD ms) { return WaitForWindowOfProcess(processId, IsPrintingBox, ms); }
 
 std::vector<std::wstring> PrintingBoxLines(HWND box) {
   std::vector<std::wstring> lines;

@@ -1,8 +1,5 @@
 #include "station/output/win/printer.h"
 
-#include <atomic>
-#include <thread>
-
 #include "station/output/printer_records.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"
@@ -232,29 +229,13 @@ bool Printer::NewPage() {
   return true;
 }
 
-bool Printer::SendDocument() {
-  if (!pumpWhileSending_) return ::EndDoc(dc_) > 0;
-  std::atomic<bool> done{false};
-  int result = 0;
-  std::thread sender([&] {
-    result = ::EndDoc(dc_);
-    done = true;
-  });
-  while (!done) {
-    pumpWhileSending_();
-    MsgWaitForMultipleObjectsEx(0, nullptr, 2, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-  }
-  sender.join();
-  return result > 0;
-}
-
 bool Printer::EndDoc() {
   if (!docOpen_) return true; // nothing was printed
   if (pageOpen_) {
     if (EndPage(dc_) <= 0) return Fail("EndPage");
     pageOpen_ = false;
   }
-  if (!SendDocument()) return Fail("EndDoc");
+  if (::EndDoc(dc_) <= 0) return Fail("EndDoc");
   docOpen_ = false;
   CloseDc();
   x_ = y_ = 0;

@@ -12,7 +12,6 @@
 #include "winkit/twips.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -71,14 +70,10 @@ public:
   // Height of one text line in the font, in twips; 0 when the printer cannot be opened.
   double LineHeightTwips() { return OpenDc() ? lineHeight_ : 0; }
   // The document's abort procedure: the system calls it while it spools
-  // the pages, so the program can handle its messages and say whether to go
-  // on. Given before the first output; kept for later documents.
+  // the pages to ask whether to go on. Given before the first output; kept
+  // for later documents.
   void SetAbortProcedure(ABORTPROC proc);
-  // Sending the finished document to the spooler (EndDoc) is one platform
-  // call that can take a while; with a pump given it runs on a helper
-  // thread while this thread calls the pump every few milliseconds, so the
-  // program's messages are handled meanwhile. Empty: EndDoc on this thread.
-  void SetPumpWhileSending(std::function<void()> pump) { pumpWhileSending_ = std::move(pump); }
+
 
   // PrintTarget / PrintDevice.
   void SetCurrentX(double twips) override { x_ = twips; }
@@ -97,7 +92,6 @@ private:
   bool Fail(const char* call);
   bool OpenDc();
   bool StartDocument();
-  bool SendDocument();
   void CloseDc();
   DEVMODEA* Mode();
   const DEVMODEA* Mode() const;
@@ -107,7 +101,6 @@ private:
 
   InstalledPrinter which_;
   ABORTPROC abortProc_ = nullptr;
-  std::function<void()> pumpWhileSending_;
   std::vector<BYTE> mode_; // the printer's settings, as its driver gives them
   FontSpec font_{"arial", 9, false};
   FontSpec fallback_{"arial", 9, false};

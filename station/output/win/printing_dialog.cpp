@@ -8,6 +8,7 @@
 #include "winkit/wait.h"
 
 #include <array>
+#include <atomic>
 #include <vector>
 
 namespace orva {
@@ -22,11 +23,13 @@ constexpr std::array<winkit::ControlSpec, 3> kControls{{
     {cmdCancel, winkit::ControlKind::Button, 0, {3960, 1140, 1200, 375}, BS_DEFPUSHBUTTON | WS_TABSTOP},
 }};
 
-constexpr double kPumpEvery = 0.002; // seconds
+// How often the page line is brought up to date, at the least.
+constexpr DWORD kPageRefreshMs = 100;
 
-// Whether the job in progress is to stop; one print runs at a time.
+// Whether a print runs, and whether it is to stop (read by the job's
+// thread); one print runs at a time.
 bool g_printing = false;
-bool g_stop = false;
+std::atomic<bool> g_stop{false};
 
 } // namespace
 
@@ -38,6 +41,7 @@ public:
 
   bool Open(HWND owner) { return OpenModeless(owner); }
   HWND Window() const { return Handle(); }
+  const std::string& Language() const { return curLanguage_; }
   void ShowPage(const std::string& text) {
     if (page_) SetWindowTextW(page_, winkit::WideFromUtf8(text).c_str());
   }
@@ -76,7 +80,7 @@ private:
 };
 
 PrintingDialog::PrintingDialog(HWND owner, const std::string& curLanguage, const std::string& what, HFONT font)
-    : box_(std::make_unique<Box>(curLanguage, what, font)), owner_(owner), curLanguage_(curLanguage) {
+    : box_(std::make_unique<Box>(curLanguage, what, font)), owner_(owner) {
   // Disabled before the box shows, so no click reaches the main window in between.
   ownerWasEnabled_ = owner_ && IsWindowEnabled(owner_);
   if (owner_) EnableWindow(owner_, FALSE);
@@ -88,23 +92,19 @@ PrintingDialog::~PrintingDialog() {
   box_.reset();
 }
 
-bool PrintingDialog::Turn(int page, int pages) {
-  if (page != shownPage_) {
-    shownPage_ = page;
-    box_->ShowPage(PrintingPageText(curLanguage_, page, pages));
-    return Pump();
-  }
-  // A text takes a millisecond or two: looking at the queue before each
-  // would cost more than it gives.
-  if (winkit::MonotonicSeconds() - lastPump_ < kPumpEvery) return !g_stop;
-  return Pump();
-}
-
-bool PrintingDialog::Pump() {
+void PrintingDialog::ServeUntil(HANDLE done, const std::function<int()>& page, int pages) {
   winkit::MessagePump pump;
+  int shown = 0;
+  for (;;) {
+    if (const int now = page(); now != shown) {
+      shown = now;
+      box_->ShowPage(PrintingPageText(box_->Language(), now, pages));
+    }
+    pump.HandlePending(box_->Window());
+    if (MsgWaitForMultipleObjectsEx(1, &done, kPageRefreshMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE) == WAIT_OBJECT_0)
+      break;
+  }
   pump.HandlePending(box_->Window());
-  lastPump_ = winkit::MonotonicSeconds();
-  return !g_stop;
 }
 
 PrintCommandRunning::PrintCommandRunning() {

@@ -1,12 +1,13 @@
 // The printing box: while a printout goes to the printer, a small modeless
 // box over the main window says what is being printed and which page, and
 // offers Cancel. The main window is disabled meanwhile (no command can start
-// in the middle of a print) but keeps handling its messages: readings and
-// device messages arrive as at any other time, because every turn of the
-// print routine, and the system's abort procedure while it spools, runs the
-// message pump.
+// in the middle of a print) but goes on handling its messages: readings and
+// device messages arrive as at any other time, because the job runs on a
+// thread of its own while this thread serves the box and the program's
+// messages.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <windows.h>
@@ -23,27 +24,22 @@ public:
   PrintingDialog(const PrintingDialog&) = delete;
   PrintingDialog& operator=(const PrintingDialog&) = delete;
 
-  // Shows "Page n of m" when the page changed, and handles the waiting
-  // messages unless it did so a moment ago. False once the job is to stop
-  // (Cancel, or CancelPrint).
-  bool Turn(int page, int pages);
-  // Handles the waiting messages. False once the job is to stop.
-  bool Pump();
+  // Handles the thread's messages, and shows "Page n of m" as `page` tells
+  // it, until `done` is signalled.
+  void ServeUntil(HANDLE done, const std::function<int()>& page, int pages);
 
 private:
   class Box;
   std::unique_ptr<Box> box_;
   HWND owner_;
   bool ownerWasEnabled_;
-  std::string curLanguage_;
-  int shownPage_ = 0;
-  double lastPump_ = 0; // monotonic seconds
 };
 
 // The print command in progress, from its start (the Print dialog included)
 // to its end: the main window asks before it acts on a command or a close
-// request. CancelPrint stops the job at its next turn (AbortDoc: nothing is
+// request. CancelPrint stops the job at its next text (AbortDoc: nothing is
 // left at the spooler) or keeps it from starting; false when no print runs.
+// PrintCancelled may be asked from the job's thread.
 class PrintCommandRunning {
 public:
   PrintCommandRunning();

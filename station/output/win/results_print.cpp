@@ -9,11 +9,14 @@
 #include "station/output/win/printing_dialog.h"
 #include "station/settings/text_table.h"
 #include "winkit/files.h"
+#include "winkit/handle.h"
 #include "winkit/message_box.h"
 #include "winkit/text.h"
 
+#include <atomic>
 #include <cstring>
 #include <optional>
+#include <thread>
 
 namespace orva {
 namespace {
@@ -43,19 +46,15 @@ void ApplySettings(Printer& printer, const PrinterMode& mode) {
   printer.SetPaperSize(mode.Short(printer_mode::PaperSize));
 }
 
-// The box of the job being spooled, for the system's abort procedure, and
-// the thread whose messages it pumps (the system may call the procedure
-// from the thread that sends the document).
-PrintingDialog* g_printingBox = nullptr;
-DWORD g_printingThread = 0;
+// The document's abort procedure: the system asks it while it spools
+// whether to go on.
+BOOL CALLBACK GoOnUnlessCancelled(HDC, int) { return PrintCancelled() ? FALSE : TRUE; }
 
-BOOL CALLBACK PumpWhileSpooling(HDC, int) {
-  if (!g_printingBox || GetCurrentThreadId() != g_printingThread) return TRUE;
-  return g_printingBox->Pump();
-}
-
-// Prints the copy with the printing box up: every turn of the page plan and
-// every call of the abort procedure handles the waiting messages.
+// Prints the copy on a thread of its own, while this thread shows the
+// printing box and goes on handling the program's messages: a reading
+// arrives and is handled as at any other time, however long the printer's
+// calls take (the first text of a page can take tens of milliseconds).
+// The job asks before every text whether to go on, so Cancel ends it at once.
 PrintOutcome PrintWithBox(const PrintRequest& request, Printer& printer, const PrintHead& head,
                           const std::string& printFile, double pageHeight) {
   const long limit = PageBreakLimit(pageHeight);
@@ -63,13 +62,19 @@ PrintOutcome PrintWithBox(const PrintRequest& request, Printer& printer, const P
   PrintingDialog box(request.owner, request.results.curLanguage,
                      PrintingWhatText(request.results.curLanguage, CountPrintLines(printFile), printer.DeviceName()),
                      request.font);
-  g_printingBox = &box;
-  g_printingThread = GetCurrentThreadId();
-  printer.SetAbortProcedure(&PumpWhileSpooling);
-  printer.SetPumpWhileSending([&box] { box.Pump(); });
-  const PrintOutcome outcome = PrintJob(printer, head, printFile, limit, [&](int page) { return box.Turn(page, pages); });
-  printer.SetPumpWhileSending({});
-  g_printingBox = nullptr;
+  printer.SetAbortProcedure(&GoOnUnlessCancelled);
+  const winkit::UniqueHandle done(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  std::atomic<int> page{0};
+  PrintOutcome outcome = PrintOutcome::Failed;
+  std::thread job([&] {
+    outcome = PrintJob(printer, head, printFile, limit, [&](int now) {
+      page = now;
+      return !PrintCancelled();
+    });
+    SetEvent(done.Get());
+  });
+  box.ServeUntil(done.Get(), [&] { return page.load(); }, pages);
+  job.join();
   return outcome;
 }
 

@@ -89,16 +89,6 @@ protected:
     ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }, 10000));
   }
 
-  // A low-limit text of this print only: its limits line tells the test's
-  // PDFs from those of other programs printing to the same queues.
-  static std::string MarkLimits(StationProcess& station) {
-    static int serial = 0;
-    const std::string mark = "12." + std::to_string(GetCurrentProcessId() % 10000) + std::to_string(++serial);
-    const std::wstring text(mark.begin(), mark.end());
-    SendMessageW(station.Control("txtLimitLow"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    return mark;
-  }
-
   static HWND OpenPrintDialog(StationProcess& station) {
     station.Click("cmdPrint");
     return ts::WaitForPrintDialog(station.ProcessId(), kWindowWait);
@@ -111,7 +101,7 @@ TEST_F(PrintEndToEnd, SeveralPagesOnTheDefaultQueueWithTheHeadOnPageOneOnly) {
   StationProcess station(kRunOf190);
   ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 190));
   const auto beforeFirst = first_.Files(), beforeSecond = second_.Files();
-  const std::string mark = MarkLimits(station);
+  const std::string mark = station.MarkPrintout();
 
   const HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog) << "no Print dialog";
@@ -186,7 +176,7 @@ TEST_F(PrintEndToEnd, TheSecondQueueChosenInTheDialogGetsThisPrintAndTheNext) {
   auto beforeSecond = second_.Files();
   // A title typed in Japanese: the English font lacks its characters.
   SendMessageW(station.Control("txtPrintTitle"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"ベルト 3"));
-  const std::string mark = MarkLimits(station);
+  const std::string mark = station.MarkPrintout();
 
   HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog);
@@ -220,7 +210,7 @@ TEST_F(PrintEndToEnd, CancelPrintsNothingAndLeavesPrintTxt) {
   station.WriteFile("print.txt", "an earlier copy\r\n");
   ASSERT_NO_FATAL_FAILURE(StartAndMeasure(station, 5));
   const auto beforeFirst = first_.Files(), beforeSecond = second_.Files();
-  const std::string mark = MarkLimits(station);
+  const std::string mark = station.MarkPrintout();
 
   const HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog);
@@ -244,7 +234,7 @@ TEST_F(PrintEndToEnd, AQueueThatRefusesTheJobIsToldOnceAndTheStationGoesOn) {
     ~Accept() { e2e::RunUnix("cupsaccept PDF", 10000); }
   } acceptAgain;
   auto before = first_.Files();
-  const std::string mark = MarkLimits(station);
+  const std::string mark = station.MarkPrintout();
 
   HWND dialog = OpenPrintDialog(station);
   ASSERT_TRUE(dialog);

@@ -13,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -97,15 +96,6 @@ protected:
     }, 60000)) << "the station does not catch up with the readings";
   }
 
-  // A low-limit text of this print only, to tell its PDF from others.
-  static std::string MarkLimits(StationProcess& station) {
-    static int serial = 0;
-    const std::string mark = "12." + std::to_string(GetCurrentProcessId() % 10000) + std::to_string(++serial);
-    const std::wstring text(mark.begin(), mark.end());
-    SendMessageW(station.Control("txtLimitLow"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
-    return mark;
-  }
-
   // Print, confirmed in the Print dialog; returns the printing box.
   static HWND PrintUntilTheBoxShows(StationProcess& station) {
     station.Click("cmdPrint");
@@ -113,6 +103,22 @@ protected:
     if (!dialog) return nullptr;
     ts::ConfirmPrintDialog(dialog);
     return ts::WaitForPrintingBox(station.ProcessId(), kWindowWait);
+  }
+
+  // A long run, printed: the state when the printing box shows.
+  struct LivePrint {
+    std::vector<std::string> pdfsBefore;
+    std::string mark;
+    HWND box = nullptr;
+    size_t boxSeen = 0; // run-log lines then
+  };
+  void StartLivePrint(StationProcess& station, LivePrint& print) {
+    ASSERT_NO_FATAL_FAILURE(MeasureLong(station));
+    print.pdfsBefore = queue_.Files();
+    print.mark = station.MarkPrintout();
+    print.box = PrintUntilTheBoxShows(station);
+    ASSERT_TRUE(print.box) << "no printing box";
+    print.boxSeen = station.RunLogLines().size();
   }
 
   // Stops the run once the readings have flowed on for a while after the
@@ -135,13 +141,10 @@ protected:
   void ReadingsFlowDuringALongPrintout(const char* notify) {
     const std::string scenario = Scenario(notify);
     StationProcess station(scenario);
-    ASSERT_NO_FATAL_FAILURE(MeasureLong(station));
-    const auto before = queue_.Files();
-    const std::string mark = MarkLimits(station);
-
-    const HWND box = PrintUntilTheBoxShows(station);
-    ASSERT_TRUE(box) << "no printing box";
-    const size_t boxSeen = station.RunLogLines().size();
+    LivePrint print;
+    ASSERT_NO_FATAL_FAILURE(StartLivePrint(station, print));
+    const HWND box = print.box;
+    const size_t boxSeen = print.boxSeen;
     // The box tells what is printed and which page; the main window takes
     // no input meanwhile.
     const std::vector<std::wstring> lines = ts::PrintingBoxLines(box);
@@ -153,7 +156,7 @@ protected:
     ASSERT_TRUE(ts::WaitUntilGone(box, kPdfWait));
     const size_t afterPrint = station.RunLogLines().size();
     EXPECT_TRUE(IsWindowEnabled(station.MainWindow()));
-    const std::string name = queue_.WaitForNew(before, kPdfWait, mark);
+    const std::string name = queue_.WaitForNew(print.pdfsBefore, kPdfWait, print.mark);
     ASSERT_FALSE(name.empty()) << "no PDF";
 
     const std::string printed = station.ReadFile("print.txt");
@@ -178,7 +181,8 @@ protected:
     // every reading of the run. (Readings of the burst, posted back to
     // back, are replaced by later ones: a handler that posts paces itself.)
     const std::vector<std::string> sentTexts = SentTexts(scenario, sent);
-    std::printf("printed %zu, box seen at %zu, box gone at %zu, sent %zu, logged %zu\n", printedLines.size(), boxSeen, afterPrint, sent, log.size());
+    SCOPED_TRACE("printed " + std::to_string(printedLines.size()) + ", box seen at " + std::to_string(boxSeen) +
+                 ", box gone at " + std::to_string(afterPrint) + ", sent " + std::to_string(sent));
     ExpectEachReadingOnceInOrder(log, boxSeen, afterPrint, sentTexts);
     if (std::string(notify) == "send") ExpectEachReadingOnceInOrder(log, 0, log.size(), sentTexts);
     EXPECT_FALSE(e2e::WaitForMessageBox(station.ProcessId(), 500).window);
@@ -198,13 +202,9 @@ TEST_F(PrintWhileMeasuring, AHandlerThatSendsLosesNoReadingDuringALongPrintout) 
 TEST_F(PrintWhileMeasuring, CancelInThePrintingBoxLeavesNoPrintoutAndTheStationMeasuresOn) {
   const std::string scenario = Scenario("post");
   StationProcess station(scenario);
-  ASSERT_NO_FATAL_FAILURE(MeasureLong(station));
-  const auto before = queue_.Files();
-  const std::string mark = MarkLimits(station);
-
-  const HWND box = PrintUntilTheBoxShows(station);
-  ASSERT_TRUE(box) << "no printing box";
-  const size_t boxSeen = station.RunLogLines().size();
+  LivePrint print;
+  ASSERT_NO_FATAL_FAILURE(StartLivePrint(station, print));
+  const HWND box = print.box;
   const std::string printed = station.ReadFile("print.txt");
   ts::CancelPrintingBox(box);
   ASSERT_TRUE(ts::WaitUntilGone(box, 10000)) << "Cancel did not end the print at once";
@@ -213,21 +213,17 @@ TEST_F(PrintWhileMeasuring, CancelInThePrintingBoxLeavesNoPrintoutAndTheStationM
 
   const size_t afterCancel = station.RunLogLines().size();
   const size_t sent = StopAfterMoreReadings(station, afterCancel);
-  ExpectEachReadingOnceInOrder(station.RunLogLines(), boxSeen, afterCancel, SentTexts(scenario, sent));
+  ExpectEachReadingOnceInOrder(station.RunLogLines(), print.boxSeen, afterCancel, SentTexts(scenario, sent));
   EXPECT_FALSE(e2e::WaitForMessageBox(station.ProcessId(), 500).window) << "no message after Cancel";
   Sleep(3000); // a job left at the spooler would have reached the queue by now
-  EXPECT_TRUE(queue_.NewWith(before, mark).empty()) << "the cancelled job was printed";
+  EXPECT_TRUE(queue_.NewWith(print.pdfsBefore, print.mark).empty()) << "the cancelled job was printed";
   EXPECT_TRUE(e2e::RunUnix("! lpstat -o PDF | grep -q .", 10000)) << "a job is left in the queue";
 }
 
 TEST_F(PrintWhileMeasuring, ClosingTheStationMidPrintCancelsThePrintThenExitsNormally) {
   StationProcess station(Scenario("send"));
-  ASSERT_NO_FATAL_FAILURE(MeasureLong(station));
-  const auto before = queue_.Files();
-  const std::string mark = MarkLimits(station);
-
-  const HWND box = PrintUntilTheBoxShows(station);
-  ASSERT_TRUE(box) << "no printing box";
+  LivePrint print;
+  ASSERT_NO_FATAL_FAILURE(StartLivePrint(station, print));
   station.Close();
   DWORD code = 1;
   ASSERT_TRUE(station.WaitForExit(30000, &code)) << "the station did not end";
@@ -235,9 +231,9 @@ TEST_F(PrintWhileMeasuring, ClosingTheStationMidPrintCancelsThePrintThenExitsNor
   // The normal shutdown: the device stopped, the handler ended, the settings kept.
   EXPECT_EQ(station.CountSimulatorLog("USBMsgDeviceEnd"), 1u);
   EXPECT_EQ(station.CountSimulatorLog("USBMsgEnd"), 1u);
-  EXPECT_NE(station.ReadFile("ORVA.ini").find("Low=" + mark), std::string::npos);
+  EXPECT_NE(station.ReadFile("ORVA.ini").find("Low=" + print.mark), std::string::npos);
   Sleep(3000);
-  EXPECT_TRUE(queue_.NewWith(before, mark).empty()) << "the cancelled job was printed";
+  EXPECT_TRUE(queue_.NewWith(print.pdfsBefore, print.mark).empty()) << "the cancelled job was printed";
 }
 
 } // namespace

@@ -232,6 +232,14 @@ bool StationProcess::WaitForRunLogLines(size_t n, DWORD ms) const {
   return false;
 }
 
+std::string StationProcess::MarkPrintout() const {
+  static int serial = 0;
+  const std::string mark = "12." + std::to_string(GetCurrentProcessId() % 10000) + std::to_string(++serial);
+  const std::wstring text(mark.begin(), mark.end());
+  SendMessageW(Control("txtLimitLow"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  return mark;
+}
+
 std::vector<std::string> StationProcess::SimulatorLog() const { return SplitLines(ReadFile("sim.log")); }
 
 size_t StationProcess::CountSimulatorLog(const std::string& prefix) const {

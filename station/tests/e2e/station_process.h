@@ -51,6 +51,11 @@ public:
   // name typed into the save dialog and Save pressed. False when no dialog came.
   bool SaveResultsAs(const std::string& name, DWORD ms) const;
 
+  // Types a low-limit text of this printout only ("12.<pid><n>") into
+  // txtLimitLow: its limits line tells the test's PDFs from those of other
+  // programs printing to the same queues. Returns the text.
+  std::string MarkPrintout() const;
+
   // Grid cell text, read from the other process's list view.
   std::wstring GridCell(int row, int column) const;
 
