@@ -90,7 +90,7 @@ public:
   void OnLimitModeClick(int index);
   void OnDiagnoseClick();
   void OnExitClick();
-  // Commands of features not built yet: save, print, settings, help, about.
+  // Commands handed to their own units with a record the window gathers.
   void OnSaveClick();
   void OnPrintClick();
   void OnSettingClick();

@@ -1,5 +1,6 @@
 // The operator's commands: START, STOP, RESET, the screen buttons, the limit
-// unit, Tool > Diagnose, exit; and the commands of features still to come.
+// unit, Tool > Diagnose, exit; and the commands handed to their own units:
+// save, print, settings, help, about.
 #include "station/win/main_window.h"
 
 #include "station/limit_check.h"
