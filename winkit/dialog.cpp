@@ -7,29 +7,31 @@
 namespace winkit {
 namespace {
 
-// A DLGTEMPLATE with no controls and no menu, class or title.
-std::vector<WORD> EmptyTemplate() {
+// A DLGTEMPLATE of the given style with no controls and no menu, class or title.
+std::vector<WORD> EmptyTemplate(DWORD style) {
   std::vector<WORD> words(sizeof(DLGTEMPLATE) / sizeof(WORD) + 3, 0);
   auto* dlg = reinterpret_cast<DLGTEMPLATE*>(words.data());
-  dlg->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  dlg->style = style;
   dlg->cdit = 0;
   return words;
 }
 
+constexpr DWORD kModalStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+// No close box: the dialog's own button ends it.
+constexpr DWORD kModelessStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+
 } // namespace
 
 INT_PTR Dialog::ShowModal(HWND owner) {
-  std::vector<WORD> words = EmptyTemplate();
+  std::vector<WORD> words = EmptyTemplate(kModalStyle);
   return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()), owner,
                                  &Dialog::Proc, reinterpret_cast<LPARAM>(this));
 }
 
 bool Dialog::OpenModeless(HWND owner) {
-  std::vector<WORD> words = EmptyTemplate();
-  auto* dlg = reinterpret_cast<DLGTEMPLATE*>(words.data());
-  dlg->style = WS_POPUP | WS_CAPTION | DS_MODALFRAME; // no close box: the dialog's own button ends it
-  const HWND made = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dlg, owner, &Dialog::Proc,
-                                               reinterpret_cast<LPARAM>(this));
+  std::vector<WORD> words = EmptyTemplate(kModelessStyle);
+  const HWND made = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()),
+                                               owner, &Dialog::Proc, reinterpret_cast<LPARAM>(this));
   if (!made) return false;
   ShowWindow(made, SW_SHOW);
   return true;

@@ -12,6 +12,7 @@
 #include "station/tests/e2e/pdf_output.h"
 #include "station/tests/e2e/station_process.h"
 #include "tools/testsupport/print_dialog_driver.h"
+#include "winkit/wait.h"
 
 #include <atomic>
 #include <cstdio>
@@ -23,12 +24,7 @@ namespace ts = orva::testsupport;
 
 namespace {
 
-double NowSeconds() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
+using winkit::MonotonicSeconds;
 
 // Sends WM_NULL to the window every 2 ms and keeps the longest wait.
 class StretchProbe {
@@ -45,10 +41,10 @@ public:
 private:
   void Run() {
     while (running_) {
-      const double start = NowSeconds();
+      const double start = MonotonicSeconds();
       DWORD_PTR result = 0;
       if (!SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result) && !IsWindow(window_)) break;
-      const double waited = NowSeconds() - start;
+      const double waited = MonotonicSeconds() - start;
       double seen = longest_.load();
       while (waited > seen && !longest_.compare_exchange_weak(seen, waited)) {
       }
@@ -103,11 +99,11 @@ int main(int argc, char** argv) {
   ts::ConfirmPrintDialog(dialog);
   const HWND box = ts::WaitForPrintingBox(station.ProcessId(), 30000);
   if (!box) return 1;
-  const double boxShown = NowSeconds();
+  const double boxShown = MonotonicSeconds();
   const size_t sentAtBox = station.CountSimulatorLog("notify 0x46B");
   const size_t loggedAtBox = station.RunLogLines().size();
   if (!ts::WaitUntilGone(box, 600000)) return 1;
-  const double printSeconds = NowSeconds() - boxShown;
+  const double printSeconds = MonotonicSeconds() - boxShown;
   const double print = probe.TakeLongest();
   const size_t sentDuring = station.CountSimulatorLog("notify 0x46B") - sentAtBox;
   const size_t loggedDuring = station.RunLogLines().size() - loggedAtBox;
@@ -115,11 +111,11 @@ int main(int argc, char** argv) {
 
   // Saving the same run.
   probe.TakeLongest();
-  const double saveStart = NowSeconds();
+  const double saveStart = MonotonicSeconds();
   const bool saved = station.SaveResultsAs("stretch-results.csv", 60000) &&
                      e2e::Eventually([&] { return station.FileExists("stretch-results.csv"); }, 60000);
   Sleep(500);
-  const double saveSeconds = NowSeconds() - saveStart;
+  const double saveSeconds = MonotonicSeconds() - saveStart;
   const double save = probe.TakeLongest();
 
   // The run log held by another program for 10 s, then let go.
@@ -139,11 +135,11 @@ int main(int argc, char** argv) {
   station.Click("cmdEnd");
   Sleep(500);
   probe.TakeLongest();
-  const double closeStart = NowSeconds();
+  const double closeStart = MonotonicSeconds();
   station.Close();
   DWORD code = 0;
   station.WaitForExit(30000, &code);
-  const double shutdownSeconds = NowSeconds() - closeStart;
+  const double shutdownSeconds = MonotonicSeconds() - closeStart;
   probe.Stop();
   const double shutdown = probe.TakeLongest();
 

@@ -79,7 +79,10 @@ bool PrintReadings(PrintTarget& target, const PrintHead& head, std::string_view 
 
 int CountPrintLines(std::string_view printFile) {
   int lines = 0;
-  ForEachLine(printFile, [&](std::string_view) { return ++lines > 0; });
+  ForEachLine(printFile, [&](std::string_view) {
+    ++lines;
+    return true;
+  });
   return lines;
 }
 

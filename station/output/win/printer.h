@@ -74,7 +74,6 @@ public:
   // for later documents.
   void SetAbortProcedure(ABORTPROC proc);
 
-
   // PrintTarget / PrintDevice.
   void SetCurrentX(double twips) override { x_ = twips; }
   void SetCurrentY(double twips) override { y_ = twips; }

@@ -22,8 +22,8 @@ struct PrintRequest {
 // to the printer (on a thread of its own) the printing box shows the page
 // and offers Cancel, and the program keeps handling its messages
 // (printing_dialog.h); Cancel there, or CancelPrint, aborts the job with no
-// message. A failure while copying or
-// printing: the job is aborted and one message names what failed. The run
+// message. A failure while copying or printing: the job is aborted and one
+// message names what failed. The run
 // log is first brought up to date (results.bringRunLogUpToDate); when it
 // still owes readings, a message after printing says the printout lacks them.
 void PrintResults(const PrintRequest& request);
