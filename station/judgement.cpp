@@ -1,21 +1,21 @@
-// Judging one reading against the limit boxes.
+// Judging one reading against the limits.
 #include "station/judgement.h"
 
 #include "station/numeric_text.h"
 
 namespace orva {
 
-Judgement JudgeReading(std::string_view judgedText, std::string_view highLimitText,
-                       std::string_view lowLimitText) {
+JudgingLimits ReadLimits(std::string_view highLimitText, std::string_view lowLimitText) {
+  return {ParseNumericText(highLimitText), ParseNumericText(lowLimitText)};
+}
+
+Judgement JudgeReading(std::string_view judgedText, const JudgingLimits& limits) {
   const auto value = ParseNumericText(judgedText);
   if (!value) return Judgement::None;
   Judgement judgement = Judgement::Good;
-  // Limits are read at every reading; a box that is not numeric imposes none.
-  if (const auto high = ParseNumericText(highLimitText); high && *value > *high)
-    judgement = Judgement::High;
+  if (limits.high && *value > *limits.high) judgement = Judgement::High;
   // Tested second on purpose: with crossed limits (editable after STOP) LOW wins.
-  if (const auto low = ParseNumericText(lowLimitText); low && *value < *low)
-    judgement = Judgement::Low;
+  if (limits.low && *value < *limits.low) judgement = Judgement::Low;
   return judgement;
 }
 

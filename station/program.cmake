@@ -1,13 +1,13 @@
 # The measurement program ORVA.exe (WIN32 only).
-#  orva_station_win : the window layer (main window, grid, frames, device
-#                     events, run control), linked by the program and by the
-#                     in-process Windows tests
+#  orva_station_win : the window layer (main window, grid, frames, the
+#                     library binding and the run's screen), linked by the
+#                     program and by the in-process Windows tests
 #  ORVA             : the program itself, placed in the program folder
 #  station_win_test : in-process tests of the real main window with a fake link
 add_library(orva_station_win STATIC
-  win/device_events.cpp win/display_routines.cpp win/dll_meter_link.cpp
+  win/device_events.cpp win/run_display.cpp win/dll_meter_link.cpp
   win/lifecycle.cpp win/main_window.cpp win/picture_box.cpp
-  win/readings_grid.cpp win/run_control.cpp win/run_log.cpp win/run_log_keeping.cpp win/dialog_commands.cpp)
+  win/readings_grid.cpp win/window_commands.cpp win/run_log.cpp win/dialog_commands.cpp)
 target_link_libraries(orva_station_win PUBLIC
   orva_station_rules orva_station_settings_win orva_output_win linkblock winkit comctl32 gdi32 msimg32 user32)
 

@@ -4,5 +4,6 @@
 namespace orva {
 
 inline constexpr wchar_t kDefaultMessageTitle[] = L"ORVA";
+inline constexpr char kDefaultMessageTitleUtf8[] = "ORVA"; // the same, for portable code
 
 } // namespace orva

@@ -35,7 +35,7 @@ TEST(StationJudgement, AgainstTheLimitBoxes) {
       {" 1e1 ", "9.5", "0", Judgement::High},
   };
   for (const auto& c : cases)
-    EXPECT_EQ(JudgeReading(c.value, c.high, c.low), c.expected)
+    EXPECT_EQ(JudgeReading(c.value, ReadLimits(c.high, c.low)), c.expected)
         << c.value << " against " << c.high << "/" << c.low;
 }
 

@@ -38,12 +38,13 @@ MainWindow::LoadResult MainWindow::Load() {
     return LoadResult::SecondInstance;
   }
   state_ = State::Loaded;
-  FirstFlg = 1;
+  flow_.BeginLoad();
 
   const std::string base = ProgramFolder() + "\\";
   lib_.TempPath = base + "temp.txt";
   lib_.IniPath = base + "ORVA.ini";
   lib_.PrintPath = base + "print.txt";
+  runLogFile_.SetPath(lib_.TempPath);
 
   winkit::SetFrameBorderStyle(Control(MainControl::frmCmd), 0);
   RecordBaselines();
@@ -51,13 +52,9 @@ MainWindow::LoadResult MainWindow::Load() {
   ReadSettings();
   ApplyDiagMode();
   lib_.HelpPath = base + (IsEnglish(lib_.CurLanguage) ? kHelpEnglish : kHelpJapanese);
-  ClearAlarm();
-  SetText(MainControl::lblMeasure, L"");
   ApplyMainCaptions(Handle(), [this](MainControl c) { return Control(c); }, lib_.CurLanguage);
-  lib_.MeasureState = 0;
-  ShowScreen(0);
+  flow_.ShowStartScreen();
   ShowDiagnose(false);
-  lib_.ExeStarted = kFalse;
 
   // The subclass goes in before USBStart: its 0x465 arrives inside the call.
   lib_.MainHwnd = Handle();
@@ -67,9 +64,7 @@ MainWindow::LoadResult MainWindow::Load() {
   if (WindowGone()) return LoadResult::Unloaded;
 
   std::memset(&lib_.StatusRec, 0, sizeof lib_.StatusRec);
-  lib_.ParamsRec = devlink::LinkParams{static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(Handle())),
-                                       IsEnglish(lib_.CurLanguage) ? 1u : 0u, devlink::kParam3,
-                                       devlink::kParam4};
+  lib_.ParamsRec = StartParams(lib_);
   if (config_.link->LibraryFilePresent()) {
     config_.link->USBStart(lib_.ParamsRec, lib_.StatusRec);
   } else {
@@ -77,8 +72,7 @@ MainWindow::LoadResult MainWindow::Load() {
     Unload();
     return LoadResult::Unloaded;
   }
-  lib_.DriverRunning = kFalse;
-  lib_.ErrorPending = kFalse;
+  flow_.AfterLinkStart();
   loadFinished_ = true;
   return LoadResult::Loaded;
 }
@@ -95,26 +89,21 @@ void MainWindow::ReadSettings() {
   lib_.CurLanguage = kEnglish; // the stored language is not consulted
   lib_.CurSaveType = GetIniValue(lib_.IniPath, kSecSaveType, kKeyNeglectHighLow);
   lib_.CurDiagMode = GetIniValue(lib_.IniPath, kSecDiagnose, kKeyMode);
-  SetText(MainControl::txtLimitHigh, winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyHigh)));
-  SetText(MainControl::txtLimitLow, winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyLow)));
-  SetLimitMode(LimitModeFromIni(GetIniValue(lib_.IniPath, kSecLimit, kKeyLimitMode)));
+  flow_.LoadLimits(winkit::Utf8FromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyHigh)),
+                   winkit::Utf8FromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyLow)),
+                   LimitModeFromIni(GetIniValue(lib_.IniPath, kSecLimit, kKeyLimitMode)));
   SetText(MainControl::txtPrintTitle, winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle)));
 }
 
 void MainWindow::ShutdownLink() {
-  if (lib_.DriverRunning != kFalse) {
-    config_.link->DeviceStop();
-    lib_.DriverRunning = kFalse;
-    winkit::WaitSeconds(0.5f);
-    if (WindowGone()) return;
-  }
+  if (!flow_.StopDeviceForShutdown()) return; // the window went during the pause
   WindowSettings settings;
-  settings.limitUnitMode = lib_.LimitUnitMode;
+  settings.limitUnitMode = flow_.State().LimitUnitMode;
   settings.lowLimit = AnsiTextOf(MainControl::txtLimitLow);
   settings.highLimit = AnsiTextOf(MainControl::txtLimitHigh);
   settings.printTitle = AnsiTextOf(MainControl::txtPrintTitle);
   SaveWindowSettings(lib_.IniPath, settings);
-  SetMeasuring(false);
+  flow_.SetMeasuring(false);
   if (config_.link->LibraryFilePresent()) config_.link->USBStop();
 }
 
@@ -139,7 +128,7 @@ void MainWindow::FormUnload() {
   if (MutexHandle) CloseHandle(MutexHandle);
   MutexHandle = nullptr;
   ShutdownLink();
-  BringRunLogUpToDate(); // a last chance for lines still held
+  flow_.BringRunLogUpToDate(); // a last chance for lines still held
   grid_.Detach();
   if (config_.quitOnDestroy) PostQuitMessage(0);
 }

@@ -91,7 +91,9 @@ void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
 
 } // namespace
 
-MainWindow::MainWindow(OrvaLib& lib, StationConfig config) : lib_(lib), config_(std::move(config)) {}
+MainWindow::MainWindow(OrvaLib& lib, StationConfig config)
+    : lib_(lib), config_(std::move(config)),
+      flow_(*this, *this, runLogFile_, {lib_.CurLanguage, lib_.CurSaveType}) {}
 
 MainWindow::~MainWindow() {
   // Destroyed here, while the window still reaches this object (FormUnload).
@@ -144,9 +146,6 @@ bool MainWindow::CreateControls() {
     controls_[static_cast<size_t>(design[i].control)] = made[i];
     SendMessageW(made[i], WM_SETFONT, reinterpret_cast<WPARAM>(designFont), FALSE);
   }
-  // Texts of the state labels before the link says anything.
-  SetText(MainControl::lblExe, L"Exe Stop");
-  SetText(MainControl::lblDriver, L"Driver Stop");
   return true;
 }
 
@@ -169,8 +168,8 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   case WM_SIZE:
     if (wp != SIZE_MINIMIZED) OnSize();
     return 0;
-  case kMsgRunLogNotice:
-    OnRunLogNotice(wp);
+  case kMsgTellPending:
+    TellWhatIsPending();
     return 0;
   case WM_CLOSE:
     // A second request while the first is still shutting down is dropped.
@@ -200,6 +199,11 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
+  // The run judges against what the limit boxes hold, from the start-up on.
+  if (code == EN_CHANGE && (id == ControlId(MainControl::txtLimitHigh) || id == ControlId(MainControl::txtLimitLow))) {
+    OnLimitsEdited();
+    return;
+  }
   // The window is not shown before its start-up is over; a command that
   // arrives during the start-up's wait (sent from outside) is not acted on.
   if (!loadFinished_) return;
@@ -211,7 +215,7 @@ void MainWindow::OnCommand(int id, int code) {
   case static_cast<int>(MenuCommandId(MainMenu::fsave)): OnSaveClick(); return;
   case static_cast<int>(MenuCommandId(MainMenu::fprint)): OnPrintClick(); return;
   case static_cast<int>(MenuCommandId(MainMenu::exit)): OnExitClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::USBdiagnose)): OnDiagnoseClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::USBdiagnose)): ShowDiagnose(true); return;
   case static_cast<int>(MenuCommandId(MainMenu::Setting)): OnSettingClick(); return;
   case static_cast<int>(MenuCommandId(MainMenu::fhelp)): OnHelpClick(); return;
   case static_cast<int>(MenuCommandId(MainMenu::version)): OnVersionClick(); return;
@@ -221,35 +225,33 @@ void MainWindow::OnCommand(int id, int code) {
   const int index = id - ControlId(static_cast<MainControl>(0));
   if (index < 0 || index >= kMainControlCount) return;
   const auto control = static_cast<MainControl>(index);
-  // A disabled button, or one in a disabled frame, takes no clicks, also not
-  // a BM_CLICK sent from outside.
-  for (HWND w = Control(control); w && w != Handle(); w = GetParent(w))
-    if (!IsWindowEnabled(w)) return;
+  if (!ClickAllowed(control)) return;
   switch (control) {
-  case MainControl::cmdStart: OnStartClick(); break;
-  case MainControl::cmdEnd: OnEndClick(); break;
-  case MainControl::CmdErrorReset: OnErrorResetClick(); break;
-  case MainControl::cmdDispChange0: OnDispChangeClick(0); break;
-  case MainControl::cmdDispChange1: OnDispChangeClick(1); break;
+  case MainControl::cmdStart: flow_.StartClicked(); break;
+  case MainControl::cmdEnd: flow_.StopClicked(); break;
+  case MainControl::CmdErrorReset: flow_.ResetClicked(); break;
+  case MainControl::cmdDispChange0: flow_.ScreenClicked(0); break;
+  case MainControl::cmdDispChange1: flow_.ScreenClicked(1); break;
+  case MainControl::OptLimitMode0: flow_.LimitOptionClicked(0); break;
+  case MainControl::OptLimitMode1: flow_.LimitOptionClicked(1); break;
   case MainControl::CmdExit: OnExitClick(); break;
   case MainControl::cmdSave: OnSaveClick(); break;
   case MainControl::cmdPrint: OnPrintClick(); break;
-  case MainControl::OptLimitMode0: OnOptionClicked(0); break;
-  case MainControl::OptLimitMode1: OnOptionClicked(1); break;
   default: break;
   }
 }
 
-// The operator's click on an option: a change of unit only when the option
-// was off. The buttons are switched first, then the handler runs, as the
-// option already shows its new state when its click is handled.
-void MainWindow::OnOptionClicked(int index) {
-  const MainControl option = index == 0 ? MainControl::OptLimitMode0 : MainControl::OptLimitMode1;
-  const MainControl other = index == 0 ? MainControl::OptLimitMode1 : MainControl::OptLimitMode0;
-  if (SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED) return;
-  SendMessageW(Control(option), BM_SETCHECK, BST_CHECKED, 0);
-  SendMessageW(Control(other), BM_SETCHECK, BST_UNCHECKED, 0);
-  OnLimitModeClick(index);
+// A disabled button, or one in a disabled frame, takes no clicks, also not a
+// BM_CLICK sent from outside.
+bool MainWindow::ClickAllowed(MainControl control) const {
+  for (HWND w = Control(control); w && w != Handle(); w = GetParent(w))
+    if (!IsWindowEnabled(w)) return false;
+  return true;
+}
+
+void MainWindow::OnExitClick() {
+  ShutdownLink();
+  Unload();
 }
 
 LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
@@ -283,11 +285,11 @@ void MainWindow::RecordBaselines() {
   RECT outer, grid, cmd = RectInParent(Control(MainControl::frmCmd));
   GetWindowRect(Handle(), &outer);
   GetWindowRect(grid_.Handle(), &grid);
-  Baselines.MainFormHeight = winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y);
-  Baselines.MainFormWidth = winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x);
-  Baselines.DispHeight = winkit::PixelsToTwips(grid.bottom - grid.top, winkit::ScreenDpi().y);
-  Baselines.DispWidth = winkit::PixelsToTwips(grid.right - grid.left, winkit::ScreenDpi().x);
-  Baselines.frmCmdLeft = winkit::PixelsToTwips(cmd.left, winkit::ScreenDpi().x);
+  baselines_.MainFormHeight = winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y);
+  baselines_.MainFormWidth = winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x);
+  baselines_.DispHeight = winkit::PixelsToTwips(grid.bottom - grid.top, winkit::ScreenDpi().y);
+  baselines_.DispWidth = winkit::PixelsToTwips(grid.right - grid.left, winkit::ScreenDpi().x);
+  baselines_.frmCmdLeft = winkit::PixelsToTwips(cmd.left, winkit::ScreenDpi().x);
   baselinesRecorded_ = true;
 }
 
@@ -295,8 +297,8 @@ void MainWindow::OnSize() {
   if (!baselinesRecorded_) return;
   RECT outer;
   GetWindowRect(Handle(), &outer);
-  const double height = GridHeightFor(winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y), Baselines);
-  const HorizontalLayout across = HorizontalLayoutFor(winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x), Baselines);
+  const double height = GridHeightFor(winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y), baselines_);
+  const HorizontalLayout across = HorizontalLayoutFor(winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x), baselines_);
 
   const int widthPx = winkit::TwipsToPixels(across.gridWidth, winkit::ScreenDpi().x), heightPx = winkit::TwipsToPixels(height, winkit::ScreenDpi().y);
   for (MainControl c : {MainControl::MSFlexGridMsr, MainControl::txtError})
@@ -309,7 +311,7 @@ void MainWindow::OnSize() {
   if (across.scaled) {
     RECT now;
     GetWindowRect(grid_.Handle(), &now);
-    r = winkit::PixelsToTwips(now.right - now.left, winkit::ScreenDpi().x) / Baselines.DispWidth;
+    r = winkit::PixelsToTwips(now.right - now.left, winkit::ScreenDpi().x) / baselines_.DispWidth;
   }
   const auto widths = ScaledColumnWidths(r);
   for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, widths[static_cast<size_t>(c)]);

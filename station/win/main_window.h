@@ -1,8 +1,9 @@
-// The main window ORVA_diag: every control of the measurement station, the
-// display routines the handlers share, the operator's handlers (OnX), the
-// device events that arrive through SubclassProc, start-up and shutdown.
-// The state it works on is the module-wide OrvaLib record it is given; the
-// device link and the message boxes are seams (MeterLink, winkit::ShowMessageBox).
+// The main window ORVA_diag: every control of the measurement station, its
+// layout and menus, start-up and shutdown, and the library binding. The run
+// itself is decided in RunFlow; the window turns each Win32 message into one
+// call of it and shows what it is told through RunView. The module-wide
+// OrvaLib record, the device link and the message boxes are seams
+// (MeterLink, winkit::ShowMessageBox).
 #pragma once
 
 #include "station/main_controls.h"
@@ -12,11 +13,13 @@
 #include "station/win/meter_link.h"
 #include "station/program_title.h"
 #include "station/win/orva_lib.h"
+#include "station/run_flow.h"
 #include "station/win/readings_grid.h"
 #include "station/win/run_log.h"
 #include "winkit/window.h"
 
 #include <array>
+#include <deque>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -31,13 +34,11 @@ struct StationConfig {
   const char* mutexName = "ORVA";
 };
 
-// Private message that shows a run-log notice outside the reading handler;
-// WPARAM says which (kRunLogNotWritten, kRunLogFull).
-inline constexpr UINT kMsgRunLogNotice = WM_APP + 1;
-inline constexpr WPARAM kRunLogNotWritten = 0;
-inline constexpr WPARAM kRunLogFull = 1;
+// Private message that shows the run's pending messages (RunView::TellLater)
+// once the message that raised them has returned.
+inline constexpr UINT kMsgTellPending = WM_APP + 1;
 
-class MainWindow : public winkit::Window {
+class MainWindow : public winkit::Window, private RunView, private DevicePort {
 public:
   MainWindow(OrvaLib& lib, StationConfig config);
   ~MainWindow();
@@ -56,40 +57,19 @@ public:
   HMENU Menu() const { return menu_; }
   ReadingsGrid& Grid() { return grid_; }
   OrvaLib& Lib() { return lib_; }
+  const RunFlow& Flow() const { return flow_; }
+  const LayoutBaselines& Baselines() const { return baselines_; } // twips, recorded at load
   // Text colour given to a label (lblMeasure, the diagnose panel), if any.
   std::optional<COLORREF> LabelColour(MainControl control) const;
 
-  // Display routines.
-  void SetMeasuring(bool on);
-  void ShowScreen(std::int16_t index);
-  void SetLimitMode(int mode);
+  // The diagnose display (the settings dialog changes its mode).
   void ApplyDiagMode();
   void ShowDiagnose(bool show);
-  void ClearAlarm();
-
-  // Device events (SubclassProc hands them over).
-  void OnLinkMessage(UINT message);
-  void DecodeReading(const unsigned char* entry);
-  void ShowAlarm(std::int32_t alarmNo, std::int32_t subCode, const std::string& text1,
-                 const std::string& text2);
-
-  // Writes the lines the run log still owes; the save and print commands
-  // call it before they read the run log. False when some are still owed:
-  // the command's output then lacks them and it says so.
-  bool BringRunLogUpToDate();
 
   // Shutdown and the exit paths.
   void ShutdownLink();
   void Unload(); // close request, then unload, as the frame's close button
 
-  // Operator handlers.
-  void OnStartClick();
-  void OnEndClick();
-  void OnErrorResetClick();
-  void OnDispChangeClick(int index);
-  void OnLimitModeClick(int index);
-  void OnDiagnoseClick();
-  void OnExitClick();
   // Commands handed to their own units with a record the window gathers.
   void OnSaveClick();
   void OnPrintClick();
@@ -97,19 +77,19 @@ public:
   void OnHelpClick();
   void OnVersionClick();
 
-  // Instance variables of the window.
-  std::int16_t FirstFlg = 0;
-  LayoutBaselines Baselines{}; // twips, recorded at load
+  // Link messages 0x465..0x46B, as SubclassProc hands them over.
+  void OnLinkMessage(UINT message);
 
 private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
-  // Building the window (main_window.cpp).
+  // Building the window and routing its messages (main_window.cpp).
   bool CreateControls();
   HMENU BuildMenu();
   void OnCommand(int id, int code);
+  bool ClickAllowed(MainControl control) const;
+  void OnExitClick();
   LRESULT OnCtlColor(UINT msg, HDC dc, HWND control);
-  void OnOptionClicked(int index);
   void RecordBaselines();
   void OnSize();
 
@@ -120,19 +100,34 @@ private:
   void ReadSettings();
   void SetupGrid();
 
-  // Device-event pieces (device_events.cpp).
+  // The library's side of the run (device_events.cpp).
+  void DeviceStart() override;
+  void DeviceStop() override;
   void ErrorSteps();
-  // The run log's side (run_log_keeping.cpp).
-  void StartRunLog();
-  void RecordInRunLog(std::string line);
-  void RunLogNotWritten();
-  void RunLogFull();
-  void OnRunLogNotice(WPARAM which);
 
-  // What the save and print commands need, as a plain record (run_control.cpp).
+  // The run's screen (run_display.cpp).
+  void ShowRunControls(const RunControls& controls) override;
+  void ShowDiagnoseWords(const DiagnoseWords& words) override;
+  void ShowAlarmText(const std::string& text) override;
+  void ShowScreen(Screen screen, const std::string& name) override;
+  void ShowLimits(const std::string& high, const std::string& low) override;
+  void ShowLimitUnit(int option, const std::string& unit) override;
+  void ClearGrid() override;
+  void PutGridRow(int row, const GridRowTexts& texts) override;
+  void ColourCurrentCell(std::uint32_t colour) override;
+  int GridTopRow() const override;
+  int GridVisibleRows() const override;
+  void SetGridTopRow(int row) override;
+  void Tell(const OperatorMessage& message) override;
+  void TellLater(const OperatorMessage& message) override;
+  bool Wait(float seconds) override;
+  void OnLimitsEdited();
+  void TellWhatIsPending();
+
+  // What the save and print commands need, as a plain record (window_commands.cpp).
   ResultsSource Results();
 
-  // Control texts and states (display_routines.cpp).
+  // Control texts and states (run_display.cpp).
   std::wstring Pick(Text id) const;
   void SetText(MainControl control, const std::wstring& text);
   std::wstring TextOf(MainControl control) const;
@@ -140,7 +135,6 @@ private:
   void SetEnabled(MainControl control, bool enabled);
   void SetVisible(MainControl control, bool visible);
   void SetLabelColour(MainControl control, COLORREF colour);
-  void SetOption(int index, bool on);
   bool WindowGone() const { return Handle() == nullptr; }
 
   OrvaLib& lib_;
@@ -150,15 +144,16 @@ private:
   std::array<std::optional<COLORREF>, kMainControlCount> labelColours_{};
   ReadingsGrid grid_;
   HANDLE MutexHandle = nullptr;
+  LayoutBaselines baselines_{};
   enum class State { Created, SecondInstance, Loaded } state_ = State::Created;
   bool subclassed_ = false;
   bool closing_ = false;
   bool closeAfterPrint_ = false; // a close request came during a print
   bool loadFinished_ = false;
   bool baselinesRecorded_ = false;
-  RunLog runLog_;
-  bool runLogNoticeShown_ = false;     // this run has had its notice
-  bool runLogFullNoticeShown_ = false; // ... and the one about the bound
+  RunLogFileAt runLogFile_;
+  RunFlow flow_;
+  std::deque<OperatorMessage> pendingMessages_; // TellLater's, until posted through
 };
 
 // The subclass window procedure of the main window: acts on the link

@@ -1,6 +1,5 @@
 #include "station/win/run_log.h"
 
-#include <utility>
 #include <windows.h>
 
 namespace orva {
@@ -48,16 +47,6 @@ bool RunLogFileAt::Append(std::string_view lines) {
   }
   CloseHandle(file);
   return ok;
-}
-
-bool RunLog::Start(const std::string& path) {
-  file_.SetPath(path);
-  return queue_.StartRun(file_);
-}
-
-KeepResult RunLog::Keep(const std::string& path, std::string line) {
-  file_.SetPath(path);
-  return queue_.Keep(file_, std::move(line));
 }
 
 } // namespace orva

@@ -1,9 +1,10 @@
 // The run log file ("temp.txt"): emptied at START, one line appended per
 // kept reading (open, append, close, so the file is complete after every
 // reading). A line that cannot be written (locked by another program,
-// read-only, disk full) is held in memory and written before anything newer
-// as soon as the file can be written again; see run_log_queue.h. Nothing
-// here throws, so the run log never stops the station.
+// read-only, disk full) is held in memory by the run's holding queue and
+// written before anything newer as soon as the file can be written again;
+// see run_log_queue.h. Nothing here throws, so the run log never stops the
+// station.
 #pragma once
 
 #include "station/run_log_queue.h"
@@ -29,22 +30,6 @@ public:
 private:
   std::string path_;
   std::optional<std::int64_t> cutBackTo_;
-};
-
-// The run log of the current run: the file and the lines it still owes.
-class RunLog {
-public:
-  // START: the new run's log. True when the file was emptied at once.
-  bool Start(const std::string& path);
-  // One kept reading's line.
-  KeepResult Keep(const std::string& path, std::string line);
-  // Writes what is held. True when the file holds every kept line.
-  bool BringUpToDate() { return queue_.Flush(file_); }
-  std::size_t HeldLines() const { return queue_.HeldLines(); }
-
-private:
-  RunLogFileAt file_;
-  RunLogQueue queue_;
 };
 
 } // namespace orva

@@ -1,5 +1,5 @@
-// Display routines, captions, menu and the readings grid's own operations
-// on the real main window.
+// The run's display on the real controls, the diagnose display, captions,
+// menu and the readings grid's own operations on the real main window.
 #include "station/tests/win/station_fixture.h"
 #include "winkit/wait.h"
 
@@ -10,32 +10,17 @@ namespace {
 
 using C = MainControl;
 
-TEST_F(StationTest, SetMeasuringOnThenOffKeepsStopAsItWas) {
-  for (bool stopEnabledBefore : {true, false}) {
-    EnableWindow(Ctl(C::cmdEnd), stopEnabledBefore);
-    window_->SetMeasuring(true);
-    EXPECT_EQ(Text(C::lblMeasure), L"Measure Mode");
-    EXPECT_EQ(window_->LabelColour(C::lblMeasure), COLORREF{0x0000FF});
-    EXPECT_FALSE(Enabled(C::cmdStart));
-    EXPECT_TRUE(Enabled(C::cmdEnd));
-    for (C c : {C::txtLimitHigh, C::txtLimitLow, C::frmLimit}) EXPECT_FALSE(Enabled(c));
-
-    EnableWindow(Ctl(C::cmdEnd), stopEnabledBefore);
-    window_->SetMeasuring(false);
-    EXPECT_EQ(Text(C::lblMeasure), L"");
-    EXPECT_TRUE(Enabled(C::cmdStart));
-    EXPECT_EQ(Enabled(C::cmdEnd), stopEnabledBefore);
-    for (C c : {C::txtLimitHigh, C::txtLimitLow, C::frmLimit}) EXPECT_TRUE(Enabled(c));
-  }
+TEST_F(StationTest, StopEndsTheRunDisplayOnTheControls) {
+  StartRun(L"20", L"10");
+  Click(C::cmdEnd);
+  EXPECT_EQ(Text(C::lblMeasure), L"");
+  EXPECT_TRUE(Enabled(C::cmdStart));
+  EXPECT_TRUE(Enabled(C::cmdEnd));
+  for (C c : {C::txtLimitHigh, C::txtLimitLow, C::frmLimit}) EXPECT_TRUE(Enabled(c));
 }
 
-TEST_F(StationTest, ShowScreenSwitchesGridAndAlarmBoxAndIgnoresOtherIndexes) {
-  window_->ShowScreen(1);
-  EXPECT_FALSE(Visible(C::MSFlexGridMsr));
-  EXPECT_TRUE(Visible(C::txtError));
-  EXPECT_EQ(Text(C::lblDisp), L"ALARM screen");
-
-  window_->ShowScreen(2);
+TEST_F(StationTest, ScreenButtonsSwitchBetweenGridAndAlarmBox) {
+  Click(C::cmdDispChange1);
   EXPECT_FALSE(Visible(C::MSFlexGridMsr));
   EXPECT_TRUE(Visible(C::txtError));
   EXPECT_EQ(Text(C::lblDisp), L"ALARM screen");
@@ -44,22 +29,6 @@ TEST_F(StationTest, ShowScreenSwitchesGridAndAlarmBoxAndIgnoresOtherIndexes) {
   EXPECT_TRUE(Visible(C::MSFlexGridMsr));
   EXPECT_FALSE(Visible(C::txtError));
   EXPECT_EQ(Text(C::lblDisp), L"MEASURE screen");
-}
-
-TEST_F(StationTest, SetLimitModeSetsOptionsAndUnitLabels) {
-  window_->SetLimitMode(1);
-  EXPECT_EQ(lib_.LimitUnitMode, 1);
-  EXPECT_FALSE(Checked(C::OptLimitMode0));
-  EXPECT_TRUE(Checked(C::OptLimitMode1));
-  EXPECT_EQ(Text(C::lblHigh), L"Hz");
-  EXPECT_EQ(Text(C::lblLow), L"Hz");
-
-  window_->SetLimitMode(0);
-  EXPECT_EQ(lib_.LimitUnitMode, 0);
-  EXPECT_TRUE(Checked(C::OptLimitMode0));
-  EXPECT_FALSE(Checked(C::OptLimitMode1));
-  EXPECT_EQ(Text(C::lblHigh), L"N");
-  EXPECT_EQ(Text(C::lblLow), L"N");
 }
 
 bool MenuItemEnabled(HMENU menu, MainMenu item) {
@@ -78,7 +47,7 @@ TEST_F(StationTest, DiagnoseMenuFollowsTheExactModeAndThePanelStartsHidden) {
     EXPECT_EQ(MenuItemEnabled(window_->Menu(), MainMenu::USBdiagnose), c.enabled);
     for (C label : {C::lblDiag, C::lblExe, C::lblDriver}) EXPECT_FALSE(Visible(label));
   }
-  window_->OnDiagnoseClick();
+  SendMessageW(Main(), WM_COMMAND, MenuCommandId(MainMenu::USBdiagnose), 0);
   for (C label : {C::lblDiag, C::lblExe, C::lblDriver}) {
     EXPECT_TRUE(Visible(label));
     EXPECT_EQ(window_->LabelColour(label), COLORREF{0xFF0000});

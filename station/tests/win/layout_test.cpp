@@ -44,14 +44,15 @@ TEST_F(StationTest, EveryControlSitsAtItsDesignPlaceInItsContainer) {
 TEST_F(StationTest, ClicksInsideNestedFramesReachTheirHandlers) {
   RestartWithIni("[Limit]\r\nLimitMode=N\r\nHigh=20\r\nLow=10\r\n");
   Click(C::OptLimitMode1); // frmCmd > frmMeasure > frmLimit
-  EXPECT_EQ(lib_.LimitUnitMode, 1);
+  EXPECT_EQ(Run().LimitUnitMode, 1);
   Click(C::cmdEnd); // frmCmd > frmMeasure
-  EXPECT_EQ(lib_.MeasureState, 1);
+  EXPECT_EQ(Run().MeasureState, 1);
 
   // A disabled frame keeps its contents from taking clicks.
-  window_->SetMeasuring(true);
+  StartRun(L"20", L"10");
+  link_.calls.clear();
   Click(C::OptLimitMode0);
-  EXPECT_EQ(lib_.LimitUnitMode, 1);
+  EXPECT_EQ(Run().LimitUnitMode, 1);
   Click(C::cmdStart);
   EXPECT_EQ(link_.Count("DeviceStart"), 0u);
 }
@@ -74,7 +75,7 @@ void ResizeBy(HWND w, double dxTwips, double dyTwips) {
 }
 
 TEST_F(StationTest, ResizeMovesTheCommandColumnAndScalesTheGrid) {
-  const LayoutBaselines& base = window_->Baselines;
+  const LayoutBaselines& base = window_->Baselines();
   const Size load = OuterTwips(Main());
   EXPECT_DOUBLE_EQ(base.MainFormWidth, load.width);
   EXPECT_DOUBLE_EQ(base.MainFormHeight, load.height);

@@ -11,15 +11,15 @@ TEST_F(StationTest, NoSettingsFileGivesEmptyBoxesHertzAndNoDiagnose) {
   EXPECT_EQ(Text(C::txtLimitHigh), L"");
   EXPECT_EQ(Text(C::txtLimitLow), L"");
   EXPECT_EQ(Text(C::txtPrintTitle), L"");
-  EXPECT_EQ(lib_.LimitUnitMode, 1);
+  EXPECT_EQ(Run().LimitUnitMode, 1);
   EXPECT_EQ(Text(C::lblHigh), L"Hz");
   EXPECT_TRUE(GetMenuState(window_->Menu(), MenuCommandId(MainMenu::USBdiagnose), MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_EQ(lib_.TempPath, folder_ + "\\temp.txt");
   EXPECT_EQ(lib_.IniPath, folder_ + "\\ORVA.ini");
   EXPECT_EQ(lib_.PrintPath, folder_ + "\\print.txt");
   EXPECT_EQ(lib_.HelpPath, folder_ + "\\ORVAhelpE.chm");
-  EXPECT_EQ(lib_.DriverRunning, kFalse);
-  EXPECT_EQ(lib_.ErrorPending, kFalse);
+  EXPECT_EQ(Run().DriverRunning, kFalse);
+  EXPECT_EQ(Run().ErrorPending, kFalse);
   EXPECT_FALSE(GetFileAttributesA(PathOf("ORVA.ini").c_str()) != INVALID_FILE_ATTRIBUTES);
 }
 
@@ -32,7 +32,7 @@ TEST_F(StationTest, SettingsFileFillsTheWindowAndLanguageStaysEnglish) {
   EXPECT_EQ(Text(C::txtLimitHigh), L"13.5");
   EXPECT_EQ(Text(C::txtLimitLow), L"12");
   EXPECT_EQ(Text(C::txtPrintTitle), L"Line 3");
-  EXPECT_EQ(lib_.LimitUnitMode, 0);
+  EXPECT_EQ(Run().LimitUnitMode, 0);
   EXPECT_EQ(Text(C::lblLow), L"N");
   EXPECT_EQ(lib_.CurSaveType, "false");
   EXPECT_EQ(lib_.CurDiagMode, "enable");
@@ -41,7 +41,7 @@ TEST_F(StationTest, SettingsFileFillsTheWindowAndLanguageStaysEnglish) {
 
   for (const char* mode : {"n", "Hz", ""}) {
     RestartWithIni(std::string("[Limit]\r\nLimitMode=") + mode + "\r\n");
-    EXPECT_EQ(lib_.LimitUnitMode, 1) << mode;
+    EXPECT_EQ(Run().LimitUnitMode, 1) << mode;
   }
 }
 
@@ -86,7 +86,7 @@ TEST_F(StationTest, ShutdownLinkStopsARunningDeviceOnceAndCanRunTwice) {
   window_->ShutdownLink();
   EXPECT_EQ(link_.calls, (std::vector<std::string>{"DeviceStop", "USBStop", "USBStop"}));
   EXPECT_GE(link_.callTimes[1] - link_.callTimes[0], 0.49); // the half-second pause comes first
-  EXPECT_EQ(lib_.DriverRunning, kFalse);
+  EXPECT_EQ(Run().DriverRunning, kFalse);
   EXPECT_EQ(Text(C::lblMeasure), L"");
   EXPECT_TRUE(Enabled(C::cmdStart));
   const std::string ini = ReadFileBytes("ORVA.ini");

@@ -98,7 +98,7 @@ TEST_F(ResultsSaveTest, HeaderAndRunLogLinesWithTheirLeadingBlank) {
 TEST_F(ResultsSaveTest, HeaderFollowsTheBoxesAndTheUnit) {
   StartRun(L"90", L"80");
   Click(C::cmdEnd);
-  window_->SetLimitMode(1);
+  Click(C::OptLimitMode1);
   SetText(C::txtLimitHigh, L"95.5");
   SetText(C::txtLimitLow, L"x");
   SetText(C::txtPrintTitle, L"");

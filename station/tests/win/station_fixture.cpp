@@ -158,7 +158,7 @@ void StationTest::Reading(const char* tension, const char* frequency) {
 void StationTest::StartRun(const wchar_t* high, const wchar_t* low) {
   SetText(MainControl::txtLimitHigh, high);
   SetText(MainControl::txtLimitLow, low);
-  window_->OnStartClick();
+  Click(MainControl::cmdStart);
   Notify(devlink::kNotifyDeviceStarted);
 }
 

@@ -65,6 +65,7 @@ protected:
   void EndWindow();
 
   HWND Main() const { return window_->Handle(); }
+  const RunState& Run() const { return window_->Flow().State(); }
   HWND Ctl(MainControl c) const { return window_->Control(c); }
   std::wstring Text(MainControl c) const;
   void SetText(MainControl c, const std::wstring& text) const { SetWindowTextW(Ctl(c), text.c_str()); }
@@ -77,7 +78,7 @@ protected:
   LRESULT Notify(UINT message) const { return SendMessageW(Main(), message, 0, 0); }
   // One reading: five-character tension and frequency texts.
   void Reading(const char* tension, const char* frequency);
-  // Limits, unit and an accepted START answered with 0x466.
+  // Limits and an accepted START click answered with 0x466.
   void StartRun(const wchar_t* high, const wchar_t* low);
   // Handles what is posted to this thread (the run-log notice, say).
   void Pump();

@@ -1,0 +1,35 @@
+// The commands handed to their own units: save, print, settings, help and
+// about. (The run's commands go to the run flow, see main_window.cpp.)
+#include "station/win/main_window.h"
+
+#include "station/output/win/results_print.h"
+#include "station/settings/win/fonts_win.h"
+#include "station/output/win/results_save.h"
+#include "station/win/dialog_commands.h"
+#include "winkit/text.h"
+
+namespace orva {
+
+// The results file, the printout, the settings dialog, the help file and
+// the about box live in their own units.
+// The window gathers what they need (the texts of txtPrintTitle, txtLimitHigh
+// and txtLimitLow and ORVA_lib's state) and passes it down as a record.
+ResultsSource MainWindow::Results() {
+  return {lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
+          winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)),
+          winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)), flow_.State().LimitUnitMode, lib_.TempPath,
+          [this] { return flow_.BringRunLogUpToDate(); }};
+}
+void MainWindow::OnSaveClick() { SaveResults(Handle(), Results()); }
+void MainWindow::OnPrintClick() {
+  PrintResults({Handle(), Results(), lib_.PrintPath, FontFor(FormFontSpec(lib_.CurLanguage))});
+  // A close request during the print cancelled it; the close goes on now.
+  if (closeAfterPrint_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+}
+void MainWindow::OnSettingClick() {
+  if (RunSettingsDialog(Handle(), lib_)) ApplyDiagMode();
+}
+void MainWindow::OnHelpClick() { RunHelp(lib_); }
+void MainWindow::OnVersionClick() { RunAboutBox(Handle(), lib_); }
+
+} // namespace orva
