@@ -5,7 +5,7 @@
 #  ORVA             : the program itself, placed in the program folder
 #  station_win_test : in-process tests of the real main window with a fake link
 add_library(orva_station_win STATIC
-  win/device_events.cpp win/run_display.cpp win/dll_meter_link.cpp
+  win/device_events.cpp win/run_screen.cpp win/dll_meter_link.cpp
   win/lifecycle.cpp win/main_window.cpp win/picture_box.cpp
   win/readings_grid.cpp win/window_commands.cpp win/run_log.cpp win/dialog_commands.cpp)
 target_link_libraries(orva_station_win PUBLIC

@@ -1,6 +1,6 @@
-// The library's side of the run: SubclassProc, which hands the link messages
+// The window's side of the run: SubclassProc, which hands the link messages
 // 0x465..0x46B to the run flow (fetching the reading or the error report
-// first), and the device calls the run flow makes.
+// first), the device calls the run flow makes, and the limit boxes' texts.
 #include "station/win/main_window.h"
 
 #include "station/alarm_text.h"
@@ -48,5 +48,12 @@ void MainWindow::DeviceStart() {
 }
 
 void MainWindow::DeviceStop() { config_.link->DeviceStop(); }
+
+// The limit boxes changed, by the operator or by the run: the run judges
+// against what they hold now.
+void MainWindow::OnLimitsEdited() {
+  flow_.LimitsEdited(winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtLimitHigh))),
+                     winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtLimitLow))));
+}
 
 } // namespace orva

@@ -92,16 +92,18 @@ void MainWindow::ReadSettings() {
   flow_.LoadLimits(winkit::Utf8FromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyHigh)),
                    winkit::Utf8FromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyLow)),
                    LimitModeFromIni(GetIniValue(lib_.IniPath, kSecLimit, kKeyLimitMode)));
-  SetText(MainControl::txtPrintTitle, winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle)));
+  SetWindowTextW(Control(MainControl::txtPrintTitle),
+                 winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle)).c_str());
 }
 
 void MainWindow::ShutdownLink() {
   if (!flow_.StopDeviceForShutdown()) return; // the window went during the pause
+  const auto text = [this](MainControl c) { return winkit::AnsiFromWide(winkit::WindowText(Control(c))); };
   WindowSettings settings;
   settings.limitUnitMode = flow_.State().LimitUnitMode;
-  settings.lowLimit = AnsiTextOf(MainControl::txtLimitLow);
-  settings.highLimit = AnsiTextOf(MainControl::txtLimitHigh);
-  settings.printTitle = AnsiTextOf(MainControl::txtPrintTitle);
+  settings.lowLimit = text(MainControl::txtLimitLow);
+  settings.highLimit = text(MainControl::txtLimitHigh);
+  settings.printTitle = text(MainControl::txtPrintTitle);
   SaveWindowSettings(lib_.IniPath, settings);
   flow_.SetMeasuring(false);
   if (config_.link->LibraryFilePresent()) config_.link->USBStop();

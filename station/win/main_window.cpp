@@ -93,7 +93,7 @@ void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
 
 MainWindow::MainWindow(OrvaLib& lib, StationConfig config)
     : lib_(lib), config_(std::move(config)),
-      flow_(*this, *this, runLogFile_, {lib_.CurLanguage, lib_.CurSaveType}) {}
+      flow_(screen_, *this, runLogFile_, {lib_.CurLanguage, lib_.CurSaveType}) {}
 
 MainWindow::~MainWindow() {
   // Destroyed here, while the window still reaches this object (FormUnload).
@@ -169,7 +169,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (wp != SIZE_MINIMIZED) OnSize();
     return 0;
   case kMsgTellPending:
-    TellWhatIsPending();
+    screen_.TellWhatIsPending();
     return 0;
   case WM_CLOSE:
     // A second request while the first is still shutting down is dropped.
@@ -261,7 +261,7 @@ LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
   }
   const int index = GetDlgCtrlID(control) - ControlId(static_cast<MainControl>(0));
-  const auto colour = index >= 0 && index < kMainControlCount ? labelColours_[static_cast<size_t>(index)]
+  const auto colour = index >= 0 && index < kMainControlCount ? screen_.LabelColour(static_cast<MainControl>(index))
                                                               : std::nullopt;
   SetTextColor(dc, colour ? *colour : GetSysColor(COLOR_BTNTEXT));
   SetBkColor(dc, GetSysColor(COLOR_BTNFACE));

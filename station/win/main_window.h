@@ -16,10 +16,10 @@
 #include "station/run_flow.h"
 #include "station/win/readings_grid.h"
 #include "station/win/run_log.h"
+#include "station/win/run_screen.h"
 #include "winkit/window.h"
 
 #include <array>
-#include <deque>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -34,11 +34,7 @@ struct StationConfig {
   const char* mutexName = "ORVA";
 };
 
-// Private message that shows the run's pending messages (RunView::TellLater)
-// once the message that raised them has returned.
-inline constexpr UINT kMsgTellPending = WM_APP + 1;
-
-class MainWindow : public winkit::Window, private RunView, private DevicePort {
+class MainWindow : public winkit::Window, private DevicePort {
 public:
   MainWindow(OrvaLib& lib, StationConfig config);
   ~MainWindow();
@@ -60,7 +56,7 @@ public:
   const RunFlow& Flow() const { return flow_; }
   const LayoutBaselines& Baselines() const { return baselines_; } // twips, recorded at load
   // Text colour given to a label (lblMeasure, the diagnose panel), if any.
-  std::optional<COLORREF> LabelColour(MainControl control) const;
+  std::optional<COLORREF> LabelColour(MainControl control) const { return screen_.LabelColour(control); }
 
   // The diagnose display (the settings dialog changes its mode).
   void ApplyDiagMode();
@@ -104,44 +100,18 @@ private:
   void DeviceStart() override;
   void DeviceStop() override;
   void ErrorSteps();
-
-  // The run's screen (run_display.cpp).
-  void ShowRunControls(const RunControls& controls) override;
-  void ShowDiagnoseWords(const DiagnoseWords& words) override;
-  void ShowAlarmText(const std::string& text) override;
-  void ShowScreen(Screen screen, const std::string& name) override;
-  void ShowLimits(const std::string& high, const std::string& low) override;
-  void ShowLimitUnit(int option, const std::string& unit) override;
-  void ClearGrid() override;
-  void PutGridRow(int row, const GridRowTexts& texts) override;
-  void ColourCurrentCell(std::uint32_t colour) override;
-  int GridTopRow() const override;
-  int GridVisibleRows() const override;
-  void SetGridTopRow(int row) override;
-  void Tell(const OperatorMessage& message) override;
-  void TellLater(const OperatorMessage& message) override;
-  bool Wait(float seconds) override;
   void OnLimitsEdited();
-  void TellWhatIsPending();
 
   // What the save and print commands need, as a plain record (window_commands.cpp).
   ResultsSource Results();
 
-  // Control texts and states (run_display.cpp).
   std::wstring Pick(Text id) const;
-  void SetText(MainControl control, const std::wstring& text);
-  std::wstring TextOf(MainControl control) const;
-  std::string AnsiTextOf(MainControl control) const;
-  void SetEnabled(MainControl control, bool enabled);
-  void SetVisible(MainControl control, bool visible);
-  void SetLabelColour(MainControl control, COLORREF colour);
   bool WindowGone() const { return Handle() == nullptr; }
 
   OrvaLib& lib_;
   StationConfig config_;
   HMENU menu_ = nullptr;
-  std::array<HWND, kMainControlCount> controls_{};
-  std::array<std::optional<COLORREF>, kMainControlCount> labelColours_{};
+  MainControlHandles controls_{};
   ReadingsGrid grid_;
   HANDLE MutexHandle = nullptr;
   LayoutBaselines baselines_{};
@@ -152,8 +122,8 @@ private:
   bool loadFinished_ = false;
   bool baselinesRecorded_ = false;
   RunLogFileAt runLogFile_;
+  RunScreen screen_{*this, controls_, grid_};
   RunFlow flow_;
-  std::deque<OperatorMessage> pendingMessages_; // TellLater's, until posted through
 };
 
 // The subclass window procedure of the main window: acts on the link

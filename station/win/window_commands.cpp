@@ -1,5 +1,6 @@
 // The commands handed to their own units: save, print, settings, help and
-// about. (The run's commands go to the run flow, see main_window.cpp.)
+// about; and the diagnose display of the Tool menu. (The run's commands go
+// to the run flow, see main_window.cpp.)
 #include "station/win/main_window.h"
 
 #include "station/output/win/results_print.h"
@@ -9,15 +10,37 @@
 #include "winkit/text.h"
 
 namespace orva {
+namespace {
+
+constexpr COLORREF kBlue = 0xFF0000;
+constexpr char kDiagEnable[] = "enable";
+
+} // namespace
+
+std::wstring MainWindow::Pick(Text id) const { return winkit::WideFromUtf8(PickText(lib_.CurLanguage, id)); }
+
+void MainWindow::ApplyDiagMode() {
+  const bool enable = lib_.CurDiagMode == kDiagEnable;
+  EnableMenuItem(menu_, MenuCommandId(MainMenu::USBdiagnose), MF_BYCOMMAND | (enable ? MF_ENABLED : MF_GRAYED));
+  ShowDiagnose(false);
+}
+
+void MainWindow::ShowDiagnose(bool show) {
+  for (MainControl c : {MainControl::lblDiag, MainControl::lblExe, MainControl::lblDriver}) {
+    ShowWindow(Control(c), show ? SW_SHOW : SW_HIDE);
+    screen_.SetLabelColour(c, kBlue);
+  }
+}
+
 
 // The results file, the printout, the settings dialog, the help file and
 // the about box live in their own units.
 // The window gathers what they need (the texts of txtPrintTitle, txtLimitHigh
 // and txtLimitLow and ORVA_lib's state) and passes it down as a record.
 ResultsSource MainWindow::Results() {
-  return {lib_.CurLanguage, winkit::Utf8FromWide(TextOf(MainControl::txtPrintTitle)),
-          winkit::Utf8FromWide(TextOf(MainControl::txtLimitHigh)),
-          winkit::Utf8FromWide(TextOf(MainControl::txtLimitLow)), flow_.State().LimitUnitMode, lib_.TempPath,
+  const auto text = [this](MainControl c) { return winkit::Utf8FromWide(winkit::WindowText(Control(c))); };
+  return {lib_.CurLanguage, text(MainControl::txtPrintTitle), text(MainControl::txtLimitHigh),
+          text(MainControl::txtLimitLow), flow_.State().LimitUnitMode, lib_.TempPath,
           [this] { return flow_.BringRunLogUpToDate(); }};
 }
 void MainWindow::OnSaveClick() { SaveResults(Handle(), Results()); }
