@@ -137,6 +137,7 @@ void RunFlow::ReadingArrived(const unsigned char* entry) {
   if (scrolled != top) view_.SetGridTopRow(scrolled);
   if (orva::KeepInRunLog(settings_.curSaveType, judgement))
     RecordInRunLog(RunLogLine(state_.ReadingNo, texts, judgement));
+  if (watcher_) watcher_->ReadingTaken(state_.ReadingNo, texts, judgement);
   diagnose_.diag = Pick(Text::DiagDataReceived);
   ShowDiagnose();
 }
@@ -165,6 +166,7 @@ void RunFlow::StartClicked() {
   // this run is written, so two runs never mix.
   if (!queue_.StartRun(runLogFile_)) TellOncePerRun(toldNotWritten_, Text::RunLogNotWritten);
   view_.ClearGrid();
+  if (watcher_) watcher_->RunStarted();
   ShowScreen(0);
 
   if (state_.DriverRunning != kFalse) { // a run still open on the device side, after STOP
@@ -193,9 +195,11 @@ void RunFlow::ScreenClicked(int index) { ShowScreen(index); }
 void RunFlow::LimitOptionClicked(int option) { SwitchOptionOn(option); }
 
 void RunFlow::LimitsEdited(const std::string& high, const std::string& low) {
+  if (high == highLimit_ && low == lowLimit_) return; // the box echoing what the run put there
   highLimit_ = high;
   lowLimit_ = low;
   limits_ = ReadLimits(high, low);
+  TellWatcherTheAllowance();
 }
 
 // ---- display routines ------------------------------------------------------------
@@ -213,6 +217,14 @@ void RunFlow::SetLimitMode(int mode) {
   const int option = mode == 0 ? 0 : 1;
   SwitchOptionOn(option);
   view_.ShowLimitUnit(option, option == 0 ? "N" : "Hz");
+  TellWatcherTheAllowance();
+}
+
+void RunFlow::TellWatcherTheAllowance() {
+  const Allowance now{highLimit_, lowLimit_, state_.LimitUnitMode};
+  if (!watcher_ || now == watcherAllowance_) return;
+  watcherAllowance_ = now;
+  watcher_->AllowanceChanged(now.high, now.low, now.unitMode);
 }
 
 // Switching an option on raises its click, whoever switches it: the

@@ -51,6 +51,9 @@ public:
   };
   RunFlow(RunView& view, DevicePort& device, RunLogFile& runLog, Settings settings);
 
+  // Who else follows the run; nullptr: nobody.
+  void SetWatcher(RunWatcher* watcher) { watcher_ = watcher; }
+
   const RunState& State() const { return state_; }
   const RunControls& Controls() const { return controls_; }
   // The limit texts (UTF-8) the readings are judged against.
@@ -93,12 +96,19 @@ private:
   void ClearAlarm();
   void ShowDiagnose();
   void RecordInRunLog(std::string line);
+  void TellWatcherTheAllowance();
   void TellOncePerRun(bool& told, Text text);
 
   RunView& view_;
   DevicePort& device_;
   RunLogFile& runLogFile_;
   Settings settings_;
+  RunWatcher* watcher_ = nullptr;
+  struct Allowance {
+    std::string high, low;
+    int unitMode = -1;
+    friend bool operator==(const Allowance&, const Allowance&) = default;
+  } watcherAllowance_; // as the watcher last heard it
   RunState state_;
   RunControls controls_;
   DiagnoseWords diagnose_;

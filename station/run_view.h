@@ -72,6 +72,17 @@ public:
   virtual bool Wait(float seconds) = 0;
 };
 
+// Who follows the run beside the grid (the statistics): every reading of the
+// run as judged, STOP or not, the start of each run, and each change of the
+// limits or of their unit.
+class RunWatcher {
+public:
+  virtual ~RunWatcher() = default;
+  virtual void RunStarted() = 0;
+  virtual void ReadingTaken(std::int32_t readingNo, const ReadingTexts& texts, Judgement judgement) = 0;
+  virtual void AllowanceChanged(const std::string& high, const std::string& low, int limitUnitMode) = 0;
+};
+
 // The library calls a run makes; their results are not examined.
 class DevicePort {
 public:

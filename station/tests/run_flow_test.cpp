@@ -609,6 +609,41 @@ TEST_F(RunFlowTest, ARunLogThatCannotBeWrittenIsToldOncePerRunAndLosesNothing) {
   EXPECT_EQ(LogLines(), (std::vector<std::string>{" 1,18.00,85.00,GOOD", " 2,19.00,85.00,GOOD"}));
 }
 
+// ---- who follows the run ------------------------------------------------------------------
+
+class RecordingWatcher : public RunWatcher {
+public:
+  std::vector<std::string> events;
+  void RunStarted() override { events.push_back("start"); }
+  void ReadingTaken(std::int32_t no, const ReadingTexts& texts, Judgement judgement) override {
+    events.push_back(std::to_string(no) + " " + texts.tension + " " + JudgementText(judgement));
+  }
+  void AllowanceChanged(const std::string& high, const std::string& low, int unit) override {
+    events.push_back("limits " + high + "/" + low + " unit " + std::to_string(unit));
+  }
+};
+
+TEST_F(RunFlowTest, TheWatcherFollowsEveryReadingEachStartAndEachChangeOfTheLimits) {
+  RecordingWatcher watcher;
+  flow.SetWatcher(&watcher);
+  Load("20", "10", 0);
+  StartRun();
+  Reading("25.00");
+  flow.StopClicked();
+  Reading("15.00"); // after STOP still followed
+  flow.LimitsEdited("30", "10");
+  flow.LimitsEdited("30", "10"); // the box echoing it: no change
+  flow.LimitOptionClicked(1);
+  flow.StartClicked(); // refused: the unit change emptied the limits
+  flow.LimitsEdited("90", "80");
+  flow.StartClicked();
+  Reading("12.00", "85.00");
+  EXPECT_EQ(watcher.events, (std::vector<std::string>{
+                                "limits 20/10 unit 0", "start", "1 25.00 HIGH", "2 15.00 GOOD",
+                                "limits 30/10 unit 0", "limits / unit 0", "limits / unit 1", "limits 90/80 unit 1",
+                                "start", "1 12.00 GOOD"}));
+}
+
 TEST_F(RunFlowTest, ShutdownStopsARunningDeviceOnceWithHalfASecondsPause) {
   Load();
   EXPECT_TRUE(flow.StopDeviceForShutdown());
