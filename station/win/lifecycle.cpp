@@ -31,13 +31,12 @@ MainWindow::LoadResult MainWindow::Load() {
   SetLastError(0);
   MutexHandle = CreateMutexA(nullptr, FALSE, config_.mutexName);
   if (GetLastError() != 0) {
-    state_ = State::SecondInstance;
     if (MutexHandle) CloseHandle(MutexHandle);
     MutexHandle = nullptr;
     DestroyWindow(Handle());
     return LoadResult::SecondInstance;
   }
-  state_ = State::Loaded;
+  loaded_ = true;
   flow_.BeginLoad();
 
   const std::string base = ProgramFolder() + "\\";
@@ -121,12 +120,11 @@ void MainWindow::QueryUnload() {
 }
 
 void MainWindow::FormUnload() {
-  const bool loaded = state_ == State::Loaded;
-  if (!loaded) {
+  if (!loaded_) {
     grid_.Detach();
     return;
   }
-  state_ = State::Created;
+  loaded_ = false;
   if (MutexHandle) CloseHandle(MutexHandle);
   MutexHandle = nullptr;
   ShutdownLink();

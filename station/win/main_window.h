@@ -115,7 +115,7 @@ private:
   ReadingsGrid grid_;
   HANDLE MutexHandle = nullptr;
   LayoutBaselines baselines_{};
-  enum class State { Created, SecondInstance, Loaded } state_ = State::Created;
+  bool loaded_ = false; // past the single-instance guard, until unloaded
   bool subclassed_ = false;
   bool closing_ = false;
   bool closeAfterPrint_ = false; // a close request came during a print
