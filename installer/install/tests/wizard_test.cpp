@@ -14,8 +14,6 @@
 namespace orva::installer {
 namespace {
 
-namespace text = install_text;
-
 struct FakeHost : WizardHost {
   // what the platform answers
   WindowsKind kind = WindowsKind::ModernNt;
@@ -388,9 +386,9 @@ TEST(InstallWizard, ClosedDuringAWaitDropsTheRemainingSteps) {
 }
 
 TEST(InstallWizard, HelpFileByLanguage) {
-  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kEnglish), "C:\\XTEMPINS\\SetuphelpEN.chm");
-  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kJapanese), "C:\\XTEMPINS\\SetuphelpJP.chm");
-  EXPECT_EQ(InstallerHelpPath("E:\\", kJapanese), "E:\\SetuphelpJP.chm");
+  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kLanguageEnglish), "C:\\XTEMPINS\\SetuphelpEN.chm");
+  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kLanguageJapanese), "C:\\XTEMPINS\\SetuphelpJP.chm");
+  EXPECT_EQ(InstallerHelpPath("E:\\", kLanguageJapanese), "E:\\SetuphelpJP.chm");
 }
 
 } // namespace
