@@ -3,6 +3,7 @@
 #include "installer/install/wizard.h"
 
 #include "installer/install/install_texts.h"
+#include "tools/testsupport/call_log.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +30,7 @@ struct FakeHost : WizardHost {
   std::vector<std::string> log;
 
   std::vector<std::string> Only(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const auto& e : log)
-      if (e.rfind(prefix, 0) == 0) out.push_back(e.substr(prefix.size()));
-    return out;
+    return testsupport::CallsStartingWith(log, prefix);
   }
   std::string LastStatus() const { auto s = Only("status "); return s.empty() ? "" : s.back(); }
 

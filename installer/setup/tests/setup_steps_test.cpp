@@ -2,6 +2,7 @@
 #include "installer/setup/setup_steps.h"
 
 #include "installer/common/status_style.h"
+#include "tools/testsupport/call_log.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,7 @@ struct FakeSetupHost : SetupHost {
   std::vector<std::string> log;
 
   std::vector<std::string> Only(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const auto& e : log)
-      if (e.rfind(prefix, 0) == 0) out.push_back(e.substr(prefix.size()));
-    return out;
+    return testsupport::CallsStartingWith(log, prefix);
   }
   void ShowStatus(const TextPair& t, int alignment, unsigned colour) override {
     log.push_back("status " + std::string(t.english) + (alignment == kAlignCentre ? " |centre" : " |left") +
