@@ -6,6 +6,7 @@
 # message handling while it prints N lines (and on its other long paths:
 # start-up, saving, the run log catching up, shutdown), and the readings it
 # handled during the printout.
+# Sources: bench/print_bench.cpp, bench/stretch_bench.cpp.
 # Usage (as root, it starts CUPS and sets up the queues): scripts/bench-print.sh [N]
 set -euo pipefail
 cd "$(dirname "$0")/.."

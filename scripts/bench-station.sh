@@ -3,6 +3,7 @@
 # simulator through meterlink.dll into ORVA.exe's grid and run log, with
 # NeglectHighLow "false", next to the bare open-append-close of one run-log
 # line on the same machine. Prints readings per second and the ratio.
+# Source: bench/station_chain_bench.cpp.
 # Usage: scripts/bench-station.sh [N]
 set -euo pipefail
 cd "$(dirname "$0")/.."

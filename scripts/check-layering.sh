@@ -4,7 +4,8 @@
 #   - every include is written from the repository root and names a file;
 #   - toolkit (winkit/) -> nothing of ours but the toolkit;
 #   - rules (files without Windows headers, outside win/ and dll/) -> rules
-#     only; the windows-free winkit/twip_rect.h counts as a rule;
+#     only; the windows-free winkit/twip_rect.h, text_table.h and enum_rows.h
+#     count as rules;
 #   - windows -> toolkit and rules, plus the Windows shells below them in the
 #     same program: station/win -> station/settings/win, station/output/win;
 #     installer tools -> installer/common/win; a unit never includes a window
@@ -60,11 +61,12 @@ END {
     }
     close(file)
   }
-  # Windows code: the shell folders, the toolkit (but twip_rect.h), and every
-  # file that uses the platform directly or through what it includes.
+  # Windows code: the shell folders, the toolkit (but its three windows-free
+  # headers), and every file that uses the platform directly or through what
+  # it includes.
   for (i = 1; i <= count; i++) {
     f = list[i]
-    win[f] = (platform[f] || shellFolder(f) || (f ~ /^winkit\// && f != "winkit/twip_rect.h")) ? 1 : 0
+    win[f] = (platform[f] || shellFolder(f) || (f ~ /^winkit\// && f !~ /^winkit\/(twip_rect|text_table|enum_rows)\.h$/)) ? 1 : 0
   }
   do {
     changed = 0

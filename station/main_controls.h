@@ -32,10 +32,19 @@ inline constexpr const char* kMainControlNames[kMainControlCount] = {
     "lblPrintTitle", "txtPrintTitle", "cmdSave", "CmdExit", "cmdPrint"};
 
 // Menu items of the main window (command identifiers in the Win32 shell).
+// What each is to the operator: what each control is stands beside its row
+// in station/win/main_control_looks.h.
 enum class MainMenu {
-  menu_file, fsave, fprint, exit,
-  menu_tool, USBdiagnose, Setting,
-  menu_help, fhelp, version,
+  menu_file,   // File
+  fsave,       // File > Save: the results file
+  fprint,      // File > Print: prints the run log
+  exit,        // File > Exit: ends the program
+  menu_tool,   // Tool
+  USBdiagnose, // Tool > Diagnose: shows the diagnose labels
+  Setting,     // Tool > Setting: the settings dialog
+  menu_help,   // Help
+  fhelp,       // Help > Help: the operator's help
+  version,     // Help > Version: the About command
   Count
 };
 

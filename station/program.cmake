@@ -20,7 +20,7 @@ orva_win_test(station_win_test
           tests/win/run_control_test.cpp tests/win/lifecycle_test.cpp tests/win/layout_test.cpp
           tests/win/results_save_test.cpp output/tests/win/results_print_test.cpp
           output/tests/win/printer_test.cpp
-  LIBS orva_station_win orva_printdialog
+  LIBS orva_station_win orva_printdialog orva_testfiles
   TIMEOUT 300)
 
 # The settings dialog, the about box and help (Tool > Setting, Help > Help,
@@ -29,6 +29,6 @@ include(${PROJECT_SOURCE_DIR}/help/station/help.cmake)
 
 orva_win_test(station_dialogs_win_test
   SOURCES settings/tests/dialogs_win_test.cpp tests/win/station_fixture.cpp res/ORVA.rc
-  LIBS orva_station_win
+  LIBS orva_station_win orva_testfiles
   DEPENDS ORVA orva_station_help
   TIMEOUT 180)

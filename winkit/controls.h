@@ -2,6 +2,7 @@
 // twips) and one builder that creates them, containers before contents.
 #pragma once
 
+#include "winkit/enum_rows.h"
 #include "winkit/twips.h"
 
 #include <functional>
@@ -31,6 +32,17 @@ struct ControlSpec {
   ControlKind kind;
   int container;
   TwipRect rect;
+  DWORD style;
+};
+
+// What a control is, for windows whose places stand in a layout table of
+// their own (keyed by the same enum): one row per control, in the enum's
+// order, checked with RowsInEnumOrder (enum_rows.h). The window joins each
+// row with its place into a ControlSpec.
+template <class Id>
+struct ControlLook {
+  Id id;
+  ControlKind kind;
   DWORD style;
 };
 

@@ -24,6 +24,7 @@ constexpr DWORD kModelessStyle = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
 
 INT_PTR Dialog::ShowModal(HWND owner) {
   std::vector<WORD> words = EmptyTemplate(kModalStyle);
+  modal_ = true;
   return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<DLGTEMPLATE*>(words.data()), owner,
                                  &Dialog::Proc, reinterpret_cast<LPARAM>(this));
 }
@@ -65,7 +66,11 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (!self) return FALSE;
   return Guarded(hwnd, [&]() -> INT_PTR {
-    const INT_PTR result = self->OnMessage(msg, wp, lp);
+    INT_PTR result = self->OnMessage(msg, wp, lp);
+    if (!result && msg == WM_COMMAND && LOWORD(wp) == IDCANCEL) {
+      self->OnCancel();
+      result = TRUE;
+    }
     if (msg == WM_NCDESTROY) {
       SetWindowLongPtrW(hwnd, DWLP_USER, 0);
       self->hwnd_ = nullptr;

@@ -37,6 +37,13 @@ protected:
   // system set the focus. Other messages: TRUE when handled.
   virtual INT_PTR OnMessage(UINT msg, WPARAM wp, LPARAM lp) = 0;
 
+  // Esc and the title-bar close (IDCANCEL) when OnMessage left them: a
+  // modal dialog ends with IDCANCEL; a modeless one stays (its owner's
+  // work ends it).
+  virtual void OnCancel() {
+    if (modal_) End(IDCANCEL);
+  }
+
   // Gives the dialog a client area of the given twips (at `dpi`) and centres
   // it over its owner, or over the work area when it has none.
   void SizeClient(int widthTwips, int heightTwips, Dpi dpi = ScreenDpi());
@@ -44,6 +51,7 @@ protected:
 private:
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd_ = nullptr;
+  bool modal_ = false;
 };
 
 } // namespace winkit

@@ -1,5 +1,6 @@
 #include "winkit/frame_window.h"
 
+#include "winkit/held_font.h"
 #include "winkit/window.h"
 
 #include <memory>
@@ -26,6 +27,7 @@ public:
 
 private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
+    if (LRESULT result = 0; font_.OnMessage(Handle(), msg, wp, lp, result)) return result;
     switch (msg) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -37,11 +39,6 @@ private:
       return SendMessageW(GetAncestor(Handle(), GA_ROOT), msg, wp, lp);
     case WM_ERASEBKGND: return OnEraseBackground(reinterpret_cast<HDC>(wp));
     case WM_PAINT: return OnPaint();
-    case WM_SETFONT:
-      font_ = reinterpret_cast<HFONT>(wp);
-      if (LOWORD(lp)) InvalidateRect(Handle(), nullptr, TRUE);
-      return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
     case WM_SETTEXT: {
       const LRESULT r = Default(msg, wp, lp);
       InvalidateRect(Handle(), nullptr, TRUE);
@@ -74,7 +71,7 @@ private:
     GetClientRect(Handle(), &client);
     wchar_t caption[256] = {};
     GetWindowTextW(Handle(), caption, 256);
-    HGDIOBJ oldFont = SelectObject(dc, font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT));
+    HGDIOBJ oldFont = SelectObject(dc, font_.Font() ? font_.Font() : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     RECT box = client;
@@ -94,16 +91,13 @@ private:
   }
 
   int borderStyle_;
-  HFONT font_ = nullptr;
+  HeldFont font_;
 };
 
 } // namespace
 
 HWND CreateFrameWindow(HWND parent, int id, const RECT& px, int borderStyle) {
-  auto frame = std::make_unique<FrameWindow>(borderStyle);
-  const HWND hwnd = frame->Create(parent, id, px);
-  if (hwnd) frame.release()->DeleteWithWindow();
-  return hwnd;
+  return CreateOwnedByWindow(std::make_unique<FrameWindow>(borderStyle), parent, id, px);
 }
 
 void SetFrameBorderStyle(HWND frame, int borderStyle) {

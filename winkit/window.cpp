@@ -62,7 +62,6 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     const LRESULT result = self->OnMessage(msg, wp, lp);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
-    self->OnFinalMessage();
     if (self->deleteWithWindow_) delete self;
     return result;
   });

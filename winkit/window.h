@@ -5,6 +5,8 @@
 // an exception in any handler ends the program with its error box.
 #pragma once
 
+#include <memory>
+#include <utility>
 #include <windows.h>
 
 namespace winkit {
@@ -27,8 +29,8 @@ public:
   HWND Handle() const { return hwnd_; }
 
   // Hands the object over to its window: it is deleted after WM_NCDESTROY.
-  // For child controls made with new once their window exists:
-  //   if (hwnd) control.release()->DeleteWithWindow();
+  // The one way a window object ends with its window; CreateOwnedByWindow
+  // below does it for objects made only for their window.
   void DeleteWithWindow() { deleteWithWindow_ = true; }
 
   // The object behind a window created through this base, if it is a T.
@@ -47,14 +49,22 @@ protected:
   virtual LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp);
   LRESULT Default(UINT msg, WPARAM wp, LPARAM lp) { return DefWindowProcW(hwnd_, msg, wp, lp); }
 
-  // After WM_NCDESTROY, the handle already cleared.
-  virtual void OnFinalMessage() {}
-
 private:
   static Window* Lookup(HWND hwnd);
   static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd_ = nullptr;
   bool deleteWithWindow_ = false;
 };
+
+// Makes the window of `object` (T::Create(createArgs...) returns its handle)
+// and hands the object over to it; nullptr, the object deleted, when the
+// window could not be made. For custom controls, frames and pieces:
+//   return CreateOwnedByWindow(std::make_unique<Banner>(), parent, id, pixels);
+template <class T, class... Args>
+HWND CreateOwnedByWindow(std::unique_ptr<T> object, Args&&... createArgs) {
+  const HWND hwnd = object->Create(std::forward<Args>(createArgs)...);
+  if (hwnd) object.release()->DeleteWithWindow();
+  return hwnd;
+}
 
 } // namespace winkit

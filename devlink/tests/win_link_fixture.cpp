@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "tools/testsupport/sim_process.h"
+#include "tools/testsupport/test_files.h"
 #include "winkit/program_folder.h"
 
 namespace devlink::test {
@@ -24,25 +25,6 @@ std::string FolderOf(const std::string& path) {
 std::string FileNameOf(const std::string& path) {
   const auto cut = path.find_last_of("\\/");
   return cut == std::string::npos ? path : path.substr(cut + 1);
-}
-
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = found.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
 }
 
 template <class Fn>
@@ -149,7 +131,7 @@ TempTree::TempTree() {
   CreateDirectoryA(root_.c_str(), nullptr);
 }
 
-TempTree::~TempTree() { RemoveTree(root_); }
+TempTree::~TempTree() { orva::testsupport::RemoveTree(root_); }
 
 std::string TempTree::Path(const std::string& relative) const {
   return relative.empty() ? root_ : root_ + "\\" + relative;

@@ -1,5 +1,5 @@
-// Texts of the shared installer routines, as English/Japanese pairs where
-// both exist. The status lines of copying and deleting get the file name
+// Texts of the shared installer routines: the English/Japanese pairs in one
+// table (common_texts.cpp), the texts that exist in English only below. The status lines of copying and deleting get the file name
 // appended; the start and wait failures exist in English only.
 #pragma once
 
@@ -7,9 +7,14 @@
 
 namespace orva::installer {
 
-inline constexpr TextPair kCopyFilesStatus = {"ファイルをコピーしています...", "Copy files..."}; // install
-inline constexpr TextPair kCopyFileStatus = {"ファイルをコピーしています...", "Copy file..."};   // setup
-inline constexpr TextPair kDeleteFilesStatus = {"ファイルを削除しています...", "Delete files..."};
+enum class CommonText {
+  CopyFilesStatus, // install
+  CopyFileStatus,  // setup
+  DeleteFilesStatus,
+  Count
+};
+
+const TextPair& TextPairOf(CommonText id);
 
 inline constexpr char kCannotStartDriver[] = "Can not start driver.";
 inline constexpr char kDriverWaitError[] = "Waiting error for the completion of the driver.";

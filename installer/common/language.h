@@ -1,5 +1,8 @@
 // The installation tools' language: a 16-bit code, 0 English, 1 Japanese.
+// Their texts stand in text tables of the one form (winkit/text_table.h).
 #pragma once
+
+#include "winkit/text_table.h"
 
 #include <cstdint>
 #include <string_view>
@@ -7,20 +10,16 @@
 namespace orva::installer {
 
 using Language = std::int16_t;
-inline constexpr Language kEnglish = 0;
-inline constexpr Language kJapanese = 1;
+inline constexpr Language kLanguageEnglish = 0;
+inline constexpr Language kLanguageJapanese = 1;
+
+using winkit::TextPair;
 
 // japanese when language is 1, otherwise english.
 constexpr std::string_view PickText(Language language, std::string_view japanese,
                                     std::string_view english) {
-  return language == kJapanese ? japanese : english;
+  return language == kLanguageJapanese ? japanese : english;
 }
-
-// One English/Japanese pair of a tool's text table.
-struct TextPair {
-  std::string_view japanese;
-  std::string_view english;
-};
 
 constexpr std::string_view PickText(Language language, const TextPair& pair) {
   return PickText(language, pair.japanese, pair.english);

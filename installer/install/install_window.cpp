@@ -5,6 +5,7 @@
 #include "installer/common/path_rules.h"
 #include "installer/common/win/routines.h"
 #include "installer/install/install_texts.h"
+#include "winkit/control_helpers.h"
 #include "winkit/handle.h"
 #include "winkit/help_open.h"
 #include "winkit/program_folder.h"
@@ -16,7 +17,6 @@
 namespace orva::installer {
 namespace {
 
-namespace text = install_text;
 using winkit::ControlKind;
 
 constexpr std::array<winkit::ControlSpec, 15> kLayout = {{
@@ -74,16 +74,16 @@ bool InstallWindow::Create() {
   ShowFolderChoice(false);
   UpdateWindow(Handle());
   // 2. Status line on, Complete and the diagnostics off.
-  ShowWindow(tool.LblDisp, SW_SHOW);
-  EnableWindow(tool.CmdExit, FALSE);
-  ShowWindow(tool.CmdExit, SW_HIDE);
+  winkit::Show(tool.LblDisp, true);
+  winkit::Enable(tool.CmdExit, false);
+  winkit::Show(tool.CmdExit, false);
   for (HWND label : {tool.LblOS, tool.LblWindows, tool.LblSystem, tool.LblSystemFile, tool.LblSystem32})
-    ShowWindow(label, SW_HIDE);
+    winkit::Show(label, false);
   // 3. and 4. InstallStep is 0; the language from the marker file.
   SelectLanguage(IsFile(WithBackslash(installerFolder_) + kJapaneseMarker) ? 1 : 0);
   // 5. and 6.
   wizard_.ShowFirstPrompt();
-  SetWindowTextW(Handle(), kInstallCaption);
+  winkit::SetText(Handle(), kInstallCaption);
   DrawBanner(tool, kInstallCaption);
   return true;
 }
@@ -91,14 +91,16 @@ bool InstallWindow::Create() {
 void InstallWindow::OnLanguage(int) {
   const Tool& tool = State();
   const Language language = tool.language;
-  const std::pair<int, const TextPair*> buttons[] = {
-      {kCmdBrowse, &text::kBrowse}, {kCmdNext, &text::kNext}, {kCmdExit, &text::kComplete}, {kCmdCancel, &text::kCancel}};
-  for (const auto& [id, pair] : buttons) {
+  const std::pair<int, InstallText> buttons[] = {{kCmdBrowse, InstallText::Browse},
+                                                 {kCmdNext, InstallText::Next},
+                                                 {kCmdExit, InstallText::Complete},
+                                                 {kCmdCancel, InstallText::Cancel}};
+  for (const auto& [id, text] : buttons) {
     ApplyFont(tool, Control(id));
-    SetWindowTextW(Control(id), Wide(*pair, language).c_str());
+    SetWindowTextW(Control(id), Wide(TextPairOf(text), language).c_str());
   }
-  SetMenuText(helpMenu_, kMenuHelp, false, Wide(text::kHelp, language));
-  SetMenuText(menuBar_, 0, true, Wide(text::kHelp, language));
+  SetMenuText(helpMenu_, kMenuHelp, false, Wide(TextPairOf(InstallText::Help), language));
+  SetMenuText(menuBar_, 0, true, Wide(TextPairOf(InstallText::Help), language));
   DrawMenuBar(Handle());
   wizard_.OnLanguageChosen();
 }
@@ -117,7 +119,7 @@ void InstallWindow::OnClick(int id) {
 void InstallWindow::OnCmdBrowseClick() {
   // The save dialog stands in for a folder choice: the folder the user
   // stands in when pressing Save is taken; no file is created.
-  const std::wstring title = Wide(text::kSaveTitle, State().language);
+  const std::wstring title = Wide(TextPairOf(InstallText::SaveTitle), State().language);
   wchar_t file[MAX_PATH] = L"ORVA";
   OPENFILENAMEW ofn{};
   ofn.lStructSize = sizeof ofn;
@@ -131,7 +133,7 @@ void InstallWindow::OnCmdBrowseClick() {
   if (!GetSaveFileNameW(&ofn)) return; // cancel or a dialog error leaves the text as it was
   HWND box = Control(kTxtInstallDir);
   ApplyFont(State(), box);
-  SetWindowTextW(box, winkit::WideFromAnsi(FolderPartOf(winkit::AnsiFromWide(file))).c_str());
+  winkit::SetAnsiText(box, FolderPartOf(winkit::AnsiFromWide(file)));
 }
 
 void InstallWindow::OnMhelpClick() { winkit::OpenHelp(InstallerHelpPath(installerFolder_, State().language)); }
@@ -147,22 +149,22 @@ void InstallWindow::ShowCancel(bool shown) { installer::ShowCancel(State(), show
 void InstallWindow::ShowComplete() { installer::ShowComplete(State()); }
 
 void InstallWindow::ShowFolderChoice(bool shown) {
-  ShowWindow(Control(kTxtInstallDir), shown ? SW_SHOW : SW_HIDE);
-  ShowWindow(Control(kCmdBrowse), shown ? SW_SHOW : SW_HIDE);
-  EnableWindow(Control(kCmdBrowse), shown);
+  winkit::Show(Control(kTxtInstallDir), shown);
+  winkit::Show(Control(kCmdBrowse), shown);
+  winkit::Enable(Control(kCmdBrowse), shown);
   UpdateWindow(Handle());
 }
 
-void InstallWindow::HideLanguageFrame() { ShowWindow(Control(kFrameLanguage), SW_HIDE); }
+void InstallWindow::HideLanguageFrame() { winkit::Show(Control(kFrameLanguage), false); }
 
 std::string InstallWindow::FolderText() { return winkit::AnsiFromWide(winkit::WindowText(Control(kTxtInstallDir))); }
 
 void InstallWindow::SetFolderText(const std::string& t) {
-  SetWindowTextW(Control(kTxtInstallDir), winkit::WideFromAnsi(t).c_str());
+  winkit::SetAnsiText(Control(kTxtInstallDir), t);
 }
 
 void InstallWindow::SetSystem32Label(const std::string& t) {
-  SetWindowTextW(State().LblSystem32, winkit::WideFromAnsi(t).c_str());
+  winkit::SetAnsiText(State().LblSystem32, t);
 }
 
 bool InstallWindow::Closed() { return State().closed; }
@@ -179,7 +181,7 @@ bool InstallWindow::IsFolder(const std::string& path) { return installer::IsFold
 void InstallWindow::CreateFolder(const std::string& path) { installer::CreateFolder(State(), path); }
 
 void InstallWindow::CopyToFolder(const std::string& fileName, const std::string& folder) {
-  installer::CopyToFolder(State(), fileName, folder, kCopyFilesStatus);
+  installer::CopyToFolder(State(), fileName, folder, TextPairOf(CommonText::CopyFilesStatus));
 }
 
 void InstallWindow::CopyFile(const std::string& source, const std::string& target) {

@@ -1,6 +1,13 @@
 // frmInstall: the installer's window. A layout table, the captions of the
 // language handler and short OnX handlers; the steps themselves are the
 // InstallWizard, for which this window is the host.
+// Its buttons, to the person installing:
+//   CmdNext      Next: the wizard's next step
+//   CmdBrowse    Browse: picks the program folder (on the folder step)
+//   CmdCancel    Cancel: ends the installer; what was copied stays
+//   CmdExit      Complete: the last step, starts the folder remover and ends
+//   OptLanguage  English / Japanese, until the first Next
+//   help menu    the installing person's help
 #pragma once
 
 #include "installer/common/win/tool_window.h"

@@ -5,9 +5,6 @@
 #include "installer/install/install_texts.h"
 
 namespace orva::installer {
-
-namespace text = install_text;
-
 namespace {
 
 // Marks a step as running for as long as it lasts, also when a file error
@@ -30,9 +27,9 @@ InstallWizard::InstallWizard(WizardHost& host, std::string installerFolder)
 
 void InstallWizard::ShowFirstPrompt() {
   if (host_.DetectWindows() == WindowsKind::Win9x)
-    host_.ShowStatus(text::kSwitchOffPrompt, kAlignLeft, kRed);
+    host_.ShowStatus(TextPairOf(InstallText::SwitchOffPrompt), kAlignLeft, kRed);
   else
-    host_.ShowStatus(text::kConnectPrompt, kAlignLeft, kRed);
+    host_.ShowStatus(TextPairOf(InstallText::ConnectPrompt), kAlignLeft, kRed);
 }
 
 void InstallWizard::OnLanguageChosen() {
@@ -52,9 +49,9 @@ void InstallWizard::OnNext() {
 }
 
 void InstallWizard::FolderStep() {
-  host_.ShowStatus(text::kSelectFolder, kAlignCentre, kBlack);
+  host_.ShowStatus(TextPairOf(InstallText::SelectFolder), kAlignCentre, kBlack);
   if (ContainsBlank(installerFolder_)) {
-    host_.Message(text::kRunSetupFromDisk);
+    host_.Message(TextPairOf(InstallText::RunSetupFromDisk));
     return;
   }
   host_.SetFolderText(kDefaultInstallRoot);
@@ -68,19 +65,19 @@ void InstallWizard::CopyStep() {
   const std::string root = host_.FolderText();
   programFolder_ = ProgramFolderFor(root);
   if (root.empty()) {
-    host_.Message(text::kBadFolderName);
+    host_.Message(TextPairOf(InstallText::BadFolderName));
     host_.ShowNext(true);
     step_ = 0;
     return;
   }
   if (WithBackslash(installerFolder_) == programFolder_) {
-    host_.Message(text::kRunSetupFromDisk);
+    host_.Message(TextPairOf(InstallText::RunSetupFromDisk));
     host_.ShowNext(true);
     step_ = 0;
     return;
   }
   if (host_.MeasurementProgramRunning()) {
-    host_.Message(text::kCloseMeasurementProgram);
+    host_.Message(TextPairOf(InstallText::CloseMeasurementProgram));
     host_.ShowNext(true); // still on the folder step, the folder box still shown
     return;
   }
@@ -88,7 +85,7 @@ void InstallWizard::CopyStep() {
   for (const std::string& level : FolderLevels(programFolder_))
     if (!host_.IsFolder(level)) host_.CreateFolder(level);
   host_.ShowFolderChoice(false);
-  host_.ShowStatus(text::kCopyFiles, kAlignCentre, kBlack);
+  host_.ShowStatus(TextPairOf(InstallText::CopyFiles), kAlignCentre, kBlack);
   for (std::string_view file : kInstallFiles)
     if (!file.empty()) host_.CopyToFolder(std::string(file), programFolder_);
 
@@ -96,7 +93,7 @@ void InstallWizard::CopyStep() {
   std::string windowsFolder, systemFolder;
   host_.ReadSystemFolders(windowsFolder, systemFolder);
   if (systemFolder.empty() || windowsFolder.empty()) {
-    host_.Message(text::kNoSystemFolder);
+    host_.Message(TextPairOf(InstallText::NoSystemFolder));
     step_ = 0;
     return;
   }
@@ -107,23 +104,23 @@ void InstallWizard::CopyStep() {
     host_.SetSystem32Label("");
     const std::string system32 = windowsFolder + "\\system32";
     if (!host_.IsFolder(system32)) {
-      host_.Message(text::kNoSystem32);
+      host_.Message(TextPairOf(InstallText::NoSystem32));
       step_ = 0;
       return;
     }
     host_.SetSystem32Label(system32);
-    host_.ShowStatus(text::kCopyFiles, kAlignCentre, kBlack);
+    host_.ShowStatus(TextPairOf(InstallText::CopyFiles), kAlignCentre, kBlack);
     const std::string source = WithBackslash(installerFolder_);
     host_.CopyFile(source + "windrvr6.sys", system32 + "\\drivers\\" + "windrvr6.sys");
     host_.CopyFile(source + "windrvr6.inf", windowsFolder + "\\inf\\" + "windrvr6.inf");
     host_.CopyFile(source + "ORVA.inf", windowsFolder + "\\inf\\" + "ORVA.inf");
-    host_.ShowStatus(text::kSwitchOffPrompt, kAlignLeft, kRed);
+    host_.ShowStatus(TextPairOf(InstallText::SwitchOffPrompt), kAlignLeft, kRed);
     host_.ShowNext(true);
     step_ = 3;
     return;
   }
   case WindowsKind::ModernNt: {
-    host_.ShowStatus(text::kInstallingDriver, kAlignCentre, kBlack);
+    host_.ShowStatus(TextPairOf(InstallText::InstallingDriver), kAlignCentre, kBlack);
     host_.PauseSeconds(1);
     if (host_.Closed()) return;
     const bool ran = host_.RunToolAndWait("wdreg_gui.exe", "windrvr6.inf");
@@ -132,13 +129,13 @@ void InstallWizard::CopyStep() {
       step_ = 0;
       return;
     }
-    host_.ShowStatus(text::kConnectAndSwitchOn, kAlignLeft, kRed);
+    host_.ShowStatus(TextPairOf(InstallText::ConnectAndSwitchOn), kAlignLeft, kRed);
     host_.ShowNext(true);
     step_ = 2;
     return;
   }
   case WindowsKind::OldNt:
-    host_.Message(text::kKindNotAvailable);
+    host_.Message(TextPairOf(InstallText::KindNotAvailable));
     step_ = 0;
     return;
   case WindowsKind::Unknown:
@@ -148,31 +145,31 @@ void InstallWizard::CopyStep() {
 
 void InstallWizard::MeterDriverStep() {
   host_.ShowNext(false);
-  host_.ShowStatus(text::kInstallingMeter, kAlignCentre, kBlack);
+  host_.ShowStatus(TextPairOf(InstallText::InstallingMeter), kAlignCentre, kBlack);
   host_.PauseSeconds(1);
   if (host_.Closed()) return;
   const bool ran = host_.RunToolAndWait("wdreg_gui.exe", "ORVA.inf");
   if (host_.Closed()) return;
   if (!ran) {
-    host_.ShowStatus(text::kDriverFailed, kAlignCentre, kBlack);
+    host_.ShowStatus(TextPairOf(InstallText::DriverFailed), kAlignCentre, kBlack);
     step_ = 0;
     return;
   }
-  host_.ShowStatus(text::kWizardMayFinish, kAlignLeft, kRed);
+  host_.ShowStatus(TextPairOf(InstallText::WizardMayFinish), kAlignLeft, kRed);
   Finish();
 }
 
 void InstallWizard::Win9xDriverStep() {
   host_.ShowNext(false);
-  host_.ShowStatus(text::kCancelWizardSwitchOn, kAlignLeft, kRed);
+  host_.ShowStatus(TextPairOf(InstallText::CancelWizardSwitchOn), kAlignLeft, kRed);
   const bool ran = host_.RunToolAndWait("wdreg16.exe", "windrvr6.inf");
   if (host_.Closed()) return;
   if (!ran) {
-    host_.ShowStatus(text::kDriverFailed, kAlignCentre, kBlack);
+    host_.ShowStatus(TextPairOf(InstallText::DriverFailed), kAlignCentre, kBlack);
     step_ = 0;
     return;
   }
-  host_.ShowStatus(text::kCancelWizardSwitchOn, kAlignLeft, kRed);
+  host_.ShowStatus(TextPairOf(InstallText::CancelWizardSwitchOn), kAlignLeft, kRed);
   Finish();
 }
 
@@ -193,7 +190,7 @@ void InstallWizard::OnComplete() {
 }
 
 std::string InstallerHelpPath(const std::string& installerFolder, Language language) {
-  return WithBackslash(installerFolder) + (language == kJapanese ? "SetuphelpJP.chm" : "SetuphelpEN.chm");
+  return WithBackslash(installerFolder) + (language == kLanguageJapanese ? "SetuphelpJP.chm" : "SetuphelpEN.chm");
 }
 
 } // namespace orva::installer

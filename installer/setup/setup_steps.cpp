@@ -8,7 +8,7 @@
 namespace orva::installer {
 
 void RunSetup(SetupHost& host, Language language) {
-  host.ShowStatus(setup_text::kStartInstallation, kAlignCentre, kRed);
+  host.ShowStatus(TextPairOf(SetupText::StartInstallation), kAlignCentre, kRed);
   host.HideNext();
 
   std::string windowsFolder, systemFolder;
@@ -21,11 +21,11 @@ void RunSetup(SetupHost& host, Language language) {
     host.CreateFolder(WithBackslash(temp));
     host.CopyToFolder(kDirMarker, temp);
   }
-  if (language == kJapanese) host.CopyToFolder(kJapaneseMarker, temp);
+  if (language == kLanguageJapanese) host.CopyToFolder(kJapaneseMarker, temp);
   for (std::string_view file : kSetupFiles)
     if (!file.empty()) host.CopyToFolder(std::string(file), temp);
 
-  host.ShowStatus(setup_text::kPleaseWait, kAlignCentre, kBlack);
+  host.ShowStatus(TextPairOf(SetupText::PleaseWait), kAlignCentre, kBlack);
   host.LaunchProgram(WithBackslash(temp) + "INSTALL.EXE");
   host.CloseWindow();
 }

@@ -1,13 +1,12 @@
-// Every English/Japanese pair of SETUP.EXE, in one table.
+// Every English/Japanese pair of SETUP.EXE, in one table (setup_texts.cpp).
 #pragma once
 
 #include "installer/common/language.h"
 
-namespace orva::installer::setup_text {
+namespace orva::installer {
 
-inline constexpr TextPair kNext = {"次へ", "Next"};
-inline constexpr TextPair kCancel = {"キャンセル", "Cancel"};
-inline constexpr TextPair kStartInstallation = {"インストールを開始します", "Start Installation"};
-inline constexpr TextPair kPleaseWait = {"お待ちください", "Please Wait..."};
+enum class SetupText { Next, Cancel, StartInstallation, PleaseWait, Count };
 
-} // namespace orva::installer::setup_text
+const TextPair& TextPairOf(SetupText id);
+
+} // namespace orva::installer

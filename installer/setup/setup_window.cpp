@@ -4,6 +4,7 @@
 #include "installer/common/status_style.h"
 #include "installer/common/win/routines.h"
 #include "installer/setup/setup_texts.h"
+#include "winkit/control_helpers.h"
 #include "winkit/text.h"
 
 #include <array>
@@ -11,7 +12,6 @@
 namespace orva::installer {
 namespace {
 
-namespace text = setup_text;
 using winkit::ControlKind;
 
 constexpr std::array<winkit::ControlSpec, 12> kLayout = {{
@@ -42,12 +42,12 @@ bool SetupWindow::Create() {
   static constexpr ToolDesign design{L"OrvaSetupWindow", 7200, 4000, kLayout, kCaptions};
   if (!Build(design, kSetupTitle, nullptr)) return false;
   const Tool& tool = State();
-  ShowWindow(tool.LblDisp, SW_SHOW);
+  winkit::Show(tool.LblDisp, true);
   for (HWND label : {tool.LblOS, tool.LblWindows, tool.LblSystem, tool.LblSystemFile, tool.LblSystem32})
-    ShowWindow(label, SW_HIDE);
+    winkit::Show(label, false);
   SelectLanguage(0);
-  installer::ShowStatus(tool, text::kStartInstallation, kAlignCentre, kRed);
-  SetWindowTextW(Handle(), kSetupCaption);
+  installer::ShowStatus(tool, TextPairOf(SetupText::StartInstallation), kAlignCentre, kRed);
+  winkit::SetText(Handle(), kSetupCaption);
   DrawBanner(tool, kSetupCaption);
   return true;
 }
@@ -56,9 +56,9 @@ void SetupWindow::OnLanguage(int) {
   const Tool& tool = State();
   ApplyFont(tool, tool.CmdNext);
   ApplyFont(tool, tool.CmdCancel);
-  SetWindowTextW(tool.CmdNext, winkit::WideFromUtf8(PickText(tool.language, text::kNext)).c_str());
-  SetWindowTextW(tool.CmdCancel, winkit::WideFromUtf8(PickText(tool.language, text::kCancel)).c_str());
-  installer::ShowStatus(tool, text::kStartInstallation, kAlignCentre, kRed);
+  winkit::SetUtf8Text(tool.CmdNext, PickText(tool.language, TextPairOf(SetupText::Next)));
+  winkit::SetUtf8Text(tool.CmdCancel, PickText(tool.language, TextPairOf(SetupText::Cancel)));
+  installer::ShowStatus(tool, TextPairOf(SetupText::StartInstallation), kAlignCentre, kRed);
 }
 
 void SetupWindow::OnClick(int id) {
@@ -88,7 +88,7 @@ bool SetupWindow::IsFolder(const std::string& path) { return installer::IsFolder
 void SetupWindow::CreateFolder(const std::string& path) { installer::CreateFolder(State(), path); }
 
 void SetupWindow::CopyToFolder(const std::string& fileName, const std::string& folder) {
-  installer::CopyToFolder(State(), fileName, folder, kCopyFileStatus);
+  installer::CopyToFolder(State(), fileName, folder, TextPairOf(CommonText::CopyFileStatus));
 }
 
 bool SetupWindow::LaunchProgram(const std::string& path) {

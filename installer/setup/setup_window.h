@@ -1,6 +1,12 @@
 // FormSetup: the setup launcher's window on the install disk. A layout
 // table, the language handler and the Next and Cancel handlers; the pass
 // itself is RunSetup, for which this window is the host.
+// Its buttons, to the person installing:
+//   CmdNext      Next: copies the disk to the temporary folder and starts
+//                the installer from there
+//   CmdCancel    Cancel: ends the launcher, nothing copied
+//   OptLanguage  English / Japanese: the language of the launcher and of
+//                the installer it starts
 #pragma once
 
 #include "installer/common/win/tool_window.h"

@@ -7,6 +7,7 @@
 #include "tools/testsupport/desktop.h"
 #include "tools/testsupport/scenario.h"
 #include "tools/testsupport/station_window.h"
+#include "tools/testsupport/test_files.h"
 
 #include "installer/common/file_lists.h"
 #include "installer/common/win/tool.h"
@@ -56,25 +57,6 @@ int Kind() {
 }
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(path);
-      else
-        DeleteFileA(path.c_str());
-    } while (FindNextFileA(find, &data));
-    FindClose(find);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
 
 std::string SpecialFolder(int csidl) {
   char path[MAX_PATH] = {};

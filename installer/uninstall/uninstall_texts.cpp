@@ -8,12 +8,7 @@
 namespace orva::uninstall {
 namespace {
 
-struct Row {
-  Text id; // checked against the position below, so a row cannot slip
-  TextPair pair;
-};
-
-constexpr std::array<Row, static_cast<std::size_t>(Text::Count)> kTexts = {{
+constexpr std::array<winkit::TextRow<Text>, static_cast<std::size_t>(Text::Count)> kTexts = {{
     {Text::WindowCaption, {"ORVA Uninstall", "ORVA Uninstall"}},
     {Text::CmdNext, {"次へ", "Next"}},
     {Text::CmdExit, {"完了", "Complete"}},
@@ -34,20 +29,10 @@ constexpr std::array<Row, static_cast<std::size_t>(Text::Count)> kTexts = {{
     {Text::CannotDelete, {"ファイルを削除できません", "The file can not be deleted."}},
 }};
 
-constexpr bool RowsInOrder() {
-  for (std::size_t i = 0; i < kTexts.size(); ++i)
-    if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
-  return true;
-}
-static_assert(RowsInOrder(), "every Text has its row, in the order of the enum");
-
-constexpr TextPair kNoText = {};
+static_assert(winkit::RowsInEnumOrder(kTexts), "every Text has its row, in the order of the enum");
 
 } // namespace
 
-const TextPair& TextPairOf(Text id) {
-  const auto index = static_cast<std::size_t>(id);
-  return index < kTexts.size() ? kTexts[index].pair : kNoText;
-}
+const TextPair& TextPairOf(Text id) { return winkit::PairIn(kTexts, id); }
 
 } // namespace orva::uninstall

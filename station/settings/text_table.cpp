@@ -10,12 +10,7 @@ namespace {
 
 constexpr std::size_t kTextCount = static_cast<std::size_t>(Text::Count);
 
-struct Row {
-  Text id; // checked against the position below, so a row cannot slip
-  TextPair pair;
-};
-
-constexpr std::array<Row, kTextCount> kTexts = {{
+constexpr std::array<winkit::TextRow<Text>, kTextCount> kTexts = {{
     // menus
     {Text::MenuFile, {"ファイル", "File"}},
     {Text::MenuSave, {"保存", "Save"}},
@@ -131,23 +126,11 @@ constexpr std::array<Row, kTextCount> kTexts = {{
     {Text::PrintingCancel, {"キャンセル", "Cancel"}},
 }};
 
-constexpr bool RowsInOrder() {
-  for (std::size_t i = 0; i < kTexts.size(); ++i) {
-    if (static_cast<std::size_t>(kTexts[i].id) != i) return false;
-    if (kTexts[i].pair.japanese == nullptr || kTexts[i].pair.english == nullptr) return false;
-  }
-  return true;
-}
-static_assert(RowsInOrder(), "every Text has its row, in the order of the enum");
-
-constexpr TextPair kNoText = {"", ""};
+static_assert(winkit::RowsInEnumOrder(kTexts), "every Text has its row, in the order of the enum");
 
 } // namespace
 
-const TextPair& TextPairOf(Text id) {
-  const auto index = static_cast<std::size_t>(id);
-  return index < kTexts.size() ? kTexts[index].pair : kNoText;
-}
+const TextPair& TextPairOf(Text id) { return winkit::PairIn(kTexts, id); }
 
 std::string PickText(std::string_view curLanguage, std::string_view japanese,
                      std::string_view english) {

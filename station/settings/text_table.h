@@ -5,6 +5,8 @@
 // enum before Count; the table refuses to compile until each has its row.
 #pragma once
 
+#include "winkit/text_table.h"
+
 #include <string>
 #include <string_view>
 
@@ -44,10 +46,7 @@ enum class Text {
   Count
 };
 
-struct TextPair {
-  const char* japanese;
-  const char* english;
-};
+using winkit::TextPair;
 
 const TextPair& TextPairOf(Text id);
 

@@ -2,8 +2,8 @@
 // start-up and the message loop until the window is gone.
 #include "station/win/dll_meter_link.h"
 #include "station/win/main_window.h"
+#include "winkit/program.h"
 #include "winkit/program_folder.h"
-#include "winkit/unexpected_error.h"
 
 #include <commctrl.h>
 #include <string>
@@ -23,24 +23,15 @@ int Run(int show) {
   case orva::MainWindow::LoadResult::SecondInstance:
     return 0;
   case orva::MainWindow::LoadResult::Unloaded:
-    break; // the window is gone; its quit message ends the loop below
+    return winkit::RunMessageLoop(nullptr); // the window is gone; its quit message ends the loop
   case orva::MainWindow::LoadResult::Loaded:
-    ShowWindow(window.Handle(), show);
-    UpdateWindow(window.Handle());
     break;
   }
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (window.Handle() && IsDialogMessageW(window.Handle(), &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return 0;
+  return winkit::ShowAndRunMessageLoop(window.Handle(), show);
 }
 
 } // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show) {
-  winkit::SetProgramTitle(orva::kDefaultMessageTitle);
-  return winkit::Guarded(nullptr, [show] { return Run(show); });
+  return winkit::RunProgram(orva::kDefaultMessageTitle, [show] { return Run(show); });
 }

@@ -4,8 +4,10 @@
 
 #include "station/output/win/printing_dialog.h"
 #include "station/settings/win/fonts_win.h"
+#include "winkit/control_helpers.h"
 #include "winkit/controls.h"
 #include "winkit/message_box.h"
+#include "station/win/main_control_looks.h"
 #include "station/win/picture_box.h"
 #include "winkit/twips.h"
 
@@ -20,40 +22,6 @@ namespace {
 constexpr wchar_t kMainClass[] = L"ORVA_diag";
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
-
-winkit::ControlKind KindOf(MainControl c) {
-  using winkit::ControlKind;
-  switch (c) {
-  case MainControl::CmdErrorReset: case MainControl::cmdDispChange0: case MainControl::cmdDispChange1:
-  case MainControl::cmdStart: case MainControl::cmdEnd: case MainControl::cmdSave:
-  case MainControl::CmdExit: case MainControl::cmdPrint:
-    return ControlKind::Button;
-  case MainControl::OptLimitMode0: case MainControl::OptLimitMode1:
-    return ControlKind::Option;
-  case MainControl::txtLimitHigh: case MainControl::txtLimitLow: case MainControl::txtPrintTitle:
-  case MainControl::txtError:
-    return ControlKind::Edit;
-  case MainControl::frmCmd: case MainControl::frmMeasure: case MainControl::frmLimit:
-    return ControlKind::Frame;
-  case MainControl::MSFlexGridMsr: case MainControl::Picture1:
-    return ControlKind::Custom;
-  default:
-    return ControlKind::Label;
-  }
-}
-
-DWORD StyleOf(MainControl c) {
-  switch (KindOf(c)) {
-  case winkit::ControlKind::Button: return BS_PUSHBUTTON | WS_TABSTOP;
-  case winkit::ControlKind::Option: return BS_RADIOBUTTON | WS_TABSTOP;
-  case winkit::ControlKind::Edit:
-    // The alarm box: several read-only lines.
-    return c == MainControl::txtError ? ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL
-                                      : ES_AUTOHSCROLL | ES_LEFT | WS_TABSTOP;
-  case winkit::ControlKind::Label: return SS_NOPREFIX | (c == MainControl::LblTitle ? SS_CENTER : SS_LEFT);
-  default: return 0;
-  }
-}
 
 MainControl ContainerControl(Container c) {
   switch (c) {
@@ -132,8 +100,9 @@ bool MainWindow::CreateControls() {
   const auto& design = MainWindowDesign();
   for (std::size_t i = 0; i < design.size(); ++i) {
     const ControlPlacement& place = design[i];
+    const auto& look = kMainControlLooks[static_cast<std::size_t>(place.control)];
     const int container = place.container == Container::Window ? 0 : ControlId(ContainerControl(place.container));
-    table[i] = {ControlId(place.control), KindOf(place.control), container, place.rect, StyleOf(place.control)};
+    table[i] = {ControlId(place.control), look.kind, container, place.rect, look.style};
   }
   const auto custom = [this](const winkit::ControlSpec& row, HWND parent, const RECT& px) -> HWND {
     if (row.id == ControlId(MainControl::MSFlexGridMsr)) return grid_.Create(parent, row.id, px) ? grid_.Handle() : nullptr;
@@ -144,7 +113,7 @@ bool MainWindow::CreateControls() {
   HFONT designFont = FontFor(CtrlFontSpec(kEnglish));
   for (std::size_t i = 0; i < design.size(); ++i) {
     controls_[static_cast<size_t>(design[i].control)] = made[i];
-    SendMessageW(made[i], WM_SETFONT, reinterpret_cast<WPARAM>(designFont), FALSE);
+    winkit::SetFont(made[i], designFont);
   }
   return true;
 }

@@ -112,10 +112,7 @@ private:
 } // namespace
 
 HWND CreatePictureBox(HWND parent, int id, const RECT& px) {
-  auto picture = std::make_unique<PictureBox>();
-  const HWND hwnd = picture->Create(parent, id, px);
-  if (hwnd) picture.release()->DeleteWithWindow();
-  return hwnd;
+  return winkit::CreateOwnedByWindow(std::make_unique<PictureBox>(), parent, id, px);
 }
 
 } // namespace orva

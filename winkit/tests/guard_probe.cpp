@@ -3,6 +3,7 @@
 // program ends showing the error box and exit code 1; without it the
 // exception would cross the system's frames.
 #include "winkit/dialog.h"
+#include "winkit/program.h"
 #include "winkit/subclass.h"
 #include "winkit/unexpected_error.h"
 #include "winkit/window.h"
@@ -47,15 +48,6 @@ LRESULT CALLBACK ThrowingSubclass(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   });
 }
 
-int Loop() {
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return 0;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -65,7 +57,7 @@ int main(int argc, char** argv) {
     ThrowingWindow window;
     if (!window.Create()) return 2;
     PostMessageW(window.Handle(), WM_APP, 0, 0);
-    return Loop();
+    return winkit::RunMessageLoop(nullptr);
   }
   if (std::strcmp(where, "dialog") == 0) {
     ThrowingDialog dialog;
@@ -80,7 +72,7 @@ int main(int argc, char** argv) {
     if (!plain) return 2;
     g_previous = winkit::SubclassWindow(plain, ThrowingSubclass);
     PostMessageW(plain, WM_APP, 0, 0);
-    return Loop();
+    return winkit::RunMessageLoop(nullptr);
   }
   return 3;
 }

@@ -1,10 +1,13 @@
 // The window, dialog and subclass bases and the control builder on real
 // windows: messages reach the derived handlers, `this` lives exactly from
 // creation to WM_NCDESTROY, controls land at their twips places.
+#include "winkit/control_helpers.h"
 #include "winkit/controls.h"
 #include "winkit/dialog.h"
 #include "winkit/frame_window.h"
+#include "winkit/program.h"
 #include "winkit/subclass.h"
+#include "winkit/text.h"
 #include "winkit/window.h"
 
 #include <gtest/gtest.h>
@@ -24,7 +27,6 @@ public:
   }
   std::vector<UINT> seen;
   HWND handleAtCreate = nullptr;
-  bool finalCalled = false;
 
 private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
@@ -33,7 +35,6 @@ private:
     if (msg == WM_APP) return 42;
     return Default(msg, wp, lp);
   }
-  void OnFinalMessage() override { finalCalled = true; }
 };
 
 TEST(WinkitWindow, MessagesReachTheObjectFromCreationToFinalDestroy) {
@@ -48,10 +49,40 @@ TEST(WinkitWindow, MessagesReachTheObjectFromCreationToFinalDestroy) {
   const HWND gone = a.Handle();
   DestroyWindow(gone);
   EXPECT_EQ(a.Handle(), nullptr);
-  EXPECT_TRUE(a.finalCalled);
   EXPECT_EQ(a.seen, (std::vector<UINT>{WM_NCCREATE, WM_APP, WM_DESTROY, WM_NCDESTROY}));
   EXPECT_EQ(Window::FromHandle<Recorder>(gone), nullptr);
   EXPECT_TRUE(b.seen.size() == 1 && IsWindow(b.Handle())); // the other one is untouched
+}
+
+// A custom control made only for its window lives exactly as long as it.
+class Owned : public Window {
+public:
+  explicit Owned(bool& deleted) : deleted_(deleted) {}
+  ~Owned() override { deleted_ = true; }
+  HWND Create(HWND parent) {
+    static const WindowClass kClass{L"WinkitTestOwned"};
+    return CreateWin(kClass, 0, WS_CHILD, L"", 0, 0, 10, 10, parent, nullptr);
+  }
+
+private:
+  bool& deleted_;
+};
+
+TEST(WinkitWindow, AnObjectOwnedByItsWindowIsDeletedAfterTheLastMessage) {
+  Recorder parent;
+  ASSERT_TRUE(parent.Create());
+  bool deleted = false;
+  const HWND child = CreateOwnedByWindow(std::make_unique<Owned>(deleted), parent.Handle());
+  ASSERT_NE(child, nullptr);
+  EXPECT_NE(Window::FromHandle<Owned>(child), nullptr);
+  EXPECT_FALSE(deleted);
+  DestroyWindow(child);
+  EXPECT_TRUE(deleted);
+
+  // Without a parent a child window cannot be made: the object goes at once.
+  deleted = false;
+  EXPECT_EQ(CreateOwnedByWindow(std::make_unique<Owned>(deleted), static_cast<HWND>(nullptr)), nullptr);
+  EXPECT_TRUE(deleted);
 }
 
 TEST(WinkitWindow, FromHandleKnowsOnlyItsOwnWindows) {
@@ -104,6 +135,37 @@ TEST(WinkitDialog, InitFirstClientInTwipsResultFromEnd) {
   EXPECT_EQ(dialog.order, (std::vector<UINT>{WM_INITDIALOG, WM_APP}));
   EXPECT_EQ(dialog.client.right - dialog.client.left, 96);
   EXPECT_EQ(dialog.client.bottom - dialog.client.top, 48);
+}
+
+// A dialog that handles nothing but its start: Esc and the title-bar close
+// reach the base's default, which ends a modal dialog with IDCANCEL.
+class PlainDialog : public Dialog {
+public:
+  INT_PTR Show(HWND owner) { return ShowModal(owner); }
+  UINT close = 0; // what arrives first: a key press or a system command
+
+private:
+  INT_PTR OnMessage(UINT msg, WPARAM, LPARAM) override {
+    if (msg != WM_INITDIALOG) return FALSE;
+    if (close == WM_KEYDOWN) {
+      PostMessageW(Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageW(Handle(), WM_KEYUP, VK_ESCAPE, 0);
+    } else {
+      PostMessageW(Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    return TRUE;
+  }
+};
+
+TEST(WinkitDialog, EscAndTheCloseBoxEndAModalDialogWithCancel) {
+  Recorder owner;
+  ASSERT_TRUE(owner.Create());
+  for (const UINT close : {UINT{WM_KEYDOWN}, UINT{WM_SYSCOMMAND}}) {
+    SCOPED_TRACE(close);
+    PlainDialog dialog;
+    dialog.close = close;
+    EXPECT_EQ(dialog.Show(owner.Handle()), IDCANCEL);
+  }
 }
 
 WNDPROC g_previous = nullptr;
@@ -232,6 +294,59 @@ TEST(WinkitControls, AContainerThatIsNoEarlierRowFailsTheBuild) {
   EXPECT_TRUE(BuildControls(host.Handle(), table, Dpi{}).empty());
   const ControlSpec custom[] = {{12, ControlKind::Custom, 0, {0, 0, 100, 100}, 0}};
   EXPECT_TRUE(BuildControls(host.Handle(), custom, Dpi{}).empty()); // no function to make it
+}
+
+TEST(WinkitControls, HelpersEnableShowCaptionAndCheckAControl) {
+  Host host;
+  ASSERT_TRUE(host.Create());
+  const ControlSpec table[] = {{20, ControlKind::Button, 0, {0, 0, 1000, 300}, BS_AUTOCHECKBOX}};
+  const std::vector<HWND> made = BuildControls(host.Handle(), table, Dpi{});
+  ASSERT_EQ(made.size(), 1u);
+  const HWND box = made[0];
+
+  Enable(box, false);
+  EXPECT_FALSE(IsWindowEnabled(box));
+  Enable(box, true);
+  EXPECT_TRUE(IsWindowEnabled(box));
+  Show(box, false);
+  EXPECT_FALSE(GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE);
+  Show(box, true);
+  EXPECT_TRUE(GetWindowLongW(box, GWL_STYLE) & WS_VISIBLE);
+
+  SetUtf8Text(box, "\xE8\xA8\xAD\xE5\xAE\x9A"); // 設定: UTF-8 reaches the screen as UTF-16
+  EXPECT_EQ(WindowText(box), L"\u8A2D\u5B9A");
+  SetAnsiText(box, "Exit");
+  EXPECT_EQ(WindowText(box), L"Exit");
+  SetText(box, L"START");
+  EXPECT_EQ(WindowText(box), L"START");
+
+  SetChecked(box, true);
+  EXPECT_TRUE(IsChecked(box));
+  SetChecked(box, false);
+  EXPECT_FALSE(IsChecked(box));
+}
+
+TEST(WinkitControls, AFrameKeepsTheFontItIsGivenAsAStandardControlDoes) {
+  Host host;
+  ASSERT_TRUE(host.Create());
+  const ControlSpec table[] = {{30, ControlKind::Frame, 0, {0, 0, 1000, 1000}, 0}};
+  const std::vector<HWND> made = BuildControls(host.Handle(), table, Dpi{});
+  ASSERT_EQ(made.size(), 1u);
+  EXPECT_EQ(SendMessageW(made[0], WM_GETFONT, 0, 0), 0);
+  const HFONT font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  SetFont(made[0], font);
+  EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(made[0], WM_GETFONT, 0, 0)), font);
+}
+
+TEST(WinkitProgram, TheMessageLoopServesUntilQuitAndReturnsItsCode) {
+  Recorder window;
+  ASSERT_TRUE(window.Create());
+  PostMessageW(window.Handle(), WM_APP, 0, 0);
+  PostQuitMessage(5);
+  EXPECT_EQ(RunMessageLoop(window.Handle()), 5);
+  EXPECT_EQ(window.seen.back(), static_cast<UINT>(WM_APP)); // served before the quit
+  // The program's start runs inside the guard; its exit code comes back.
+  EXPECT_EQ(RunProgram(L"winkit test", [] { return 3; }), 3);
 }
 
 } // namespace

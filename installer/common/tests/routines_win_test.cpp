@@ -4,6 +4,7 @@
 #include "installer/common/win/pieces.h"
 #include "installer/common/win/routines.h"
 #include "installer/common/win/tool_window.h"
+#include "tools/testsupport/test_files.h"
 #include "winkit/message_box.h"
 #include "winkit/text.h"
 
@@ -22,6 +23,8 @@
 
 namespace orva::installer {
 namespace {
+
+using testsupport::RemoveTree;
 
 struct Box {
   std::wstring text, title;
@@ -48,24 +51,7 @@ public:
   std::string operator/(const std::string& f) const { return path_ + f; }
 
 private:
-  void Remove() {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((path_ + "*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-      do {
-        const std::string name = data.cFileName;
-        if (name == "." || name == "..") continue;
-        SetFileAttributesA((path_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-          RemoveDirectoryA((path_ + name).c_str());
-        } else {
-          DeleteFileA((path_ + name).c_str());
-        }
-      } while (FindNextFileA(find, &data));
-      FindClose(find);
-    }
-    RemoveDirectoryA(path_.c_str());
-  }
+  void Remove() { RemoveTree(path_.substr(0, path_.size() - 1)); }
   std::string path_;
 };
 
@@ -177,7 +163,7 @@ TEST_F(InstallerRoutines, SetupShowsAStatusLineForEachControlItCopies) {
   InstallSystemControl(*tool_, "msflxgrd.ocx", false);
   EXPECT_EQ(Text(tool_->LblDisp), "unchanged") << "the installer copies without a status line";
   DeleteFileA((system / "msflxgrd.ocx").c_str());
-  tool_->language = kJapanese;
+  tool_->language = kLanguageJapanese;
   InstallSystemControl(*tool_, "msflxgrd.ocx", true);
   EXPECT_EQ(Text(tool_->LblDisp), "ファイルをコピーしています...msflxgrd.ocx");
 }
@@ -189,20 +175,20 @@ TEST_F(InstallerRoutines, CopyToFolderSkipsWhatIsMissingAndOverwrites) {
   WriteFile(target / "ORVA.ini", "edited by the operator");
   ShowStatus(*tool_, "", "start", 2, 0);
 
-  CopyToFolder(*tool_, "JP.TXT", target.Path(), kCopyFilesStatus);
+  CopyToFolder(*tool_, "JP.TXT", target.Path(), TextPairOf(CommonText::CopyFilesStatus));
   EXPECT_EQ(Text(tool_->LblDisp), "start") << "a missing file is skipped without a status";
   EXPECT_EQ(GetFileAttributesA((target / "JP.TXT").c_str()), INVALID_FILE_ATTRIBUTES);
 
   const std::string withoutBackslash = target.Path().substr(0, target.Path().size() - 1);
-  CopyToFolder(*tool_, "ORVA.ini", withoutBackslash, kCopyFilesStatus);
+  CopyToFolder(*tool_, "ORVA.ini", withoutBackslash, TextPairOf(CommonText::CopyFilesStatus));
   EXPECT_EQ(ReadFile(target / "ORVA.ini"), "disk copy");
   EXPECT_EQ(Text(tool_->LblDisp), "Copy files...ORVA.ini");
   EXPECT_EQ(StatusLineAlignment(tool_->LblDisp), 2);
   EXPECT_EQ(StatusLineColour(tool_->LblDisp), 0u);
 
-  CopyToFolder(*tool_, "ORVA.ini", target.Path(), kCopyFileStatus);
+  CopyToFolder(*tool_, "ORVA.ini", target.Path(), TextPairOf(CommonText::CopyFileStatus));
   EXPECT_EQ(Text(tool_->LblDisp), "Copy file...ORVA.ini");
-  CopyToFolder(*tool_, "", target.Path(), kCopyFileStatus); // a runtime row that names no file
+  CopyToFolder(*tool_, "", target.Path(), TextPairOf(CommonText::CopyFileStatus)); // a runtime row that names no file
   EXPECT_EQ(Text(tool_->LblDisp), "Copy file...ORVA.ini");
 }
 
@@ -212,7 +198,7 @@ TEST_F(InstallerRoutines, DeleteFromFolderReportsEveryFile) {
   DeleteFromFolder(*tool_, "ORVA.exe", folder.Path());
   EXPECT_EQ(GetFileAttributesA((folder / "ORVA.exe").c_str()), INVALID_FILE_ATTRIBUTES);
   EXPECT_EQ(Text(tool_->LblDisp), "Delete files...ORVA.exe");
-  tool_->language = kJapanese;
+  tool_->language = kLanguageJapanese;
   DeleteFromFolder(*tool_, "JP.TXT", folder.Path().substr(0, folder.Path().size() - 1));
   EXPECT_EQ(Text(tool_->LblDisp), "ファイルを削除しています...JP.TXT");
 }
@@ -225,8 +211,8 @@ TEST_F(InstallerRoutines, StatusLineTakesFontColourAlignmentAndText) {
     const char* text;
     const wchar_t* face;
   } cases[] = {
-      {kEnglish, 0, 255, "Push [Next]key\rsecond line", L"arial"},
-      {kJapanese, 2, 0, "インストールを開始します", L"ＭＳＰゴシック"},
+      {kLanguageEnglish, 0, 255, "Push [Next]key\rsecond line", L"arial"},
+      {kLanguageJapanese, 2, 0, "インストールを開始します", L"ＭＳＰゴシック"},
   };
   for (const auto& c : cases) {
     tool_->language = c.language;
@@ -253,9 +239,9 @@ TEST_F(InstallerRoutines, LanguageOptionClickRunsTheHandlerWithItsIndex) {
   SendMessageW(window_.Control(kOptJapanese), BM_CLICK, 0, 0);
   SendMessageW(window_.Control(kOptEnglish), BM_CLICK, 0, 0);
   EXPECT_EQ(window_.languages, (std::vector<int>{1, 0}));
-  EXPECT_EQ(tool_->language, kEnglish);
+  EXPECT_EQ(tool_->language, kLanguageEnglish);
   window_.Select(1);
-  EXPECT_EQ(tool_->language, kJapanese);
+  EXPECT_EQ(tool_->language, kLanguageJapanese);
   EXPECT_EQ(SendMessageW(window_.Control(kOptJapanese), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageW(window_.Control(kOptEnglish), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
@@ -316,7 +302,7 @@ TEST_F(InstallerRoutines, StartFailuresAreReportedInEnglishOnly) {
   SystemBoxDismisser dismisser;
   ScratchFolder folder("no_tools");
   tool_->folder = folder.Path();
-  tool_->language = kJapanese;
+  tool_->language = kLanguageJapanese;
   tool_->WindowsFolder = "C:\\windows";
   EXPECT_FALSE(LaunchProgram(*tool_, folder / "INSTALL.EXE", kCannotStartInstaller));
   EXPECT_FALSE(RunToolAndWait(*tool_, "wdreg_gui.exe", "windrvr6.inf", DriverAction::Install));

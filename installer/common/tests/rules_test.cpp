@@ -177,8 +177,8 @@ TEST(CopyLists, NoNameTwiceAndOnlyTheRuntimeRowsEmpty) {
 }
 
 TEST(InstallerLanguage, PickText) {
-  EXPECT_EQ(PickText(kJapanese, "日本語", "English"), "日本語");
-  EXPECT_EQ(PickText(kEnglish, "日本語", "English"), "English");
+  EXPECT_EQ(PickText(kLanguageJapanese, "日本語", "English"), "日本語");
+  EXPECT_EQ(PickText(kLanguageEnglish, "日本語", "English"), "English");
   EXPECT_EQ(PickText(2, "日本語", "English"), "English"); // only 1 is Japanese
   EXPECT_EQ(PickText(-1, "日本語", "English"), "English");
 }

@@ -1,5 +1,6 @@
 #include "installer/common/win/pieces.h"
 
+#include "winkit/held_font.h"
 #include "winkit/twips.h"
 #include "winkit/window.h"
 
@@ -13,13 +14,7 @@ constexpr int kBannerTopTwips = 350;
 constexpr int kBannerPoints = 40;
 constexpr COLORREF kBannerColour = RGB(250, 130, 110);
 
-// A piece owns itself: it is created with new and deleted after its last message.
-class Piece : public winkit::Window {
-protected:
-  void OnFinalMessage() override { delete this; }
-};
-
-class Banner final : public Piece {
+class Banner final : public winkit::Window {
 public:
   HWND Create(HWND parent, int id, const RECT& px) {
     static const winkit::WindowClass cls{L"OrvaInstallerBanner", CS_HREDRAW | CS_VREDRAW, nullptr, nullptr,
@@ -65,7 +60,7 @@ private:
   HFONT font_ = nullptr;
 };
 
-class StatusLine final : public Piece {
+class StatusLine final : public winkit::Window {
 public:
   HWND Create(HWND parent, int id, const RECT& px) {
     static const winkit::WindowClass cls{L"OrvaInstallerStatusLine", CS_HREDRAW | CS_VREDRAW, nullptr, nullptr,
@@ -85,15 +80,9 @@ public:
 
 private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override {
-    switch (msg) {
-    case WM_PAINT: return OnPaint();
-    case WM_SETFONT:
-      font_ = reinterpret_cast<HFONT>(wp);
-      if (LOWORD(lp)) InvalidateRect(Handle(), nullptr, TRUE);
-      return 0;
-    case WM_GETFONT: return reinterpret_cast<LRESULT>(font_);
-    default: return Default(msg, wp, lp);
-    }
+    if (LRESULT result = 0; font_.OnMessage(Handle(), msg, wp, lp, result)) return result;
+    if (msg == WM_PAINT) return OnPaint();
+    return Default(msg, wp, lp);
   }
   LRESULT OnPaint() {
     PAINTSTRUCT ps;
@@ -105,7 +94,7 @@ private:
     text.resize(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size())));
     for (wchar_t& c : text)
       if (c == L'\r') c = L'\n';
-    const HGDIOBJ old = font_ ? SelectObject(dc, font_) : nullptr;
+    const HGDIOBJ old = font_.Font() ? SelectObject(dc, font_.Font()) : nullptr;
     SetTextColor(dc, colour_);
     SetBkMode(dc, TRANSPARENT);
     const UINT align = alignment_ == 2 ? DT_CENTER : alignment_ == 1 ? DT_RIGHT : DT_LEFT;
@@ -117,20 +106,12 @@ private:
 
   int alignment_ = 0;
   COLORREF colour_ = 0;
-  HFONT font_ = nullptr;
+  winkit::HeldFont font_;
 };
-
-template <class T>
-HWND CreatePiece(HWND parent, int id, const RECT& px) {
-  auto piece = std::make_unique<T>();
-  HWND hwnd = piece->Create(parent, id, px);
-  if (hwnd) piece.release(); // deleted after its last message
-  return hwnd;
-}
 
 } // namespace
 
-HWND CreateBanner(HWND parent, int id, const RECT& pixels) { return CreatePiece<Banner>(parent, id, pixels); }
+HWND CreateBanner(HWND parent, int id, const RECT& pixels) { return winkit::CreateOwnedByWindow(std::make_unique<Banner>(), parent, id, pixels); }
 
 void SetBannerText(HWND banner, const std::wstring& text) {
   if (auto* b = winkit::Window::FromHandle<Banner>(banner)) b->SetText(text);
@@ -142,7 +123,7 @@ std::wstring BannerText(HWND banner) {
 }
 
 HWND CreateStatusLine(HWND parent, int id, const RECT& pixels) {
-  return CreatePiece<StatusLine>(parent, id, pixels);
+  return winkit::CreateOwnedByWindow(std::make_unique<StatusLine>(), parent, id, pixels);
 }
 
 void SetStatusLine(HWND line, const std::wstring& text, int alignment, COLORREF colour) {

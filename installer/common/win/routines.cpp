@@ -4,6 +4,7 @@
 #include "installer/common/driver_command.h"
 #include "installer/common/path_rules.h"
 #include "installer/common/win/pieces.h"
+#include "winkit/control_helpers.h"
 #include "winkit/files.h"
 #include "winkit/handle.h"
 #include "winkit/message_box.h"
@@ -23,7 +24,7 @@ constexpr char kJapaneseFace[] = "ＭＳＰゴシック";
 constexpr int kFontPoints = 9;
 
 void SetLabel(HWND label, std::string_view ansi) {
-  if (label) SetWindowTextW(label, winkit::WideFromAnsi(ansi).c_str());
+  if (label) winkit::SetAnsiText(label, ansi);
 }
 
 std::wstring SystemErrorText(DWORD error) {
@@ -55,7 +56,7 @@ bool IsFolder(const std::string& path) { return winkit::FolderExists(path); }
 HFONT InstallerFont(Language language) {
   // Two fonts for the life of the tool, shared by every control.
   static HFONT fonts[2] = {};
-  const int which = language == kJapanese ? 1 : 0;
+  const int which = language == kLanguageJapanese ? 1 : 0;
   if (!fonts[which]) {
     HDC screen = GetDC(nullptr);
     const int height = -MulDiv(kFontPoints, screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96, 72);
@@ -82,6 +83,16 @@ void ShowStatus(const Tool& tool, std::string_view japanese, std::string_view en
 void ShowStatus(const Tool& tool, const TextPair& text, int alignment, unsigned colour) {
   ShowStatus(tool, text.japanese, text.english, alignment, colour);
 }
+
+namespace {
+
+// A copying or deleting status: the picked text with the file's name after
+// it, centred, in black.
+void ShowStatusOfFile(const Tool& tool, const TextPair& status, const std::string& fileName) {
+  ShowStatus(tool, std::string(status.japanese) + fileName, std::string(status.english) + fileName, 2, 0);
+}
+
+} // namespace
 
 void DrawBanner(const Tool& tool, const std::wstring& text) { SetBannerText(tool.Picture1, text); }
 
@@ -124,8 +135,7 @@ void InstallSystemControl(const Tool& tool, const std::string& fileName, bool wi
     if (CompareFileTime(&sourceTime, &targetTime) <= 0) return;
   }
   if (withStatus)
-    ShowStatus(tool, std::string(kCopyFileStatus.japanese) + fileName, std::string(kCopyFileStatus.english) + fileName,
-               2, 0);
+    ShowStatusOfFile(tool, TextPairOf(CommonText::CopyFileStatus), fileName);
   CopyFileOver(tool, source, target);
   SetLabel(tool.LblSystemFile, fileName + kCopySuffix);
 }
@@ -136,7 +146,7 @@ void CopyToFolder(const Tool& tool, const std::string& fileName, const std::stri
   const std::string source = tool.folder + fileName;
   if (!IsFile(source)) return;
   CopyFileOver(tool, source, WithBackslash(folder) + fileName);
-  ShowStatus(tool, std::string(status.japanese) + fileName, std::string(status.english) + fileName, 2, 0);
+  ShowStatusOfFile(tool, status, fileName);
 }
 
 void CopyFileOver(const Tool& tool, const std::string& source, const std::string& target) {
@@ -228,15 +238,14 @@ void PauseSeconds(const Tool& tool, double seconds) {
 void DeleteFromFolder(const Tool& tool, const std::string& fileName, const std::string& folder) {
   const std::string path = WithBackslash(folder) + fileName;
   if (IsFile(path) && !DeleteFileA(path.c_str())) EndOnFileError(tool, GetLastError(), path);
-  ShowStatus(tool, std::string(kDeleteFilesStatus.japanese) + fileName,
-             std::string(kDeleteFilesStatus.english) + fileName, 2, 0);
+  ShowStatusOfFile(tool, TextPairOf(CommonText::DeleteFilesStatus), fileName);
 }
 
 namespace {
 void ShowButton(HWND button, bool flag) {
   if (!button) return;
-  EnableWindow(button, flag);
-  ShowWindow(button, flag ? SW_SHOW : SW_HIDE);
+  winkit::Enable(button, flag);
+  winkit::Show(button, flag);
 }
 } // namespace
 

@@ -32,7 +32,7 @@ enum ControlId : int {
 };
 
 struct Tool {
-  Language language = kEnglish;
+  Language language = kLanguageEnglish;
   std::string WindowsFolder;
   std::string SystemFolder;
   std::string folder;   // the folder the tool runs from, with a trailing backslash

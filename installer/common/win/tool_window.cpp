@@ -3,6 +3,7 @@
 #include "installer/common/path_rules.h"
 #include "installer/common/win/pieces.h"
 #include "installer/common/win/routines.h"
+#include "winkit/control_helpers.h"
 #include "winkit/program_folder.h"
 #include "winkit/twips.h"
 
@@ -39,7 +40,7 @@ bool ToolWindow::Build(const ToolDesign& design, const std::wstring& messageTitl
   if (handles.size() != design.controls.size()) return false;
   for (std::size_t i = 0; i < handles.size(); ++i) {
     controls_.emplace_back(design.controls[i].id, handles[i]);
-    SendMessageW(handles[i], WM_SETFONT, reinterpret_cast<WPARAM>(InstallerFont(kEnglish)), FALSE);
+    winkit::SetFont(handles[i], InstallerFont(kLanguageEnglish));
   }
   for (const DesignCaption& c : design.captions)
     if (HWND control = Control(c.id)) SetWindowTextW(control, c.caption);
@@ -58,8 +59,8 @@ bool ToolWindow::Build(const ToolDesign& design, const std::wstring& messageTitl
 }
 
 void ToolWindow::SelectLanguage(int index) {
-  SendMessageW(Control(kOptEnglish), BM_SETCHECK, index == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-  SendMessageW(Control(kOptJapanese), BM_SETCHECK, index == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+  winkit::SetChecked(Control(kOptEnglish), index == 0);
+  winkit::SetChecked(Control(kOptJapanese), index == 1);
   tool_.language = static_cast<Language>(index);
   OnLanguage(index);
 }
@@ -71,7 +72,7 @@ void ToolWindow::RequestClose() {
     return;
   }
   tool_.closed = true;
-  ShowWindow(Handle(), SW_HIDE);
+  winkit::Show(Handle(), false);
 }
 
 void ToolWindow::StepDone() {
@@ -97,16 +98,6 @@ LRESULT ToolWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   case WM_DESTROY: PostQuitMessage(0); return 0;
   default: return Default(msg, wp, lp);
   }
-}
-
-int ToolWindow::RunMessageLoop(HWND window) {
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    if (IsWindow(window) && IsDialogMessageW(window, &msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
 }
 
 } // namespace orva::installer

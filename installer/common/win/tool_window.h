@@ -36,9 +36,6 @@ public:
   const Tool& State() const { return tool_; }
   HWND Control(int id) const;
 
-  // The tool's message loop, until its window is gone.
-  static int RunMessageLoop(HWND window);
-
 protected:
   // Creates the window (hidden) with its controls and design captions; the
   // menu may be nullptr. The tool folder and the message title go into Tool.

@@ -5,6 +5,7 @@
 #include "tools/testsupport/desktop.h"
 #include "tools/testsupport/installation.h"
 #include "tools/testsupport/scenario.h"
+#include "tools/testsupport/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +18,6 @@ namespace {
 constexpr char kTemp[] = "C:\\XTEMPINS";
 constexpr DWORD kEnd = 60000;
 const std::string kFolder = kProgramFolder;
-
-void RemoveTree(const std::string& folder) {
-  for (const auto& name : FilesIn(folder)) {
-    SetFileAttributesA((folder + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-    DeleteFileA((folder + "\\" + name).c_str());
-  }
-  RemoveDirectoryA(folder.c_str());
-}
 
 std::string HandleText(HWND window) {
   return std::to_string(static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(window)));

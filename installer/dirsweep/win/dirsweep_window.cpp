@@ -1,6 +1,7 @@
 #include "installer/dirsweep/win/dirsweep_window.h"
 
 #include "installer/common/win/routines.h"
+#include "winkit/control_helpers.h"
 #include "winkit/text.h"
 
 namespace orva::dirsweep {
@@ -19,7 +20,7 @@ bool DirsweepWindow::Create() {
   static constexpr installer::ToolDesign design{kWindowClass, 7200, 1300, kLayout, {}};
   if (!Build(design, kMessageTitle, nullptr)) return false;
   system_ = std::make_unique<WinSweepSystem>(State());
-  SetWindowTextW(Handle(), kCaption);
+  winkit::SetText(Handle(), kCaption);
   installer::DrawBanner(State(), kCaption);
   PostMessageW(Handle(), kSweepMessage, 0, 0);
   return true;

@@ -1,6 +1,6 @@
 // frmDirsweep: the folder remover's window, only the banner, on the
 // installation tools' window base. It shows itself, runs the sweep once and
-// closes; a failed sweep ends with one message box.
+// closes; a failed sweep ends with one message box. It has no buttons.
 #pragma once
 
 #include "installer/common/win/tool_window.h"

@@ -3,6 +3,7 @@
 #include "installer/install/wizard.h"
 
 #include "installer/install/install_texts.h"
+#include "tools/testsupport/call_log.h"
 
 #include <gtest/gtest.h>
 
@@ -13,8 +14,6 @@
 
 namespace orva::installer {
 namespace {
-
-namespace text = install_text;
 
 struct FakeHost : WizardHost {
   // what the platform answers
@@ -31,10 +30,7 @@ struct FakeHost : WizardHost {
   std::vector<std::string> log;
 
   std::vector<std::string> Only(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const auto& e : log)
-      if (e.rfind(prefix, 0) == 0) out.push_back(e.substr(prefix.size()));
-    return out;
+    return testsupport::CallsStartingWith(log, prefix);
   }
   std::string LastStatus() const { auto s = Only("status "); return s.empty() ? "" : s.back(); }
 
@@ -388,9 +384,9 @@ TEST(InstallWizard, ClosedDuringAWaitDropsTheRemainingSteps) {
 }
 
 TEST(InstallWizard, HelpFileByLanguage) {
-  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kEnglish), "C:\\XTEMPINS\\SetuphelpEN.chm");
-  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kJapanese), "C:\\XTEMPINS\\SetuphelpJP.chm");
-  EXPECT_EQ(InstallerHelpPath("E:\\", kJapanese), "E:\\SetuphelpJP.chm");
+  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kLanguageEnglish), "C:\\XTEMPINS\\SetuphelpEN.chm");
+  EXPECT_EQ(InstallerHelpPath("C:\\XTEMPINS", kLanguageJapanese), "C:\\XTEMPINS\\SetuphelpJP.chm");
+  EXPECT_EQ(InstallerHelpPath("E:\\", kLanguageJapanese), "E:\\SetuphelpJP.chm");
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 #include "installer/setup/setup_steps.h"
 
 #include "installer/common/status_style.h"
+#include "tools/testsupport/call_log.h"
 
 #include <gtest/gtest.h>
 
@@ -19,10 +20,7 @@ struct FakeSetupHost : SetupHost {
   std::vector<std::string> log;
 
   std::vector<std::string> Only(const std::string& prefix) const {
-    std::vector<std::string> out;
-    for (const auto& e : log)
-      if (e.rfind(prefix, 0) == 0) out.push_back(e.substr(prefix.size()));
-    return out;
+    return testsupport::CallsStartingWith(log, prefix);
   }
   void ShowStatus(const TextPair& t, int alignment, unsigned colour) override {
     log.push_back("status " + std::string(t.english) + (alignment == kAlignCentre ? " |centre" : " |left") +
@@ -46,10 +44,10 @@ TEST(SetupLauncher, MarkersByFolderAndLanguage) {
     Language language;
     std::vector<std::string> markers; // copies before the list
   } cases[] = {
-      {false, kEnglish, {"DIR.TXT > C:\\XTEMPINS"}},
-      {false, kJapanese, {"DIR.TXT > C:\\XTEMPINS", "JP.TXT > C:\\XTEMPINS"}},
-      {true, kEnglish, {}},  // a leftover folder: no DIR.TXT this time
-      {true, kJapanese, {"JP.TXT > C:\\XTEMPINS"}},
+      {false, kLanguageEnglish, {"DIR.TXT > C:\\XTEMPINS"}},
+      {false, kLanguageJapanese, {"DIR.TXT > C:\\XTEMPINS", "JP.TXT > C:\\XTEMPINS"}},
+      {true, kLanguageEnglish, {}},  // a leftover folder: no DIR.TXT this time
+      {true, kLanguageJapanese, {"JP.TXT > C:\\XTEMPINS"}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.folderThere) + " " + std::to_string(c.language));
@@ -67,7 +65,7 @@ TEST(SetupLauncher, MarkersByFolderAndLanguage) {
 
 TEST(SetupLauncher, OnePassInOrder) {
   FakeSetupHost host;
-  RunSetup(host, kEnglish);
+  RunSetup(host, kLanguageEnglish);
   const auto at = [&](const std::string& e) { return std::find(host.log.begin(), host.log.end(), e) - host.log.begin(); };
   EXPECT_EQ(host.log.front(), "status Start Installation |centre red");
   EXPECT_EQ(host.log[1], "hide next");
@@ -83,7 +81,7 @@ TEST(SetupLauncher, NoSystemFolderSkipsOnlyTheControls) {
   for (int missing = 0; missing < 2; ++missing) {
     FakeSetupHost host;
     (missing == 0 ? host.windowsFolder : host.systemFolder).clear();
-    RunSetup(host, kEnglish);
+    RunSetup(host, kLanguageEnglish);
     EXPECT_TRUE(host.Only("control ").empty());
     EXPECT_EQ(host.Only("copy ").size(), 21u);
     EXPECT_EQ(host.Only("launch ").size(), 1u);

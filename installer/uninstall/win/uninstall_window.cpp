@@ -6,6 +6,7 @@
 #include "installer/common/shortcut_folder.h"
 #include "installer/common/status_style.h"
 #include "installer/common/win/routines.h"
+#include "winkit/control_helpers.h"
 #include "winkit/text.h"
 
 #include <array>
@@ -47,10 +48,10 @@ bool UninstallWindow::Create() {
   if (!Build(design, kMessageTitle, nullptr)) return false;
   const Tool& tool = State();
   // 1. Status line on, Complete and the diagnostics off.
-  ShowWindow(tool.LblDisp, SW_SHOW);
-  ShowWindow(tool.CmdExit, SW_HIDE);
-  EnableWindow(tool.CmdExit, FALSE);
-  for (HWND label : {tool.LblOS, tool.LblWindows, tool.LblSystem}) ShowWindow(label, SW_HIDE);
+  winkit::Show(tool.LblDisp, true);
+  winkit::Show(tool.CmdExit, false);
+  winkit::Enable(tool.CmdExit, false);
+  for (HWND label : {tool.LblOS, tool.LblWindows, tool.LblSystem}) winkit::Show(label, false);
   // 2. English, whatever the installation used.
   SelectLanguage(0);
   // 3. to 5.
@@ -68,7 +69,7 @@ void UninstallWindow::ApplyCaptions() {
                                           {kCmdCancel, Text::CmdCancel}};
   for (const auto& [id, text] : buttons) ApplyFont(tool, Control(id));
   for (const auto& [id, text] : buttons)
-    SetWindowTextW(Control(id), winkit::WideFromUtf8(PickText(tool.language, Pair(text))).c_str());
+    winkit::SetUtf8Text(Control(id), PickText(tool.language, Pair(text)));
 }
 
 void UninstallWindow::Status(Text id) { installer::ShowStatus(State(), Pair(id), kAlignCentre, kBlack); }
@@ -104,7 +105,7 @@ void UninstallWindow::OnNext() {
 }
 
 void UninstallWindow::HideChoices() {
-  ShowWindow(Control(kFrameLanguage), SW_HIDE);
+  winkit::Show(Control(kFrameLanguage), false);
   ShowNext(State(), false);
   ShowCancel(State(), false);
 }

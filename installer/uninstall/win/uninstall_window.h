@@ -2,6 +2,11 @@
 // window base. Load, the language options, Next, Complete and Cancel; what
 // Next does is decided in uninstall_run and carried out here through the
 // shared installer routines.
+// Its buttons, to the person uninstalling:
+//   CmdNext      Next: removes the driver, the files and the shortcuts
+//   CmdCancel    Cancel: ends the uninstaller, nothing removed
+//   CmdExit      Complete: ends it after the removal, in Cancel's place
+//   OptLanguage  English / Japanese, until Next
 #pragma once
 
 #include "installer/common/win/tool_window.h"

@@ -2,6 +2,7 @@
 
 #include "station/output/print_progress.h"
 #include "station/settings/text_table.h"
+#include "winkit/control_helpers.h"
 #include "winkit/controls.h"
 #include "winkit/dialog.h"
 #include "winkit/text.h"
@@ -43,7 +44,7 @@ public:
   HWND Window() const { return Handle(); }
   const std::string& Language() const { return curLanguage_; }
   void ShowPage(const std::string& text) {
-    if (page_) SetWindowTextW(page_, winkit::WideFromUtf8(text).c_str());
+    if (page_) winkit::SetUtf8Text(page_, text);
   }
 
 private:
@@ -55,7 +56,7 @@ private:
     // Cancel, Enter on it and Esc all stop the job.
     if (msg == WM_COMMAND && (LOWORD(wp) == cmdCancel || LOWORD(wp) == IDOK)) {
       g_stop = true;
-      if (cancel_) EnableWindow(cancel_, FALSE); // pressed once is enough
+      if (cancel_) winkit::Enable(cancel_, false); // pressed once is enough
       return TRUE;
     }
     return FALSE;
@@ -68,10 +69,10 @@ private:
     page_ = made[1];
     cancel_ = made[2];
     if (font_)
-      for (HWND c : made) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    SetWindowTextW(Handle(), winkit::WideFromUtf8(PickText(curLanguage_, Text::MenuPrint)).c_str());
-    SetWindowTextW(made[0], winkit::WideFromUtf8(what_).c_str());
-    SetWindowTextW(cancel_, winkit::WideFromUtf8(PickText(curLanguage_, Text::PrintingCancel)).c_str());
+      for (HWND c : made) winkit::SetFont(c, font_);
+    winkit::SetUtf8Text(Handle(), PickText(curLanguage_, Text::MenuPrint));
+    winkit::SetUtf8Text(made[0], what_);
+    winkit::SetUtf8Text(cancel_, PickText(curLanguage_, Text::PrintingCancel));
   }
 
   std::string curLanguage_, what_;
@@ -83,12 +84,12 @@ PrintingDialog::PrintingDialog(HWND owner, const std::string& curLanguage, const
     : box_(std::make_unique<Box>(curLanguage, what, font)), owner_(owner) {
   // Disabled before the box shows, so no click reaches the main window in between.
   ownerWasEnabled_ = owner_ && IsWindowEnabled(owner_);
-  if (owner_) EnableWindow(owner_, FALSE);
+  if (owner_) winkit::Enable(owner_, false);
   box_->Open(owner_);
 }
 
 PrintingDialog::~PrintingDialog() {
-  if (owner_ && ownerWasEnabled_) EnableWindow(owner_, TRUE);
+  if (owner_ && ownerWasEnabled_) winkit::Enable(owner_, true);
   box_.reset();
 }
 

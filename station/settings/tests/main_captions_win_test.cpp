@@ -2,6 +2,7 @@
 // menu bar, read back through the platform.
 #include "station/settings/win/fonts_win.h"
 #include "station/settings/win/main_captions_win.h"
+#include "winkit/held_font.h"
 #include "winkit/text.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +15,12 @@
 namespace orva {
 namespace {
 
-// A top-level window that keeps its font, as the program's main window does.
+// A top-level window that keeps the font the form is given, as a custom
+// control keeps its own; one test window at a time.
+winkit::HeldFont g_formFont;
+
 LRESULT CALLBACK TestWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_SETFONT) {
-    SetPropW(window, L"OrvaTestFont", reinterpret_cast<HANDLE>(wParam));
-    return 0;
-  }
-  if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(GetPropW(window, L"OrvaTestFont"));
-  if (message == WM_NCDESTROY) RemovePropW(window, L"OrvaTestFont");
+  if (LRESULT result = 0; g_formFont.OnMessage(window, message, wParam, lParam, result)) return result;
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
@@ -62,6 +61,7 @@ protected:
   }
 
   void SetUp() override {
+    g_formFont = {};
     window_ = CreateWindowExW(0, L"OrvaCaptionTest", L"", WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr,
                               BuildMenuBar(), GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window_, nullptr);

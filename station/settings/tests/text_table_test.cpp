@@ -24,13 +24,11 @@ bool IsValidUtf8(const std::string& s) {
 TEST(StationTextTable, EveryPairIsFilledAndUtf8) {
   for (int i = 0; i < static_cast<int>(Text::Count); ++i) {
     const TextPair& pair = TextPairOf(static_cast<Text>(i));
-    ASSERT_NE(pair.japanese, nullptr) << i;
-    ASSERT_NE(pair.english, nullptr) << i;
-    EXPECT_GT(std::strlen(pair.japanese), 0u) << i;
-    EXPECT_GT(std::strlen(pair.english), 0u) << i;
-    EXPECT_TRUE(IsValidUtf8(pair.japanese)) << i;
+    EXPECT_FALSE(pair.japanese.empty()) << i;
+    EXPECT_FALSE(pair.english.empty()) << i;
+    EXPECT_TRUE(IsValidUtf8(std::string(pair.japanese))) << i;
     // The English column is plain ASCII: it reaches files in any ANSI code page unchanged.
-    for (const char* p = pair.english; *p; ++p) EXPECT_LT(static_cast<unsigned char>(*p), 0x80) << i;
+    for (const char c : pair.english) EXPECT_LT(static_cast<unsigned char>(c), 0x80) << i;
   }
 }
 

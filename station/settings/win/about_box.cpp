@@ -1,5 +1,6 @@
 #include "station/settings/win/about_box.h"
 
+#include "winkit/control_helpers.h"
 #include "winkit/controls.h"
 #include "winkit/dialog.h"
 #include "station/settings/win/fonts_win.h"
@@ -22,15 +23,20 @@ std::wstring RunningProgramPath() {
   return path;
 }
 
-winkit::ControlSpec SpecOf(AboutCtl c) {
-  using winkit::ControlKind;
-  const int id = AboutControlId(c);
-  switch (c) {
-  case AboutCtl::picIcon: return {id, ControlKind::Label, 0, AboutRect(c), SS_ICON | SS_CENTERIMAGE};
-  case AboutCtl::cmdOK: return {id, ControlKind::Button, 0, AboutRect(c), BS_DEFPUSHBUTTON | WS_TABSTOP};
-  default: return {id, ControlKind::Label, 0, AboutRect(c), SS_LEFT | SS_NOPREFIX};
-  }
-}
+using winkit::ControlKind;
+
+constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+
+// The box's controls; places in dialog_rules (AboutRect).
+constexpr std::array<winkit::ControlLook<AboutCtl>, static_cast<std::size_t>(AboutCtl::Count)> kControlLooks = {{
+    {AboutCtl::picIcon, ControlKind::Label, SS_ICON | SS_CENTERIMAGE}, // the program's icon
+    {AboutCtl::LblTitle, ControlKind::Label, kLabel},                 // the product's name
+    {AboutCtl::Label1, ControlKind::Label, kLabel},                   // the program file's name
+    {AboutCtl::lblVersion, ControlKind::Label, kLabel},               // "Version   " and the number
+    {AboutCtl::lblDescription, ControlKind::Label, kLabel},           // the maker
+    {AboutCtl::cmdOK, ControlKind::Button, BS_DEFPUSHBUTTON | WS_TABSTOP}, // closes the box
+}};
+static_assert(winkit::RowsInEnumOrder(kControlLooks), "every AboutCtl has its row, in the order of the enum");
 
 class AboutBox : public winkit::Dialog {
 public:
@@ -44,9 +50,8 @@ private:
       FormLoad();
       return TRUE;
     }
-    if (msg == WM_COMMAND && (LOWORD(wp) == AboutControlId(AboutCtl::cmdOK) || LOWORD(wp) == IDCANCEL ||
-                              LOWORD(wp) == IDOK)) {
-      End(IDOK); // cmdOK, Enter, Escape and the title-bar close
+    if (msg == WM_COMMAND && (LOWORD(wp) == AboutControlId(AboutCtl::cmdOK) || LOWORD(wp) == IDOK)) {
+      End(IDOK); // cmdOK and Enter; Esc and the title-bar close are the base's
       return TRUE;
     }
     return FALSE;
@@ -55,8 +60,10 @@ private:
   void FormLoad() {
     const std::string& lang = content_.curLanguage;
     SizeClient(kAboutClientWidth, kAboutClientHeight);
-    std::array<winkit::ControlSpec, static_cast<std::size_t>(AboutCtl::Count)> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) table[i] = SpecOf(static_cast<AboutCtl>(i));
+    std::array<winkit::ControlSpec, kControlLooks.size()> table{};
+    for (const auto& look : kControlLooks)
+      table[static_cast<std::size_t>(look.id)] = {AboutControlId(look.id), look.kind, 0,
+                                                       AboutRect(look.id), look.style};
     const std::vector<HWND> made = winkit::BuildControls(Handle(), table, winkit::ScreenDpi());
     if (made.size() != table.size()) return;
     const HWND icon = made[0], title = made[1], file = made[2], version = made[3], maker = made[4], ok = made[5];
@@ -65,21 +72,20 @@ private:
     HICON image = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(image ? image : LoadIconW(nullptr, MAKEINTRESOURCEW(32512))), 0);
     const HFONT designFont = FontFor(FormFontSpec(lang));
-    for (HWND c : {file, ok}) SendMessageW(c, WM_SETFONT, reinterpret_cast<WPARAM>(designFont), FALSE);
-    SetWindowTextW(file, winkit::WideFromUtf8(kProgramFile).c_str());
-    SetWindowTextW(ok, L"OK");
+    for (HWND c : {file, ok}) winkit::SetFont(c, designFont);
+    winkit::SetUtf8Text(file, kProgramFile);
+    winkit::SetText(ok, L"OK");
 
     SetFormFont(Handle(), lang);
-    SetWindowTextW(Handle(), winkit::WideFromUtf8(std::string(kProgramTitle) + " " +
-                                       PickText(lang, Text::VersionInformation)).c_str());
+    winkit::SetUtf8Text(Handle(), std::string(kProgramTitle) + " " + PickText(lang, Text::VersionInformation));
     SetCtrlFont(version, lang);
     const ProgramVersion v =
         ReadProgramVersion(content_.programPath.empty() ? RunningProgramPath() : content_.programPath);
-    SetWindowTextW(version, winkit::WideFromUtf8(VersionLine(v.major, v.minor, v.revision)).c_str());
+    winkit::SetUtf8Text(version, VersionLine(v.major, v.minor, v.revision));
     SetCtrlFont(maker, lang);
-    SetWindowTextW(maker, winkit::WideFromUtf8(PickText(lang, Text::MakerName)).c_str());
+    winkit::SetUtf8Text(maker, PickText(lang, Text::MakerName));
     SetCtrlFont(title, lang);
-    SetWindowTextW(title, winkit::WideFromUtf8(PickText(lang, Text::AboutTitle)).c_str());
+    winkit::SetUtf8Text(title, PickText(lang, Text::AboutTitle));
     SetFocus(ok);
   }
 

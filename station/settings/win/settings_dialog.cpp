@@ -1,5 +1,6 @@
 #include "station/settings/win/settings_dialog.h"
 
+#include "winkit/control_helpers.h"
 #include "winkit/controls.h"
 #include "winkit/dialog.h"
 #include "station/settings/win/fonts_win.h"
@@ -9,6 +10,33 @@
 
 namespace orva {
 namespace {
+
+using winkit::ControlKind;
+
+constexpr DWORD kLabel = SS_LEFT | SS_NOPREFIX;
+constexpr DWORD kFirstOption = BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP; // starts its group
+constexpr DWORD kSecondOption = BS_AUTORADIOBUTTON;
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP;
+
+// The dialog's controls; places and frames in dialog_rules (SettingRect,
+// SettingContainer).
+constexpr std::array<winkit::ControlLook<SettingCtl>, static_cast<std::size_t>(SettingCtl::Count)> kControlLooks = {{
+    {SettingCtl::LblSetting0, ControlKind::Label, kLabel},        // language heading (never shown)
+    {SettingCtl::FrmLanguage, ControlKind::GroupBox, WS_GROUP},
+    {SettingCtl::OptLanguage0, ControlKind::Option, kFirstOption}, // english
+    {SettingCtl::OptLanguage1, ControlKind::Option, kSecondOption}, // japanese
+    {SettingCtl::LblSetting1, ControlKind::Label, kLabel},        // what the run log keeps
+    {SettingCtl::Frame2, ControlKind::GroupBox, WS_GROUP},
+    {SettingCtl::OptSave0, ControlKind::Option, kFirstOption},     // GOOD readings only
+    {SettingCtl::OptSave1, ControlKind::Option, kSecondOption},    // every reading
+    {SettingCtl::LblSetting2, ControlKind::Label, kLabel},        // the diagnose display
+    {SettingCtl::Frame3, ControlKind::GroupBox, WS_GROUP},
+    {SettingCtl::OptDiag0, ControlKind::Option, kFirstOption},     // off
+    {SettingCtl::OptDiag1, ControlKind::Option, kSecondOption},    // on
+    {SettingCtl::CmdSet, ControlKind::Button, kButton},           // keeps the choice
+    {SettingCtl::CmdExit, ControlKind::Button, kButton},          // leaves without it
+}};
+static_assert(winkit::RowsInEnumOrder(kControlLooks), "every SettingCtl has its row, in the order of the enum");
 
 class SettingsDialog : public winkit::Dialog {
 public:
@@ -27,37 +55,18 @@ private:
 
   HWND Ctl(SettingCtl c) const { return GetDlgItem(Handle(), SettingControlId(c)); }
   void SetText(SettingCtl c, const std::string& utf8) {
-    SetWindowTextW(Ctl(c), winkit::WideFromUtf8(utf8).c_str());
+    winkit::SetUtf8Text(Ctl(c), utf8);
   }
   std::string Pick(Text id) const { return PickText(choice_.curLanguage, id); }
 
-  static winkit::ControlSpec SpecOf(SettingCtl c) {
-    using winkit::ControlKind;
-    const SettingCtl frame = SettingContainer(c);
-    const int container = frame == SettingCtl::Count ? 0 : SettingControlId(frame);
-    const winkit::TwipRect r = SettingRect(c);
-    switch (c) {
-    case SettingCtl::LblSetting0:
-    case SettingCtl::LblSetting1:
-    case SettingCtl::LblSetting2: return {SettingControlId(c), ControlKind::Label, container, r, SS_LEFT | SS_NOPREFIX};
-    case SettingCtl::FrmLanguage:
-    case SettingCtl::Frame2:
-    case SettingCtl::Frame3: return {SettingControlId(c), ControlKind::GroupBox, container, r, WS_GROUP};
-    case SettingCtl::OptLanguage0:
-    case SettingCtl::OptSave0:
-    case SettingCtl::OptDiag0:
-      return {SettingControlId(c), ControlKind::Option, container, r, BS_AUTORADIOBUTTON | WS_GROUP | WS_TABSTOP};
-    case SettingCtl::OptLanguage1:
-    case SettingCtl::OptSave1:
-    case SettingCtl::OptDiag1: return {SettingControlId(c), ControlKind::Option, container, r, BS_AUTORADIOBUTTON};
-    default:
-      return {SettingControlId(c), ControlKind::Button, container, r, BS_PUSHBUTTON | WS_GROUP | WS_TABSTOP};
-    }
-  }
-
   void CreateControls() {
-    std::array<winkit::ControlSpec, static_cast<std::size_t>(SettingCtl::Count)> table{};
-    for (std::size_t i = 0; i < table.size(); ++i) table[i] = SpecOf(static_cast<SettingCtl>(i));
+    std::array<winkit::ControlSpec, kControlLooks.size()> table{};
+    for (const auto& look : kControlLooks) {
+      const SettingCtl frame = SettingContainer(look.id);
+      const int container = frame == SettingCtl::Count ? 0 : SettingControlId(frame);
+      table[static_cast<std::size_t>(look.id)] = {SettingControlId(look.id), look.kind, container,
+                                                       SettingRect(look.id), look.style};
+    }
     winkit::BuildControls(Handle(), table, winkit::ScreenDpi());
   }
 
@@ -66,8 +75,8 @@ private:
     const int element = OptionFor(pair, current);
     const SettingCtl on = static_cast<SettingCtl>(static_cast<int>(first) + element);
     const SettingCtl off = static_cast<SettingCtl>(static_cast<int>(first) + 1 - element);
-    SendMessageW(Ctl(on), BM_SETCHECK, BST_CHECKED, 0);
-    SendMessageW(Ctl(off), BM_SETCHECK, BST_UNCHECKED, 0);
+    winkit::SetChecked(Ctl(on), true);
+    winkit::SetChecked(Ctl(off), false);
     OnOptionClick(pair, element);
   }
 
@@ -95,7 +104,7 @@ private:
     SetText(SettingCtl::CmdSet, Pick(Text::SettingSet));
 
     SetFormFont(Handle(), lang);
-    SetWindowTextW(Handle(), winkit::WideFromUtf8(Pick(Text::SettingCaption)).c_str());
+    winkit::SetUtf8Text(Handle(), Pick(Text::SettingCaption));
 
     const struct {
       SettingCtl control;
@@ -112,11 +121,11 @@ private:
 
     // The language choice is kept but never offered. Its option buttons are
     // siblings of the frame here, so they are hidden with it.
-    SendMessageW(Ctl(SettingCtl::OptLanguage0), BM_SETCHECK, BST_UNCHECKED, 0);
-    EnableWindow(Ctl(SettingCtl::OptLanguage0), FALSE);
+    winkit::SetChecked(Ctl(SettingCtl::OptLanguage0), false);
+    winkit::Enable(Ctl(SettingCtl::OptLanguage0), false);
     for (SettingCtl c : {SettingCtl::FrmLanguage, SettingCtl::OptLanguage0, SettingCtl::OptLanguage1,
                          SettingCtl::LblSetting0})
-      ShowWindow(Ctl(c), SW_HIDE);
+      winkit::Show(Ctl(c), false);
   }
 
   void OnOptionClick(OptionPair pair, int index) {
@@ -129,10 +138,6 @@ private:
   }
 
   INT_PTR OnCommand(int id, int code) {
-    if (id == IDCANCEL) { // Exit's equivalents: the title-bar close and Escape
-      End(IDCANCEL);
-      return TRUE;
-    }
     if (id < SettingControlId(SettingCtl::LblSetting0) || id >= SettingControlId(SettingCtl::Count))
       return FALSE;
     const auto c = static_cast<SettingCtl>(id - SettingControlId(SettingCtl::LblSetting0));

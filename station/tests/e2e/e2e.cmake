@@ -1,5 +1,6 @@
-# End-to-end tests and the chain benchmark: the real ORVA.exe, meterlink.dll
-# and the meter simulator as separate processes (WIN32 only).
+# End-to-end tests: the real ORVA.exe, meterlink.dll and the meter simulator
+# as separate processes (WIN32 only); the harness serves the benchmarks in
+# bench/ too.
 add_library(orva_e2e_harness STATIC ${CMAKE_CURRENT_LIST_DIR}/station_process.cpp)
 target_link_libraries(orva_e2e_harness PUBLIC orva_stationwindow comctl32 user32)
 # The programs under test must be built before the tests run.
@@ -10,18 +11,9 @@ orva_win_test(station_e2e_test
   LIBS orva_e2e_harness
   TIMEOUT 600)
 
-add_executable(station_chain_bench ${PROJECT_SOURCE_DIR}/station/bench/station_chain_bench.cpp)
-target_link_libraries(station_chain_bench PRIVATE orva_e2e_harness)
-
 # Printing on real queues: CUPS with two PDF queues (scripts/printers.sh).
 target_sources(orva_e2e_harness PRIVATE ${CMAKE_CURRENT_LIST_DIR}/pdf_output.cpp)
 orva_win_test(station_print_e2e_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/print_e2e_test.cpp ${CMAKE_CURRENT_LIST_DIR}/print_live_e2e_test.cpp
   LIBS orva_e2e_harness orva_printdialog orva_scenario linkkeeper_core
   TIMEOUT 900)
-
-add_executable(station_stretch_bench ${PROJECT_SOURCE_DIR}/station/bench/stretch_bench.cpp)
-target_link_libraries(station_stretch_bench PRIVATE orva_printdialog orva_e2e_harness)
-
-add_executable(station_print_bench ${PROJECT_SOURCE_DIR}/station/bench/print_bench.cpp)
-target_link_libraries(station_print_bench PRIVATE orva_station_win orva_printdialog orva_e2e_harness)

@@ -3,6 +3,7 @@
 // real ORVA.exe, library and simulator; this test process is the other
 // program.
 #include "station/tests/e2e/station_process.h"
+#include "tools/testsupport/test_files.h"
 
 #include <gtest/gtest.h>
 
@@ -33,26 +34,12 @@ const wchar_t kLacksNotice[] =
     L"This results file lacks readings: the run log (temp.txt) cannot be read or written just now. Save "
     L"again once it is free.";
 
-// The other program's hold on the run log: no sharing at all. The station
-// has the file open for a moment at each reading, so taking it may need a
-// few tries.
-class RunLogLock {
+// The other program's hold on the run log: no sharing at all, taken within
+// 5 s (the station has the file open for a moment at each reading).
+class RunLogLock : public orva::testsupport::RunLogBlocker {
 public:
-  explicit RunLogLock(const std::string& path) {
-    Eventually([&] {
-      lock_ = CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-      return lock_ != INVALID_HANDLE_VALUE;
-    }, 5000);
-  }
-  ~RunLogLock() { Release(); }
-  bool Held() const { return lock_ != INVALID_HANDLE_VALUE; }
-  void Release() {
-    if (Held()) CloseHandle(lock_);
-    lock_ = INVALID_HANDLE_VALUE;
-  }
-
-private:
-  HANDLE lock_ = INVALID_HANDLE_VALUE;
+  explicit RunLogLock(const std::string& path) : RunLogBlocker(Locked, path, 5000) {}
+  bool Held() const { return Blocking(); }
 };
 
 // Reading numbers 1..n, each once, in order: the run log lost nothing.

@@ -1,6 +1,7 @@
 #include "station/tests/e2e/station_process.h"
 
 #include "tools/testsupport/station_window.h"
+#include "tools/testsupport/test_files.h"
 
 #include <commctrl.h>
 #include <dlgs.h>
@@ -15,27 +16,6 @@ namespace {
 const char* const kProgramFiles[] = {"ORVA.exe", "meterlink.dll", "LinkKeeper.exe", "wirecore.dll"};
 
 std::wstring TextOf(HWND w) { return orva::testsupport::RemoteWindowText(w); }
-
-// Removes a folder and everything in it (the harness's own temp folders).
-void RemoveTree(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string path = folder + "\\" + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        RemoveTree(path);
-      } else {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
 
 } // namespace
 
@@ -73,7 +53,7 @@ StationProcess::StationProcess(const std::string& scenario, bool withLibrary) {
   const std::string root = std::string(temp) + "orva-e2e-" + std::to_string(GetCurrentProcessId()) +
                            "-" + std::to_string(++serial);
   // Process ids come back across runs: never reuse what an earlier run left.
-  RemoveTree(root);
+  orva::testsupport::RemoveTree(root);
   CreateDirectoryA(root.c_str(), nullptr);
   root_ = root;
   folder_ = root + "\\EXE";
@@ -98,7 +78,7 @@ StationProcess::~StationProcess() {
     CloseHandle(process_.hThread);
   }
   KillSimulators();
-  RemoveTree(root_);
+  orva::testsupport::RemoveTree(root_);
 }
 
 void StationProcess::WriteFile(const std::string& name, const std::string& bytes) const {

@@ -95,26 +95,6 @@ TEST_F(StationTest, UnitOptionsShowTheUnitAndEmptyTheBoxes) {
   EXPECT_FALSE(Checked(C::OptLimitMode1));
 }
 
-// Another program holding the run log open for a while (a virus scanner, a
-// backup tool), with no sharing or letting others only read. (A read-only
-// attribute does not stop Wine's root user, so it is not among them.)
-class RunLogBlocker {
-public:
-  enum Kind { Locked, ReadShared };
-  RunLogBlocker(Kind kind, const std::string& path)
-      : lock_(CreateFileA(path.c_str(), GENERIC_READ, kind == Locked ? 0 : FILE_SHARE_READ, nullptr,
-                          OPEN_ALWAYS, 0, nullptr)) {}
-  ~RunLogBlocker() { Release(); }
-  bool Blocking() const { return lock_ != INVALID_HANDLE_VALUE; }
-  void Release() {
-    if (Blocking()) CloseHandle(lock_);
-    lock_ = INVALID_HANDLE_VALUE;
-  }
-
-private:
-  HANDLE lock_;
-};
-
 const wchar_t kKeptNotice[] =
     L"The run log (temp.txt) cannot be written just now. Readings are kept and written to it as soon as it "
     L"can be written again.";

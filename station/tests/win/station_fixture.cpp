@@ -35,22 +35,6 @@ std::string MakeFolder() {
   return folder;
 }
 
-void RemoveFolder(const std::string& folder) {
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string path = folder + "\\" + found.cFileName;
-      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
-      }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
-  }
-  RemoveDirectoryA(folder.c_str());
-}
-
 } // namespace
 
 std::vector<RecordedBox>& RecordedBoxes() {
@@ -116,7 +100,7 @@ void StationTest::TearDown() {
   EndWindow();
   Pump();
   winkit::SetMessageBoxFn(previousBox_);
-  RemoveFolder(folder_);
+  testsupport::RemoveTree(folder_);
 }
 
 void StationTest::EndWindow() {

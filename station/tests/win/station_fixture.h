@@ -4,6 +4,7 @@
 #pragma once
 
 #include "station/win/main_window.h"
+#include "tools/testsupport/test_files.h"
 #include "winkit/message_box.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +15,8 @@
 #include <windows.h>
 
 namespace orva::test {
+
+using testsupport::RunLogBlocker;
 
 // The link as the station sees it; every call is recorded by name.
 class FakeLink : public MeterLink {

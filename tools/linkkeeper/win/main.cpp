@@ -13,6 +13,7 @@
 #include "tools/linkkeeper/scenario_source.h"
 #include "tools/linkkeeper/win/shared_objects.h"
 #include "tools/linkkeeper/win/sim_window.h"
+#include "winkit/program.h"
 #include "winkit/program_folder.h"
 #include "winkit/text.h"
 
@@ -55,15 +56,6 @@ LoadedScenario LoadScenario(const char* commandLine) {
 // Up to the first NUL, as a C string.
 std::wstring Widen(const std::string& text) { return winkit::WideFromAnsi(text.c_str()); }
 
-int RunMessageLoop() {
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return 0;
-}
-
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCommand) {
@@ -86,7 +78,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int showCom
 
   // Without a window (no_window = 1) the loop still runs, so the process
   // becomes input-idle but gives the library nothing to talk to.
-  const int code = RunMessageLoop();
+  const int code = winkit::RunMessageLoop(nullptr);
   log.Append("exit");
   return code;
 }

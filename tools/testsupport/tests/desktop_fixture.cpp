@@ -1,6 +1,8 @@
 // A small window for the self-test of the desktop-driving helpers: a label,
 // buttons that are shown, hidden or disabled, an option button inside a
 // group box, message boxes with and without an icon, and an exit code.
+#include "winkit/program.h"
+
 #include <windows.h>
 
 namespace {
@@ -67,10 +69,5 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
   HWND panel = Child(w, L"STATIC", L"", SS_LEFT, 0, 140, 170, 200);
   Child(panel, L"STATIC", L"Inside", SS_LEFT, 0, 0, 0, 100);
   ShowWindow(w, show);
-  MSG msg;
-  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-  return static_cast<int>(msg.wParam);
+  return winkit::RunMessageLoop(nullptr);
 }
