@@ -4,6 +4,7 @@
 #include "station/settings/ini_rules.h"
 #include "station/settings/win/main_captions_win.h"
 #include "station/settings/win/settings_file.h"
+#include "winkit/control_helpers.h"
 #include "winkit/frame_window.h"
 #include "winkit/message_box.h"
 #include "winkit/program_folder.h"
@@ -91,8 +92,7 @@ void MainWindow::ReadSettings() {
   flow_.LoadLimits(winkit::Utf8FromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyHigh)),
                    winkit::Utf8FromAnsi(GetIniValue(lib_.IniPath, kSecLimit, kKeyLow)),
                    LimitModeFromIni(GetIniValue(lib_.IniPath, kSecLimit, kKeyLimitMode)));
-  SetWindowTextW(Control(MainControl::txtPrintTitle),
-                 winkit::WideFromAnsi(GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle)).c_str());
+  winkit::SetAnsiText(Control(MainControl::txtPrintTitle), GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle));
 }
 
 void MainWindow::ShutdownLink() {

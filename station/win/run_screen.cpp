@@ -2,6 +2,7 @@
 #include "station/win/run_screen.h"
 
 #include "station/grid_scroll.h"
+#include "winkit/control_helpers.h"
 #include "winkit/message_box.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"
@@ -32,44 +33,40 @@ void RunScreen::SetLabelColour(MainControl control, COLORREF colour) {
   InvalidateRect(Control(control), nullptr, TRUE);
 }
 
-void RunScreen::SetText(MainControl control, const std::string& utf8) {
-  SetWindowTextW(Control(control), winkit::WideFromUtf8(utf8).c_str());
-}
-
 void RunScreen::ShowRunControls(const RunControls& controls) {
   if (!controls.indicator.empty()) SetLabelColour(MainControl::lblMeasure, kRed);
-  SetText(MainControl::lblMeasure, controls.indicator);
-  EnableWindow(Control(MainControl::cmdStart), controls.startEnabled);
-  EnableWindow(Control(MainControl::cmdEnd), controls.stopEnabled);
+  winkit::SetUtf8Text(Control(MainControl::lblMeasure), controls.indicator);
+  winkit::Enable(Control(MainControl::cmdStart), controls.startEnabled);
+  winkit::Enable(Control(MainControl::cmdEnd), controls.stopEnabled);
   for (MainControl c : {MainControl::txtLimitHigh, MainControl::txtLimitLow, MainControl::frmLimit})
-    EnableWindow(Control(c), controls.limitsEnabled);
+    winkit::Enable(Control(c), controls.limitsEnabled);
 }
 
 void RunScreen::ShowDiagnoseWords(const DiagnoseWords& words) {
-  SetText(MainControl::lblDiag, words.diag);
-  SetText(MainControl::lblExe, words.exe);
-  SetText(MainControl::lblDriver, words.driver);
+  winkit::SetUtf8Text(Control(MainControl::lblDiag), words.diag);
+  winkit::SetUtf8Text(Control(MainControl::lblExe), words.exe);
+  winkit::SetUtf8Text(Control(MainControl::lblDriver), words.driver);
 }
 
-void RunScreen::ShowAlarmText(const std::string& text) { SetText(MainControl::txtError, text); }
+void RunScreen::ShowAlarmText(const std::string& text) { winkit::SetUtf8Text(Control(MainControl::txtError), text); }
 
 void RunScreen::ShowScreen(Screen screen, const std::string& name) {
   const bool measure = screen == Screen::Measure;
-  ShowWindow(Control(MainControl::MSFlexGridMsr), measure ? SW_SHOW : SW_HIDE);
-  ShowWindow(Control(MainControl::txtError), measure ? SW_HIDE : SW_SHOW);
-  SetText(MainControl::lblDisp, name);
+  winkit::Show(Control(MainControl::MSFlexGridMsr), measure);
+  winkit::Show(Control(MainControl::txtError), !measure);
+  winkit::SetUtf8Text(Control(MainControl::lblDisp), name);
 }
 
 void RunScreen::ShowLimits(const std::string& high, const std::string& low) {
-  SetText(MainControl::txtLimitHigh, high);
-  SetText(MainControl::txtLimitLow, low);
+  winkit::SetUtf8Text(Control(MainControl::txtLimitHigh), high);
+  winkit::SetUtf8Text(Control(MainControl::txtLimitLow), low);
 }
 
 void RunScreen::ShowLimitUnit(int option, const std::string& unit) {
-  SendMessageW(Control(MainControl::OptLimitMode0), BM_SETCHECK, option == 0 ? BST_CHECKED : BST_UNCHECKED, 0);
-  SendMessageW(Control(MainControl::OptLimitMode1), BM_SETCHECK, option == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
-  SetText(MainControl::lblLow, unit);
-  SetText(MainControl::lblHigh, unit);
+  winkit::SetChecked(Control(MainControl::OptLimitMode0), option == 0);
+  winkit::SetChecked(Control(MainControl::OptLimitMode1), option == 1);
+  winkit::SetUtf8Text(Control(MainControl::lblLow), unit);
+  winkit::SetUtf8Text(Control(MainControl::lblHigh), unit);
 }
 
 void RunScreen::ClearGrid() { grid_.Clear(); }

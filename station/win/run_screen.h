@@ -51,7 +51,6 @@ public:
 
 private:
   HWND Control(MainControl control) const { return controls_[static_cast<size_t>(control)]; }
-  void SetText(MainControl control, const std::string& utf8);
 
   const winkit::Window& window_;
   const MainControlHandles& controls_;

@@ -7,6 +7,7 @@
 #include "station/settings/win/fonts_win.h"
 #include "station/output/win/results_save.h"
 #include "station/win/dialog_commands.h"
+#include "winkit/control_helpers.h"
 #include "winkit/text.h"
 
 namespace orva {
@@ -27,7 +28,7 @@ void MainWindow::ApplyDiagMode() {
 
 void MainWindow::ShowDiagnose(bool show) {
   for (MainControl c : {MainControl::lblDiag, MainControl::lblExe, MainControl::lblDriver}) {
-    ShowWindow(Control(c), show ? SW_SHOW : SW_HIDE);
+    winkit::Show(Control(c), show);
     screen_.SetLabelColour(c, kBlue);
   }
 }
