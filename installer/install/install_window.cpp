@@ -97,7 +97,7 @@ void InstallWindow::OnLanguage(int) {
                                                  {kCmdCancel, InstallText::Cancel}};
   for (const auto& [id, text] : buttons) {
     ApplyFont(tool, Control(id));
-    SetWindowTextW(Control(id), Wide(TextPairOf(text), language).c_str());
+    winkit::SetUtf8Text(Control(id), PickText(language, TextPairOf(text)));
   }
   SetMenuText(helpMenu_, kMenuHelp, false, Wide(TextPairOf(InstallText::Help), language));
   SetMenuText(menuBar_, 0, true, Wide(TextPairOf(InstallText::Help), language));

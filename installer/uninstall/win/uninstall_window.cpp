@@ -57,7 +57,7 @@ bool UninstallWindow::Create() {
   // 3. to 5.
   Status(Text::StartUninstallation);
   const std::wstring caption = winkit::WideFromUtf8(Pair(Text::WindowCaption).english);
-  SetWindowTextW(Handle(), caption.c_str());
+  winkit::SetText(Handle(), caption);
   DrawBanner(tool, caption);
   ApplyCaptions();
   return true;

@@ -1,6 +1,7 @@
 // Carries out the caption plan on the real main window.
 #include "station/settings/win/main_captions_win.h"
 
+#include "winkit/control_helpers.h"
 #include "winkit/text.h"
 #include "station/settings/main_captions.h"
 #include "station/settings/win/fonts_win.h"
@@ -57,14 +58,14 @@ void ApplyMainCaptions(HWND mainWindow, const std::function<HWND(MainControl)>& 
       break;
     case CaptionStep::CtrlFontAndText:
       SetCtrlFont(target, curLanguage);
-      if (target) SetWindowTextW(target, text.c_str());
+      if (target) winkit::SetText(target, text);
       break;
     case CaptionStep::FormFontAndText:
       SetFormFont(mainWindow, curLanguage);
-      SetWindowTextW(mainWindow, text.c_str());
+      winkit::SetText(mainWindow, text);
       break;
     case CaptionStep::TitleLabel:
-      if (target) SetWindowTextW(target, text.c_str());
+      if (target) winkit::SetText(target, text);
       SetTitleFont(target, curLanguage);
       break;
     }
