@@ -67,11 +67,23 @@ std::vector<double> AxisTicks(const ValueAxis& axis) {
   return ticks;
 }
 
-int PixelRow(const ValueAxis& axis, double value, int top, int bottom) {
+namespace {
+
+// Where a value lies on the axis, 0 at its low end to 1 at its high end.
+double AxisShare(const ValueAxis& axis, double value) {
   // Halves throughout: differences of any two finite doubles stay finite.
-  double share = (value / 2 - axis.low / 2) / (axis.high / 2 - axis.low / 2);
-  share = std::clamp(std::isfinite(share) ? share : 0.0, 0.0, 1.0);
-  return static_cast<int>(std::lround(bottom - share * (bottom - top)));
+  const double share = (value / 2 - axis.low / 2) / (axis.high / 2 - axis.low / 2);
+  return std::clamp(std::isfinite(share) ? share : 0.0, 0.0, 1.0);
+}
+
+} // namespace
+
+int PixelRow(const ValueAxis& axis, double value, int top, int bottom) {
+  return static_cast<int>(std::lround(bottom - AxisShare(axis, value) * (bottom - top)));
+}
+
+int PixelColumn(const ValueAxis& axis, double value, int left, int right) {
+  return static_cast<int>(std::lround(left + AxisShare(axis, value) * (right - left)));
 }
 
 void Extent::Add(double value) {

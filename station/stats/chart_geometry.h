@@ -33,6 +33,8 @@ std::vector<double> AxisTicks(const ValueAxis& axis);
 // Pixel row of a value between `top` (axis.high) and `bottom` (axis.low),
 // rounded; values beyond the axis are clamped to its ends.
 int PixelRow(const ValueAxis& axis, double value, int top, int bottom);
+// Pixel column of a value between `left` (axis.low) and `right` (axis.high).
+int PixelColumn(const ValueAxis& axis, double value, int left, int right);
 
 // The readings of one pixel column, as the extent of each judgement's values
 // there (index: the Judgement). Drawing each extent as a bar, out-of-limit

@@ -1,5 +1,4 @@
-// What the statistics window shows as text, and the same as a tab-separated
-// table for the clipboard (pastes into a spreadsheet as rows and columns).
+// The figures of the run as the statistics window shows them.
 #pragma once
 
 #include "station/stats/allowance.h"
@@ -25,8 +24,5 @@ struct FigureTexts {
 // deviation one decimal finer than the finest reading, extremes and range
 // as fine as it, Cp and Cpk with two; kUndefinedFigure where not defined.
 FigureTexts MakeFigureTexts(const RunStatistics& stats, const Allowance& allowance);
-
-// Rows of label TAB value(s), CR LF after each, labels in the language.
-std::string FiguresTable(std::string_view curLanguage, const FigureTexts& figures, const Allowance& allowance);
 
 } // namespace orva

@@ -5,7 +5,7 @@
 namespace orva {
 namespace {
 
-constexpr int kLeft = 120, kTop = 120, kRowHeight = 300, kBlockGap = 150;
+constexpr int kLeft = 120, kTop = 120, kRowHeight = 285, kBlockGap = 150;
 constexpr int kLabelWidth = 1400, kValueWidth = 1000;
 
 } // namespace

@@ -14,7 +14,7 @@ inline constexpr int kStatsClientWidth = 10800, kStatsClientHeight = 6000;
 enum StatsRow : int {
   RowReadings, RowGood, RowHigh, RowLow, RowNotNumeric, RowGoodRate,
   RowQuantityHeads, RowMean, RowStdDev, RowMin, RowMax, RowRange,
-  RowCapabilityHead, RowCp, RowCpk,
+  RowCapabilityHead, RowHighLimit, RowLowLimit, RowCp, RowCpk,
   StatsRowCount
 };
 inline constexpr int kStatsColumnCount = 3; // label, tension (or the only value), frequency

@@ -65,6 +65,8 @@ TEST(ValueAxis, PixelRows) {
   EXPECT_EQ(PixelRow(axis, 12.25, 10, 110), 85);
   EXPECT_EQ(PixelRow(axis, 40.0, 10, 110), 10) << "beyond the axis: clamped";
   EXPECT_EQ(PixelRow(axis, -40.0, 10, 110), 110);
+  EXPECT_EQ(PixelColumn(axis, 12.25, 10, 110), 35);
+  EXPECT_EQ(PixelColumn(axis, 99.0, 10, 110), 110);
   EXPECT_EQ(AxisTicks(axis).size(), 6u);
 }
 

@@ -2,6 +2,7 @@
 // mark for what is not defined, and the clipboard's table read back as rows
 // of cells.
 #include "station/stats/figure_format.h"
+#include "station/stats/stats_cells.h"
 #include "station/stats/stats_figures.h"
 #include "station/stats/stats_layout.h"
 
