@@ -4,7 +4,10 @@
 // readings (the window's panel, painted at once; the chart drawn into the
 // clipboard's picture; the figures' texts).
 //
-//   station_stats_bench [N]
+//   station_stats_bench [N] [hold seconds] [language]
+// With hold seconds the window stays open that long afterwards, with the
+// readings of the run, for a look or a screenshot (language "english", or
+// anything else for Japanese).
 #include "station/stats/stats_figures.h"
 #include "station/stats/stats_layout.h"
 #include "station/stats/win/chart_picture.h"
@@ -47,11 +50,11 @@ std::vector<Reading> MakeReadings(int n) {
 
 double Milliseconds(double from) { return (winkit::MonotonicSeconds() - from) * 1000.0; }
 
-std::size_t PrivateBytes() {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
+std::size_t CommittedBytes() {
+  PROCESS_MEMORY_COUNTERS counters{};
   counters.cb = sizeof counters;
-  GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-  return counters.PrivateUsage;
+  GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+  return counters.PagefileUsage;
 }
 
 double PerReadingMicroseconds(orva::StatisticsWindow& window, const std::vector<Reading>& readings) {
@@ -78,21 +81,23 @@ double MedianMilliseconds(int runs, Fn fn) {
 
 int main(int argc, char** argv) {
   const int n = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100000;
+  const double hold = argc > 2 ? std::atof(argv[2]) : 0.0;
+  const std::string language = argc > 3 ? argv[3] : "english";
   const std::vector<Reading> readings = MakeReadings(n);
   orva::RunStatistics stats;
   orva::StatisticsWindow window(stats);
   window.AllowanceChanged("13.00", "12.00", 0);
 
-  const std::size_t before = PrivateBytes();
+  const std::size_t before = CommittedBytes();
   const double closed = PerReadingMicroseconds(window, readings);
-  const std::size_t after = PrivateBytes();
+  const std::size_t after = CommittedBytes();
   std::printf("readings: %d\n", n);
   std::printf("per reading, window closed: %.3f us\n", closed);
-  std::printf("memory of the kept readings: %.2f MB (%.1f bytes a reading); process private bytes grew %.2f MB\n",
+  std::printf("memory of the kept readings: %.2f MB (%.1f bytes a reading); the process's committed memory grew %.2f MB\n",
               stats.KeptBytes() / 1048576.0, static_cast<double>(stats.KeptBytes()) / n,
               (static_cast<double>(after) - static_cast<double>(before)) / 1048576.0);
 
-  if (!window.Open(nullptr, "english")) {
+  if (!window.Open(nullptr, language)) {
     std::printf("the window could not be opened\n");
     return 1;
   }
@@ -107,7 +112,6 @@ int main(int argc, char** argv) {
     RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
   });
   const double picture = MedianMilliseconds(21, [&] {
-    const std::string language = "english";
     orva::Allowance allowance{"13.00", "12.00", 0};
     orva::ChartPicture p(size.cx, size.cy, orva::ChartScene{stats, allowance, language, nullptr});
   });
@@ -119,6 +123,10 @@ int main(int argc, char** argv) {
               n, size.cx, size.cy, redraw);
   std::printf("charts drawn into the picture for Copy/Save: %.2f ms median; figures' texts: %.3f ms median\n",
               picture, figures);
+  if (hold > 0.0) {
+    window.RefreshNow();
+    winkit::WaitSeconds(static_cast<float>(hold));
+  }
   window.Close();
   return 0;
 }

@@ -17,9 +17,14 @@ constexpr double kEdgeSlack = 1e-9;
 double NiceStep(double span, int parts) {
   if (!(span > 0.0) || !std::isfinite(span) || parts < 1) return 0.0;
   const double raw = span / parts;
-  const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+  // log10 and pow are a hair off on some runtimes (log10(0.1) > -1): the
+  // slack keeps 0.1 from becoming 0.2 and 0.05 from becoming 0.1.
+  const double magnitude = std::pow(10.0, std::floor(std::log10(raw) + kEdgeSlack));
   const double normal = raw / magnitude;
-  const double nice = normal <= 1.0 ? 1.0 : normal <= 2.0 ? 2.0 : normal <= 5.0 ? 5.0 : 10.0;
+  const double nice = normal <= 1.0 + kEdgeSlack   ? 1.0
+                      : normal <= 2.0 + kEdgeSlack ? 2.0
+                      : normal <= 5.0 + kEdgeSlack ? 5.0
+                                                   : 10.0;
   return nice * magnitude;
 }
 
@@ -45,8 +50,8 @@ ValueAxis ScaleValueAxis(std::optional<double> dataMin, std::optional<double> da
   ValueAxis axis;
   const double step = NiceStep(high - low, kAxisParts);
   if (step > 0.0 && std::isfinite(std::floor(low / step) * step) && std::isfinite(std::ceil(high / step) * step)) {
-    axis.low = std::floor(low / step) * step;
-    axis.high = std::ceil(high / step) * step;
+    axis.low = std::floor(low / step + kEdgeSlack) * step;
+    axis.high = std::ceil(high / step - kEdgeSlack) * step;
     axis.tickStep = step;
     axis.tickDecimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + kEdgeSlack)));
   } else {
@@ -121,11 +126,11 @@ Histogram BinValues(std::span<const double> values, const ValueAxis& axis, doubl
   if (!(width > 0.0) || !std::isfinite(span)) {
     width = span > 0.0 && std::isfinite(span) ? span : 1.0;
   }
-  h.start = std::floor(axis.low / width) * width;
+  h.start = std::floor(axis.low / width + kEdgeSlack) * width;
   double bins = std::ceil((axis.high - h.start) / width - kEdgeSlack);
   while (bins > maxBins) { // a nice step a little too fine for the rounded ends
     width = NiceStep(width * 2.0, 1);
-    h.start = std::floor(axis.low / width) * width;
+    h.start = std::floor(axis.low / width + kEdgeSlack) * width;
     bins = std::ceil((axis.high - h.start) / width - kEdgeSlack);
   }
   if (!std::isfinite(h.start) || !(bins >= 1.0)) {

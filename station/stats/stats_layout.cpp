@@ -6,7 +6,7 @@ namespace orva {
 namespace {
 
 constexpr int kLeft = 120, kTop = 120, kRowHeight = 285, kBlockGap = 150;
-constexpr int kLabelWidth = 1400, kValueWidth = 1000;
+constexpr int kLabelWidth = 1350, kValueWidth = 1200;
 
 } // namespace
 

@@ -24,7 +24,7 @@ winkit::TwipRect StatsCellRect(int row, int column);
 // Control id of a cell: unique per row and column.
 constexpr int StatsCellId(int row, int column) { return 1000 + row * kStatsColumnCount + column; }
 
-inline constexpr winkit::TwipRect kChartPanelRect{3720, 120, 6960, 5760};
+inline constexpr winkit::TwipRect kChartPanelRect{3990, 120, 6690, 5760};
 inline constexpr winkit::TwipRect kCopyButtonRect{120, 5400, 1500, 375};
 inline constexpr winkit::TwipRect kSavePictureButtonRect{1740, 5400, 1800, 375};
 inline constexpr int kChartPanelId = 901, kCopyButtonId = 902, kSavePictureButtonId = 903;

@@ -153,6 +153,18 @@ TEST(ColumnReduction, FewReadingsSpreadOverTheWidth) {
   EXPECT_TRUE(ReduceToColumns({}, {}, 100).empty());
 }
 
+TEST(NiceStep, OneTwoOrFiveTimesAPowerOfTen) {
+  struct Case {
+    double span;
+    int parts;
+    double step;
+  };
+  const Case cases[] = {{2.0, 40, 0.05}, {0.1, 1, 0.1}, {1.0, 5, 0.2}, {1.419, 5, 0.5}, {0.3, 1, 0.5},
+                        {7.0, 1, 10.0},  {1e-3, 1, 1e-3}, {250.0, 5, 50.0}};
+  for (const Case& c : cases) EXPECT_NEAR(NiceStep(c.span, c.parts), c.step, c.step * 1e-12) << c.span;
+  EXPECT_EQ(NiceStep(0.0, 5), 0.0);
+}
+
 TEST(Histogram, CountsEveryValueOnceInNiceBins) {
   std::vector<double> values;
   for (int i = 0; i < 100; ++i) values.push_back(12.0 + i / 100.0); // 12.00 .. 12.99
@@ -171,6 +183,11 @@ TEST(Histogram, CountsEveryValueOnceInNiceBins) {
   EXPECT_GE(coarse.binWidth, 0.1 - 1e-12);
   EXPECT_LE(coarse.counts.size(), 40u);
   EXPECT_EQ(std::accumulate(coarse.counts.begin(), coarse.counts.end(), std::int64_t{0}), 100);
+
+  // The axis of a run around 12.5 N between 12 and 13 N: 40 bins of 0.05.
+  const Histogram run = BinValues(values, ValueAxis{11.5, 13.5, 0.5, 1}, 0.01, 40);
+  EXPECT_NEAR(run.binWidth, 0.05, 1e-12);
+  EXPECT_EQ(run.counts.size(), 40u);
 
   const Histogram capped = BinValues(values, ValueAxis{0.0, 1000.0, 200.0, 0}, 0.01, 7);
   EXPECT_LE(capped.counts.size(), 7u);

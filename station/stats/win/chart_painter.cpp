@@ -23,6 +23,7 @@ constexpr COLORREF kTextColour = RGB(0, 0, 0);
 
 constexpr int kRunChartShare = 58;   // percent of the height above the histogram
 constexpr int kValueLabelWidth = 52; // pixels left of a plot for the value labels
+constexpr int kRightMargin = 18;     // room for half of the last value label
 constexpr int kMaxBins = 40;
 constexpr int kMinBinPixels = 4;
 
@@ -84,7 +85,7 @@ void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis
   const std::string unit = LimitUnitName(scene.allowance.limitUnitMode);
   Text(dc, area.left + 4, area.top + 2, FillIn(PickText(scene.curLanguage, Text::StatsRunChart), unit, ""),
        TA_LEFT | TA_TOP);
-  const RECT plot{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - 10,
+  const RECT plot{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - kRightMargin,
                   area.bottom - lineHeight - 6};
   if (plot.right - plot.left < 2 || plot.bottom - plot.top < 2) return;
 
@@ -93,17 +94,21 @@ void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis
     HorizontalLine(dc, plot.left, plot.right, y, kGridColour, PS_SOLID);
     Text(dc, plot.left - 4, y - lineHeight / 2, FormatFixed(tick, axis.tickDecimals), TA_RIGHT | TA_TOP);
   }
-  for (const auto& limit : {limits.high, limits.low})
-    if (limit) HorizontalLine(dc, plot.left, plot.right, PixelRow(axis, *limit, plot.top, plot.bottom - 1),
-                              kLimitColour, PS_DASH);
   Frame(dc, plot);
 
   const RunStatistics& stats = scene.stats;
   const Quantity quantity = QuantityOfUnit(scene.allowance.limitUnitMode);
   const int width = plot.right - plot.left;
   const auto columns = ReduceToColumns(stats.Values(quantity), stats.Judgements(), width);
-  const bool dots = stats.Readings() <= width; // one reading a column: a dot each
+  // Up to two readings a column, a dot at each end of an extent is a dot for
+  // every reading; beyond that the extent is drawn as a bar.
+  const bool dots = stats.Readings() <= 2 * static_cast<std::int64_t>(width);
   for (const Judgement judgement : kDrawOrder) {
+    // The limits over the in-limit readings, under the out-of-limit ones.
+    if (judgement == Judgement::Low)
+      for (const auto& limit : {limits.high, limits.low})
+        if (limit) HorizontalLine(dc, plot.left, plot.right, PixelRow(axis, *limit, plot.top, plot.bottom - 1),
+                                  kLimitColour, PS_DASH);
     const COLORREF colour = JudgementColour(judgement);
     for (const ChartColumn& column : columns) {
       const Extent& e = column.byJudgement[static_cast<std::size_t>(judgement)];
@@ -111,10 +116,13 @@ void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis
       const int x = plot.left + column.x;
       const int top = PixelRow(axis, e.max, plot.top, plot.bottom - 1);
       const int bottom = PixelRow(axis, e.min, plot.top, plot.bottom - 1);
-      if (dots)
-        FillBox(dc, std::max<int>(x - 1, plot.left), top - 1, std::min<int>(x + 2, plot.right), bottom + 2, colour);
-      else
+      if (dots) {
+        const int left = std::max<int>(x - 1, plot.left), right = std::min<int>(x + 2, plot.right);
+        FillBox(dc, left, top - 1, right, top + 2, colour);
+        FillBox(dc, left, bottom - 1, right, bottom + 2, colour);
+      } else {
         FillBox(dc, x, top, x + 1, bottom + 1, colour);
+      }
     }
   }
 
@@ -130,7 +138,7 @@ void HistogramChart(HDC dc, const RECT& area, const ChartScene& scene, const Val
   const std::string unit = LimitUnitName(scene.allowance.limitUnitMode);
   Text(dc, area.left + 4, area.top + 2, FillIn(PickText(scene.curLanguage, Text::StatsHistogram), unit, ""),
        TA_LEFT | TA_TOP);
-  const RECT plot{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - 10,
+  const RECT plot{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - kRightMargin,
                   area.bottom - lineHeight - 6};
   const int width = plot.right - plot.left;
   if (width < 2 || plot.bottom - plot.top < 2) return;
@@ -144,7 +152,8 @@ void HistogramChart(HDC dc, const RECT& area, const ChartScene& scene, const Val
                         axis.tickDecimals};
   auto column = [&](double value) { return PixelColumn(along, value, plot.left, plot.right); };
   for (const double tick : AxisTicks(axis)) {
-    if (tick < along.low || tick > along.high) continue;
+    const double slack = axis.tickStep * 1e-6; // bin edges and ticks meet a hair apart
+    if (tick < along.low - slack || tick > along.high + slack) continue;
     const int x = std::clamp(column(tick), static_cast<int>(plot.left), static_cast<int>(plot.right));
     VerticalLine(dc, x, plot.top, plot.bottom, kGridColour, PS_SOLID);
     Text(dc, x, plot.bottom + 3, FormatFixed(tick, axis.tickDecimals), TA_CENTER | TA_TOP);
