@@ -52,7 +52,7 @@ void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) 
   ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr); // the cheapest solid fill
 }
 
-void Text(HDC dc, int x, int y, const std::string& utf8, UINT align) {
+void DrawLabel(HDC dc, int x, int y, const std::string& utf8, UINT align) {
   const std::wstring wide = winkit::WideFromUtf8(utf8);
   SetTextAlign(dc, align);
   TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
@@ -80,19 +80,24 @@ struct Limits {
   std::optional<double> high, low;
 };
 
+// Writes the chart's title ("... (N)") and returns the plot's rectangle
+// below it, with room for value labels on the left and below.
+RECT TitledPlot(HDC dc, const RECT& area, const ChartScene& scene, Text title, int lineHeight) {
+  const std::string unit = LimitUnitName(scene.allowance.limitUnitMode);
+  DrawLabel(dc, area.left + 4, area.top + 2, FillIn(PickText(scene.curLanguage, title), unit, ""), TA_LEFT | TA_TOP);
+  return RECT{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - kRightMargin,
+              area.bottom - lineHeight - 6};
+}
+
 void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis& axis, const Limits& limits,
               int lineHeight) {
-  const std::string unit = LimitUnitName(scene.allowance.limitUnitMode);
-  Text(dc, area.left + 4, area.top + 2, FillIn(PickText(scene.curLanguage, Text::StatsRunChart), unit, ""),
-       TA_LEFT | TA_TOP);
-  const RECT plot{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - kRightMargin,
-                  area.bottom - lineHeight - 6};
+  const RECT plot = TitledPlot(dc, area, scene, Text::StatsRunChart, lineHeight);
   if (plot.right - plot.left < 2 || plot.bottom - plot.top < 2) return;
 
   for (const double tick : AxisTicks(axis)) {
     const int y = PixelRow(axis, tick, plot.top, plot.bottom - 1);
     HorizontalLine(dc, plot.left, plot.right, y, kGridColour, PS_SOLID);
-    Text(dc, plot.left - 4, y - lineHeight / 2, FormatFixed(tick, axis.tickDecimals), TA_RIGHT | TA_TOP);
+    DrawLabel(dc, plot.left - 4, y - lineHeight / 2, FormatFixed(tick, axis.tickDecimals), TA_RIGHT | TA_TOP);
   }
   Frame(dc, plot);
 
@@ -128,18 +133,14 @@ void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis
 
   if (stats.Readings() > 0) {
     const std::int64_t first = stats.FirstReadingNo();
-    Text(dc, plot.left, plot.bottom + 3, std::to_string(first), TA_LEFT | TA_TOP);
-    Text(dc, plot.right, plot.bottom + 3, std::to_string(first + stats.Readings() - 1), TA_RIGHT | TA_TOP);
+    DrawLabel(dc, plot.left, plot.bottom + 3, std::to_string(first), TA_LEFT | TA_TOP);
+    DrawLabel(dc, plot.right, plot.bottom + 3, std::to_string(first + stats.Readings() - 1), TA_RIGHT | TA_TOP);
   }
 }
 
 void HistogramChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis& axis, const Limits& limits,
                     int lineHeight) {
-  const std::string unit = LimitUnitName(scene.allowance.limitUnitMode);
-  Text(dc, area.left + 4, area.top + 2, FillIn(PickText(scene.curLanguage, Text::StatsHistogram), unit, ""),
-       TA_LEFT | TA_TOP);
-  const RECT plot{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - kRightMargin,
-                  area.bottom - lineHeight - 6};
+  const RECT plot = TitledPlot(dc, area, scene, Text::StatsHistogram, lineHeight);
   const int width = plot.right - plot.left;
   if (width < 2 || plot.bottom - plot.top < 2) return;
 
@@ -156,11 +157,11 @@ void HistogramChart(HDC dc, const RECT& area, const ChartScene& scene, const Val
     if (tick < along.low - slack || tick > along.high + slack) continue;
     const int x = std::clamp(column(tick), static_cast<int>(plot.left), static_cast<int>(plot.right));
     VerticalLine(dc, x, plot.top, plot.bottom, kGridColour, PS_SOLID);
-    Text(dc, x, plot.bottom + 3, FormatFixed(tick, axis.tickDecimals), TA_CENTER | TA_TOP);
+    DrawLabel(dc, x, plot.bottom + 3, FormatFixed(tick, axis.tickDecimals), TA_CENTER | TA_TOP);
   }
   const std::int64_t peak = h.Peak();
   if (peak > 0) {
-    Text(dc, plot.left - 4, plot.top - lineHeight / 2, std::to_string(peak), TA_RIGHT | TA_TOP);
+    DrawLabel(dc, plot.left - 4, plot.top - lineHeight / 2, std::to_string(peak), TA_RIGHT | TA_TOP);
     for (std::size_t b = 0; b < h.counts.size(); ++b) {
       if (h.counts[b] == 0) continue;
       const int left = column(h.start + h.binWidth * static_cast<double>(b));
