@@ -11,10 +11,4 @@ if [ ! -f "$ORVA_WIN_BUILD/CMakeCache.txt" ]; then
   cmake -S . -B "$ORVA_WIN_BUILD" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$ORVA_WIN_ARCH.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
 cmake --build "$ORVA_WIN_BUILD" -j 2 --target link_roundtrip_bench meterlink LinkKeeper wirecore >/dev/null
-# As in scripts/test.sh: a server of this prefix must not be running yet.
-wine_prefix_ready null
-wine_server_up
-rc=0
-(cd "$ORVA_WIN_BUILD/EXE" && wine ../tests/link_roundtrip_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
-wineserver -k 2>/dev/null || true
-exit $rc
+wine_bench link_roundtrip_bench.exe "${1:-10000}"

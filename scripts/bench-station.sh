@@ -10,9 +10,4 @@ cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 wine_arch_say
 ORVA_BUILD_WIN=$ORVA_WIN_ARCH scripts/build.sh >/dev/null
-wine_prefix_ready null
-wine_server_up
-rc=0
-(cd "$ORVA_WIN_BUILD/EXE" && wine ../tests/station_chain_bench.exe "${1:-10000}") | tr -d '\r' || rc=$?
-wineserver -k 2>/dev/null || true
-exit $rc
+wine_bench station_chain_bench.exe "${1:-10000}"

@@ -80,3 +80,17 @@ wine_server_up() {
   wineserver -p >/dev/null 2>&1 </dev/null
   wine cmd /c exit >/dev/null 2>&1 </dev/null || true
 }
+
+# wine_bench PROGRAM [ARGS...]: runs a benchmark program of the build's tests
+# folder from its program folder, headless, on a server of its own (as in
+# scripts/test.sh, none of this prefix may be running yet), prints its
+# output without Wine's CR and ends the server. Returns the program's status.
+wine_bench() {
+  local program="$1" rc=0
+  shift
+  wine_prefix_ready null
+  wine_server_up
+  (cd "$ORVA_WIN_BUILD/EXE" && wine "../tests/$program" "$@") | tr -d '\r' || rc=$?
+  wineserver -k 2>/dev/null || true
+  return $rc
+}

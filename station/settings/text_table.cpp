@@ -124,6 +124,27 @@ constexpr std::array<winkit::TextRow<Text>, kTextCount> kTexts = {{
     {Text::PrintingWhat, {"測定記録(%1 件)を %2 に印刷しています。", "Printing the run log (%1 readings) on %2."}},
     {Text::PrintingPage, {"%2 ページ中 %1 ページ目", "Page %1 of %2"}},
     {Text::PrintingCancel, {"キャンセル", "Cancel"}},
+    // the statistics window: %1 is the limit unit, N or Hz
+    {Text::MenuStatistics, {"統計", "Statistics"}},
+    {Text::StatsCaption, {"測定統計", "Run Statistics"}},
+    {Text::StatsReadings, {"測定数", "Readings"}},
+    {Text::StatsNotNumeric, {"数値以外", "Not numeric"}},
+    {Text::StatsGoodRate, {"GOOD率 (%)", "GOOD rate (%)"}},
+    {Text::StatsTension, {"張力 (N)", "Tension (N)"}},
+    {Text::StatsFrequency, {"周波数 (Hz)", "Frequency (Hz)"}},
+    {Text::StatsMean, {"平均", "Mean"}},
+    {Text::StatsStdDev, {"標準偏差", "Std. deviation"}},
+    {Text::StatsMin, {"最小", "Minimum"}},
+    {Text::StatsMax, {"最大", "Maximum"}},
+    {Text::StatsRange, {"範囲", "Range"}},
+    {Text::StatsCapability, {"許容値に対する工程能力 (%1)", "Capability against the allowance (%1)"}},
+    {Text::StatsRunChart, {"推移 (%1)", "Run chart (%1)"}},
+    {Text::StatsHistogram, {"度数分布 (%1)", "Histogram (%1)"}},
+    {Text::StatsCopy, {"コピー", "Copy"}},
+    {Text::StatsSavePicture, {"画像の保存", "Save Picture"}},
+    {Text::StatsNotCopied,
+     {"クリップボードにコピーできませんでした。", "The figures could not be copied to the clipboard."}},
+    {Text::StatsPictureNotSaved, {"画像を保存できませんでした。", "The picture could not be saved."}},
 }};
 
 static_assert(winkit::RowsInEnumOrder(kTexts), "every Text has its row, in the order of the enum");

@@ -43,6 +43,10 @@ enum class Text {
   PrintJobNotSent,
   // the printing box while a printout goes to the printer (%1, %2: filled in)
   PrintingWhat, PrintingPage, PrintingCancel,
+  // the statistics window (%1: the limit unit, N or Hz)
+  MenuStatistics, StatsCaption, StatsReadings, StatsNotNumeric, StatsGoodRate, StatsTension,
+  StatsFrequency, StatsMean, StatsStdDev, StatsMin, StatsMax, StatsRange, StatsCapability,
+  StatsRunChart, StatsHistogram, StatsCopy, StatsSavePicture, StatsNotCopied, StatsPictureNotSaved,
   Count
 };
 

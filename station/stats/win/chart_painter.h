@@ -1,0 +1,24 @@
+// Draws the run chart (reading number against the value in the current
+// limit unit, limit lines, each point in its judgement colour) above the
+// histogram of the same values with the limits marked, into any device
+// context: the window's panel, the clipboard's bitmap, the PNG picture.
+#pragma once
+
+#include "station/stats/allowance.h"
+#include "station/stats/run_statistics.h"
+
+#include <string>
+#include <windows.h>
+
+namespace orva {
+
+struct ChartScene {
+  const RunStatistics& stats;
+  const Allowance& allowance;
+  const std::string& curLanguage;
+  HFONT font; // the labels' font; may be null
+};
+
+void PaintCharts(HDC dc, const RECT& area, const ChartScene& scene);
+
+} // namespace orva
