@@ -42,6 +42,7 @@ enum class MainMenu {
   menu_tool,   // Tool
   USBdiagnose, // Tool > Diagnose: shows the diagnose labels
   Setting,     // Tool > Setting: the settings dialog
+  Statistics,  // Tool > Statistics: the run's statistics window
   menu_help,   // Help
   fhelp,       // Help > Help: the operator's help
   version,     // Help > Version: the About command

@@ -19,7 +19,7 @@ std::vector<CaptionAction> BuildPlan() {
       Menu(M::menu_file, Text::MenuFile), Menu(M::fsave, Text::MenuSave),
       Menu(M::fprint, Text::MenuPrint), Menu(M::exit, Text::MenuExit),
       Menu(M::menu_tool, Text::MenuTool), Menu(M::USBdiagnose, Text::MenuDiagnose),
-      Menu(M::Setting, Text::MenuSetting), Menu(M::menu_help, Text::MenuHelp),
+      Menu(M::Setting, Text::MenuSetting), Menu(M::Statistics, Text::MenuStatistics), Menu(M::menu_help, Text::MenuHelp),
       Menu(M::fhelp, Text::MenuHelpItem), Menu(M::version, Text::MenuVersion),
       FontAndText(C::frmLimit, Text::FrameAllowance),
       FontAndText(C::lblHighTitle, Text::HighLimitTitle),

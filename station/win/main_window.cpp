@@ -43,7 +43,7 @@ struct MenuHeading {
 constexpr MenuHeading kMenuBar[] = {
     {{MainMenu::menu_file, L"File"},
      {{MainMenu::fsave, L"Save"}, {MainMenu::fprint, L"Print"}, {MainMenu::exit, L"Exit"}}, 3},
-    {{MainMenu::menu_tool, L"Tool"}, {{MainMenu::USBdiagnose, L"Diagnose"}, {MainMenu::Setting, L"Setting"}}, 2},
+    {{MainMenu::menu_tool, L"Tool"}, {{MainMenu::USBdiagnose, L"Diagnose"}, {MainMenu::Setting, L"Setting"}, {MainMenu::Statistics, L"Statistics"}}, 3},
     {{MainMenu::menu_help, L"Help"}, {{MainMenu::fhelp, L"Help"}, {MainMenu::version, L"Version"}}, 2},
 };
 
@@ -61,7 +61,9 @@ void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
 
 MainWindow::MainWindow(OrvaLib& lib, StationConfig config)
     : lib_(lib), config_(std::move(config)),
-      flow_(screen_, *this, runLogFile_, {lib_.CurLanguage, lib_.CurSaveType}) {}
+      flow_(screen_, *this, runLogFile_, {lib_.CurLanguage, lib_.CurSaveType}) {
+  flow_.SetWatcher(&statisticsWindow_);
+}
 
 MainWindow::~MainWindow() {
   // Destroyed here, while the window still reaches this object (FormUnload).
@@ -186,6 +188,7 @@ void MainWindow::OnCommand(int id, int code) {
   case static_cast<int>(MenuCommandId(MainMenu::exit)): OnExitClick(); return;
   case static_cast<int>(MenuCommandId(MainMenu::USBdiagnose)): ShowDiagnose(true); return;
   case static_cast<int>(MenuCommandId(MainMenu::Setting)): OnSettingClick(); return;
+  case static_cast<int>(MenuCommandId(MainMenu::Statistics)): OnStatisticsClick(); return;
   case static_cast<int>(MenuCommandId(MainMenu::fhelp)): OnHelpClick(); return;
   case static_cast<int>(MenuCommandId(MainMenu::version)): OnVersionClick(); return;
   default: break;

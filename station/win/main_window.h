@@ -17,6 +17,7 @@
 #include "station/win/readings_grid.h"
 #include "station/win/run_log.h"
 #include "station/win/run_screen.h"
+#include "station/stats/win/statistics_window.h"
 #include "winkit/window.h"
 
 #include <array>
@@ -72,6 +73,8 @@ public:
   void OnSettingClick();
   void OnHelpClick();
   void OnVersionClick();
+  void OnStatisticsClick();
+  StatisticsWindow& Statistics() { return statisticsWindow_; }
 
   // Link messages 0x465..0x46B, as SubclassProc hands them over.
   void OnLinkMessage(UINT message);
@@ -123,6 +126,8 @@ private:
   bool baselinesRecorded_ = false;
   RunLogFileAt runLogFile_;
   RunScreen screen_{*this, controls_, grid_};
+  RunStatistics statistics_;                     // every reading since START
+  StatisticsWindow statisticsWindow_{statistics_}; // shows them, when open
   RunFlow flow_;
 };
 

@@ -55,5 +55,6 @@ void MainWindow::OnSettingClick() {
 }
 void MainWindow::OnHelpClick() { RunHelp(lib_); }
 void MainWindow::OnVersionClick() { RunAboutBox(Handle(), lib_); }
+void MainWindow::OnStatisticsClick() { statisticsWindow_.Open(Handle(), lib_.CurLanguage); }
 
 } // namespace orva

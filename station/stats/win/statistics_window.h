@@ -11,6 +11,7 @@
 
 #include "station/judgement.h"
 #include "station/reading.h"
+#include "station/run_view.h"
 #include "station/stats/allowance.h"
 #include "station/stats/run_statistics.h"
 #include "winkit/window.h"
@@ -22,7 +23,7 @@
 
 namespace orva {
 
-class StatisticsWindow : public winkit::Window {
+class StatisticsWindow : public winkit::Window, public RunWatcher {
 public:
   static constexpr UINT kRefreshMs = 100;
 
@@ -35,10 +36,10 @@ public:
   void Close();
 
   // START: the statistics start afresh.
-  void RunStarted();
-  void ReadingTaken(std::int32_t readingNo, const ReadingTexts& texts, Judgement judgement);
+  void RunStarted() override;
+  void ReadingTaken(std::int32_t readingNo, const ReadingTexts& texts, Judgement judgement) override;
   // The limit boxes or the limit unit changed: Cp/Cpk and the charts follow.
-  void AllowanceChanged(const std::string& highText, const std::string& lowText, int limitUnitMode);
+  void AllowanceChanged(const std::string& highText, const std::string& lowText, int limitUnitMode) override;
 
   // What the buttons do, without the dialog: the figures and the chart on
   // the clipboard (false when it could not be done), the chart as a PNG file.
