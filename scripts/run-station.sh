@@ -8,7 +8,7 @@
 # With a display ($DISPLAY set) the window opens; press START and watch.
 # Without one it runs on a virtual display for RUN_SECONDS (default 20),
 # presses START itself, and leaves in build/station-demo/:
-#   orva.png   screenshot of the window while measuring
+#   orva.png   screenshot of the window and its statistics while measuring
 #   temp.txt   the run log
 #   ORVA.ini   the settings written at exit
 set -euo pipefail
@@ -38,7 +38,7 @@ fi
 # xvfb-run goes through sh, which drops exported bash functions: the
 # headless part lives in its own script.
 export PROG OUT DRIVER RUN_SECONDS
-xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/demo/headless-run.sh
+xvfb-run -a -s "-screen 0 1600x720x24" bash scripts/demo/headless-run.sh
 
 cp "$PROG/temp.txt" "$PROG/ORVA.ini" "$OUT/" 2>/dev/null || true
 echo "screenshot: $OUT/orva.png"

@@ -1,13 +1,14 @@
 #!/bin/bash
 # The headless half of run-station.sh, run inside xvfb-run: starts ORVA.exe
-# on a Wine virtual desktop, presses START, lets readings arrive, takes a
-# screenshot and closes the program through its normal exit path.
+# on a Wine virtual desktop, opens Tool > Statistics, presses START, lets
+# readings arrive, takes a screenshot and closes the program through its
+# normal exit path.
 # Expects PROG, OUT, DRIVER and RUN_SECONDS from run-station.sh.
 set -euo pipefail
 source "$(dirname "$0")/../wine-env.sh"
 # A Wine virtual desktop draws the window frame and menu bar, which a bare
 # X server without a window manager would not.
-wine_prefix_ready x11 900x640
+wine_prefix_ready x11 1580x680
 wine_server_up
 trap 'wineserver -k 2>/dev/null || true' EXIT
 (cd "$PROG" && wine ORVA.exe >/dev/null 2>&1 </dev/null) &
@@ -17,6 +18,7 @@ for _ in $(seq 1 100); do
   [ "$(wine "$DRIVER" text lblExe | tr -d '\r')" = "Exe Run" ] && break
   sleep 0.2
 done
+wine "$DRIVER" statistics
 wine "$DRIVER" click cmdStart
 sleep "$RUN_SECONDS"
 import -window root "$OUT/orva.png"

@@ -6,10 +6,12 @@
 //   stationdriver click <control>       press a button (BM_CLICK)
 //   stationdriver text <control>        print a control's text (UTF-8)
 //   stationdriver close                 ask the window to close (WM_CLOSE)
+//   stationdriver statistics            choose Tool > Statistics
 //   stationdriver waitgone [seconds]    wait until the main window is gone
 //
 // A control is named as in the program ("cmdStart") or by its identifier.
 // Exit code 0 on success, 1 when the window or control was not found.
+#include "station/main_controls.h"
 #include "tools/testsupport/station_window.h"
 #include "winkit/text.h"
 
@@ -32,7 +34,7 @@ bool WaitForPresence(bool present, double seconds) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: stationdriver wait|click|text|close|waitgone [arg]\n");
+  std::fprintf(stderr, "usage: stationdriver wait|click|text|close|statistics|waitgone [arg]\n");
   return 2;
 }
 
@@ -50,6 +52,10 @@ int main(int argc, char** argv) {
   if (!main) return 1;
   if (verb == "close") {
     PostMessageW(main, WM_CLOSE, 0, 0);
+    return 0;
+  }
+  if (verb == "statistics") {
+    PostMessageW(main, WM_COMMAND, orva::MenuCommandId(orva::MainMenu::Statistics), 0);
     return 0;
   }
   if (argc < 3) return Usage();
