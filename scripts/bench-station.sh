@@ -4,10 +4,11 @@
 # NeglectHighLow "false", next to the bare open-append-close of one run-log
 # line on the same machine. Prints readings per second and the ratio.
 # Source: bench/station_chain_bench.cpp.
-# Usage: scripts/bench-station.sh [N]
+# Usage: scripts/bench-station.sh [N] [statistics]
+#   statistics: Tool > Statistics open beside the station for the whole run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 wine_arch_say
 ORVA_BUILD_WIN=$ORVA_WIN_ARCH scripts/build.sh >/dev/null
-wine_bench station_chain_bench.exe "${1:-10000}"
+wine_bench station_chain_bench.exe "${1:-10000}" ${2:+"$2"}
