@@ -1,5 +1,6 @@
 #include "station/win/picture_box.h"
 
+#include "winkit/selected_object.h"
 #include "winkit/window.h"
 
 #include <cmath>
@@ -7,23 +8,6 @@
 
 namespace orva {
 namespace {
-
-// Scoped GDI object selection.
-class Selected {
-public:
-  Selected(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
-  ~Selected() {
-    SelectObject(dc_, old_);
-    DeleteObject(object_);
-  }
-  Selected(const Selected&) = delete;
-  Selected& operator=(const Selected&) = delete;
-
-private:
-  HDC dc_;
-  HGDIOBJ object_;
-  HGDIOBJ old_;
-};
 
 void DrawPulley(HDC dc, int cx, int cy, int r) {
   Ellipse(dc, cx - r, cy - r, cx + r, cy + r);
@@ -42,13 +26,13 @@ void PaintPicture(HDC dc, const RECT& rc) {
   const int cy = h * 70 / 100;
   const int left = w * 18 / 100, right = w * 82 / 100;
   {
-    Selected pen(dc, CreatePen(PS_SOLID, 2, RGB(60, 60, 70)));
-    Selected brush(dc, CreateSolidBrush(RGB(170, 176, 190)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 2, RGB(60, 60, 70)));
+    winkit::SelectedObject brush(dc, CreateSolidBrush(RGB(170, 176, 190)));
     DrawPulley(dc, left, cy, r);
     DrawPulley(dc, right, cy, r);
   }
   {
-    Selected pen(dc, CreatePen(PS_SOLID, 3, RGB(40, 40, 40)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 3, RGB(40, 40, 40)));
     MoveToEx(dc, left, cy + r, nullptr);
     LineTo(dc, right, cy + r);
     // The upper strand vibrates: a damped wave along it.
@@ -63,12 +47,12 @@ void PaintPicture(HDC dc, const RECT& rc) {
   // Sensor head above the belt's middle and the sound wave it picks up.
   const int sx = w / 2, sy = h * 5 / 100;
   {
-    Selected pen(dc, CreatePen(PS_SOLID, 1, RGB(20, 20, 20)));
-    Selected brush(dc, CreateSolidBrush(RGB(230, 120, 30)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 1, RGB(20, 20, 20)));
+    winkit::SelectedObject brush(dc, CreateSolidBrush(RGB(230, 120, 30)));
     RoundRect(dc, sx - w / 14, sy, sx + w / 14, sy + h / 8, 6, 6);
   }
   {
-    Selected pen(dc, CreatePen(PS_SOLID, 2, RGB(20, 90, 200)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 2, RGB(20, 90, 200)));
     HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
     const int top = sy + h / 8;
     const int belt = cy - r;

@@ -5,6 +5,7 @@
 #include "station/settings/text_table.h"
 #include "station/stats/chart_geometry.h"
 #include "station/stats/figure_format.h"
+#include "winkit/selected_object.h"
 #include "winkit/text.h"
 
 #include <algorithm>
@@ -31,21 +32,6 @@ constexpr int kMinBinPixels = 4;
 constexpr std::array<Judgement, 4> kDrawOrder = {Judgement::Good, Judgement::None, Judgement::Low,
                                                  Judgement::High};
 
-class Gdi {
-public:
-  Gdi(HDC dc, HGDIOBJ object) : dc_(dc), object_(object), old_(SelectObject(dc, object)) {}
-  ~Gdi() {
-    SelectObject(dc_, old_);
-    DeleteObject(object_);
-  }
-  Gdi(const Gdi&) = delete;
-  Gdi& operator=(const Gdi&) = delete;
-
-private:
-  HDC dc_;
-  HGDIOBJ object_, old_;
-};
-
 void FillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour) {
   SetBkColor(dc, colour);
   const RECT r{left, top, right, bottom};
@@ -59,20 +45,20 @@ void DrawLabel(HDC dc, int x, int y, const std::string& utf8, UINT align) {
 }
 
 void HorizontalLine(HDC dc, int left, int right, int y, COLORREF colour, int style) {
-  Gdi pen(dc, CreatePen(style, 1, colour));
+  winkit::SelectedObject pen(dc, CreatePen(style, 1, colour));
   MoveToEx(dc, left, y, nullptr);
   LineTo(dc, right, y);
 }
 
 void VerticalLine(HDC dc, int x, int top, int bottom, COLORREF colour, int style) {
-  Gdi pen(dc, CreatePen(style, 1, colour));
+  winkit::SelectedObject pen(dc, CreatePen(style, 1, colour));
   MoveToEx(dc, x, top, nullptr);
   LineTo(dc, x, bottom);
 }
 
 void Frame(HDC dc, const RECT& plot) {
-  Gdi pen(dc, CreatePen(PS_SOLID, 1, kFrameColour));
-  Gdi brush(dc, GetStockObject(NULL_BRUSH));
+  winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 1, kFrameColour));
+  winkit::SelectedObject brush(dc, GetStockObject(NULL_BRUSH));
   Rectangle(dc, plot.left - 1, plot.top - 1, plot.right + 1, plot.bottom + 1);
 }
 
