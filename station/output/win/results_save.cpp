@@ -44,17 +44,9 @@ void SaveResults(HWND owner, const ResultsSource& source) {
   const SaveDialogRequest request{DialogFilter(kResultsFilter), kResultsDefaultName,
                                   kResultsFilterIndex,
                                   kCreatePromptFlag | OFN_NOCHANGEDIR};
-  const std::optional<std::string> chosen = ShowSaveDialog(owner, request);
-  if (!chosen || chosen->empty()) return;
+  const std::optional<std::string> chosen = ChooseFileToSave(owner, request, source.curLanguage);
+  if (!chosen) return;
   const std::string& name = *chosen;
-
-  if (winkit::FileExists(name)) {
-    const int answer =
-        winkit::ShowMessageBox(owner, winkit::WideFromUtf8(OverwriteQuestion(source.curLanguage, winkit::Utf8FromAnsi(name))),
-                       winkit::WideFromUtf8(OverwriteTitle(source.curLanguage)),
-                       MB_YESNO | MB_DEFBUTTON1);
-    if (answer != IDYES) return;
-  }
 
   // The run log is read before the results file is opened: when the operator
   // picks the run log itself, replacing it first would lose its readings.

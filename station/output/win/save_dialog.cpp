@@ -1,5 +1,10 @@
 #include "station/output/win/save_dialog.h"
 
+#include "station/output/results_file.h"
+#include "winkit/files.h"
+#include "winkit/message_box.h"
+#include "winkit/text.h"
+
 #include <commdlg.h>
 
 namespace orva {
@@ -30,6 +35,19 @@ SaveDialogFn& Current() {
 
 std::optional<std::string> ShowSaveDialog(HWND owner, const SaveDialogRequest& request) {
   return Current()(owner, request);
+}
+
+std::optional<std::string> ChooseFileToSave(HWND owner, const SaveDialogRequest& request,
+                                            std::string_view curLanguage) {
+  std::optional<std::string> chosen = ShowSaveDialog(owner, request);
+  if (!chosen || chosen->empty()) return std::nullopt;
+  if (winkit::FileExists(*chosen)) {
+    const int answer = winkit::ShowMessageBox(
+        owner, winkit::WideFromUtf8(OverwriteQuestion(curLanguage, winkit::Utf8FromAnsi(*chosen))),
+        winkit::WideFromUtf8(OverwriteTitle(curLanguage)), MB_YESNO | MB_DEFBUTTON1);
+    if (answer != IDYES) return std::nullopt;
+  }
+  return chosen;
 }
 
 SaveDialogFn SetSaveDialogFn(SaveDialogFn fn) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <windows.h>
 
 namespace orva {
@@ -20,6 +21,12 @@ struct SaveDialogRequest {
 using SaveDialogFn = std::optional<std::string> (*)(HWND owner, const SaveDialogRequest& request);
 
 std::optional<std::string> ShowSaveDialog(HWND owner, const SaveDialogRequest& request);
+
+// The save dialog, then the overwrite question when the chosen file exists
+// (the default button is Yes). The chosen name, or nothing on Cancel, on an
+// empty name or when the operator keeps the existing file.
+std::optional<std::string> ChooseFileToSave(HWND owner, const SaveDialogRequest& request,
+                                            std::string_view curLanguage);
 
 // Replaces the function behind ShowSaveDialog; nullptr restores the real
 // dialog. Returns the one in place before.

@@ -11,8 +11,8 @@
 #include "station/stats/win/chart_picture.h"
 #include "station/stats/win/clipboard_copy.h"
 #include "station/stats/win/png_file.h"
+#include "winkit/control_helpers.h"
 #include "winkit/controls.h"
-#include "winkit/files.h"
 #include "winkit/message_box.h"
 #include "winkit/subclass.h"
 #include "winkit/text.h"
@@ -281,14 +281,8 @@ void StatisticsWindow::OnCopyClick() {
 void StatisticsWindow::OnSavePictureClick() {
   const SaveDialogRequest request{DialogFilter(kPictureFilter), kPictureDefaultName, kPictureFilterIndex,
                                   kCreatePromptFlag | OFN_NOCHANGEDIR};
-  const std::optional<std::string> chosen = ShowSaveDialog(Handle(), request);
-  if (!chosen || chosen->empty()) return;
-  if (winkit::FileExists(*chosen)) {
-    const int answer = winkit::ShowMessageBox(
-        Handle(), winkit::WideFromUtf8(OverwriteQuestion(curLanguage_, winkit::Utf8FromAnsi(*chosen))),
-        winkit::WideFromUtf8(OverwriteTitle(curLanguage_)), MB_YESNO | MB_DEFBUTTON1);
-    if (answer != IDYES) return;
-  }
+  const std::optional<std::string> chosen = ChooseFileToSave(Handle(), request, curLanguage_);
+  if (!chosen) return;
   if (!WritePicture(*chosen))
     winkit::ShowMessageBox(Handle(), winkit::WideFromUtf8(PickText(curLanguage_, Text::StatsPictureNotSaved)),
                            kDefaultMessageTitle, MB_OK | MB_ICONEXCLAMATION);
