@@ -74,7 +74,6 @@ public:
   void OnHelpClick();
   void OnVersionClick();
   void OnStatisticsClick();
-  StatisticsWindow& Statistics() { return statisticsWindow_; }
 
   // Link messages 0x465..0x46B, as SubclassProc hands them over.
   void OnLinkMessage(UINT message);

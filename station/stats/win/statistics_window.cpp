@@ -161,8 +161,8 @@ bool StatisticsWindow::FormLoad() {
   }
   const HWND copy = GetDlgItem(Handle(), kCopyButtonId);
   const HWND save = GetDlgItem(Handle(), kSavePictureButtonId);
-  SetWindowTextW(copy, winkit::WideFromUtf8(PickText(curLanguage_, Text::StatsCopy)).c_str());
-  SetWindowTextW(save, winkit::WideFromUtf8(PickText(curLanguage_, Text::StatsSavePicture)).c_str());
+  winkit::SetUtf8Text(copy, PickText(curLanguage_, Text::StatsCopy));
+  winkit::SetUtf8Text(save, PickText(curLanguage_, Text::StatsSavePicture));
   const HWND buttons[] = {copy, save};
   for (std::size_t i = 0; i < copyKeys_.size(); ++i) {
     copyKeys_[i] = std::make_unique<CopyKey>(Handle());
