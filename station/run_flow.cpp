@@ -195,7 +195,6 @@ void RunFlow::ScreenClicked(int index) { ShowScreen(index); }
 void RunFlow::LimitOptionClicked(int option) { SwitchOptionOn(option); }
 
 void RunFlow::LimitsEdited(const std::string& high, const std::string& low) {
-  if (high == highLimit_ && low == lowLimit_) return; // the box echoing what the run put there
   highLimit_ = high;
   lowLimit_ = low;
   limits_ = ReadLimits(high, low);
@@ -220,6 +219,8 @@ void RunFlow::SetLimitMode(int mode) {
   TellWatcherTheAllowance();
 }
 
+// The limit boxes echo every text the run puts into them, and a unit click
+// sets the unit twice: the watcher hears only what really changed.
 void RunFlow::TellWatcherTheAllowance() {
   const Allowance now{highLimit_, lowLimit_, state_.LimitUnitMode};
   if (!watcher_ || now == watcherAllowance_) return;
