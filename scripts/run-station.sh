@@ -15,7 +15,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
 wine_arch_say
-ORVA_BUILD_WIN=$ORVA_WIN_ARCH scripts/build.sh >/dev/null
+ORVA_BUILD_WIN=$ORVA_WIN_ARCH scripts/build.sh orva_station_demo >/dev/null
 
 PROG="$ORVA_BUILD/station/EXE"
 OUT="$ORVA_BUILD/station-demo"

@@ -8,13 +8,27 @@
 #   ORVA_WIN_BUILD  the build folder of that architecture (build/win, build/win64)
 source "$(dirname "${BASH_SOURCE[0]}")/ia32.sh"
 
+# wine32_why: empty when the 32-bit Wine loader runs, else why it does not.
+# A loader file is not enough: a half-installed set (wine32 without its
+# i386 libraries) has the file, but the loader cannot start.
+wine32_why() {
+  local loader=/usr/lib/wine/wine out
+  local noted="${ORVA_BUILD:-build}/wine32-not-installed.txt"
+  if [ ! -x "$loader" ]; then
+    # install-deps.sh notes apt's reason when the 32-bit set was refused.
+    if [ -s "$noted" ]; then head -n 1 "$noted"
+    else echo "32-bit Wine (wine32) is not installed"; fi
+  elif ! out="$("$loader" --version 2>&1)"; then
+    echo "the 32-bit Wine loader does not run (${out##*$'\n'})"
+  fi
+}
+
 if [ -z "${ORVA_WIN_ARCH:-}" ]; then
   if ! ia32_runs; then
     ORVA_WIN_ARCH=x86_64 ORVA_WIN_WHY="$IA32_WHY"
-  elif [ ! -x /usr/lib/wine/wine ]; then
-    ORVA_WIN_ARCH=x86_64 ORVA_WIN_WHY="32-bit Wine (wine32) is not installed"
   else
-    ORVA_WIN_ARCH=i686 ORVA_WIN_WHY=
+    ORVA_WIN_WHY="$(wine32_why)"
+    if [ -n "$ORVA_WIN_WHY" ]; then ORVA_WIN_ARCH=x86_64; else ORVA_WIN_ARCH=i686; fi
   fi
   export ORVA_WIN_WHY
 fi
