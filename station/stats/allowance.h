@@ -10,6 +10,7 @@ struct Allowance {
   std::string highText;
   std::string lowText;
   int limitUnitMode = 0;
+  friend bool operator==(const Allowance&, const Allowance&) = default;
 };
 
 // "N" or "Hz".
