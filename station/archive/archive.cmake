@@ -16,3 +16,15 @@ if(NOT WIN32)
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_keeping_test.cpp
     LIBS orva_archive_rules)
 endif()
+
+if(WIN32)
+  # The files on disk and the courier thread that delivers the spool.
+  add_library(orva_archive_win STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/win/archive_files.cpp ${CMAKE_CURRENT_LIST_DIR}/win/archive_courier.cpp)
+  target_link_libraries(orva_archive_win PUBLIC orva_archive_rules orva_output_win winkit shell32)
+
+  orva_win_test(station_archive_win_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/win/archive_files_test.cpp
+    LIBS orva_archive_win orva_testfiles
+    TIMEOUT 120)
+endif()

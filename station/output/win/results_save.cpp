@@ -40,6 +40,10 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 
 } // namespace
 
+std::string ResultsFileBytes(const ResultsHeaderInput& header, std::string_view runLog) {
+  return winkit::AnsiFromUtf8(ResultsHeader(header)) + ResultsBody(runLog);
+}
+
 void SaveResults(HWND owner, const ResultsSource& source) {
   const SaveDialogRequest request{DialogFilter(kResultsFilter), kResultsDefaultName,
                                   kResultsFilterIndex,
@@ -60,9 +64,8 @@ void SaveResults(HWND owner, const ResultsSource& source) {
     if (!out.ok()) return;
     const ResultsHeaderInput header{source.curLanguage, source.printTitle, source.limitHigh,
                                     source.limitLow, source.limitUnitMode};
-    if (!WriteAll(out.get(), winkit::AnsiFromUtf8(ResultsHeader(header)))) return;
     // No run log yet gives the header alone, and says nothing.
-    if (runLog && !WriteAll(out.get(), ResultsBody(*runLog))) return;
+    if (!WriteAll(out.get(), ResultsFileBytes(header, runLog ? *runLog : std::string()))) return;
   } // closed before the operator is told
   if (lacksReadings)
     winkit::ShowMessageBox(owner, winkit::WideFromUtf8(PickText(source.curLanguage, Text::ResultsLackReadings)),

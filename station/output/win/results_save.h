@@ -6,9 +6,12 @@
 // results file then lacks readings.
 #pragma once
 
+#include "station/output/results_file.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <windows.h>
 
 namespace orva {
@@ -26,5 +29,9 @@ struct ResultsSource {
 };
 
 void SaveResults(HWND owner, const ResultsSource& source);
+
+// The results file's bytes: the header in the ANSI code page, then the run
+// log's lines. What Save writes, and what the run archive keeps.
+std::string ResultsFileBytes(const ResultsHeaderInput& header, std::string_view runLog);
 
 } // namespace orva
