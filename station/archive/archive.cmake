@@ -5,7 +5,7 @@
 add_library(orva_archive_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/archive_name.cpp ${CMAKE_CURRENT_LIST_DIR}/run_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_keeper.cpp ${CMAKE_CURRENT_LIST_DIR}/archive_delivery.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/archived_run.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/archived_run.cpp ${CMAKE_CURRENT_LIST_DIR}/archive_list.cpp)
 target_link_libraries(orva_archive_rules PUBLIC orva_stats_rules orva_output_rules orva_station_rules)
 
 if(NOT WIN32)
@@ -14,17 +14,21 @@ if(NOT WIN32)
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_record_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/archived_run_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_keeping_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/archive_list_test.cpp
     LIBS orva_archive_rules)
 endif()
 
 if(WIN32)
   # The files on disk and the courier thread that delivers the spool.
   add_library(orva_archive_win STATIC
-    ${CMAKE_CURRENT_LIST_DIR}/win/archive_files.cpp ${CMAKE_CURRENT_LIST_DIR}/win/archive_courier.cpp)
-  target_link_libraries(orva_archive_win PUBLIC orva_archive_rules orva_output_win winkit shell32)
+    ${CMAKE_CURRENT_LIST_DIR}/win/archive_files.cpp ${CMAKE_CURRENT_LIST_DIR}/win/archive_courier.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/win/run_archive_window.cpp)
+  target_link_libraries(orva_archive_win PUBLIC
+    orva_archive_rules orva_output_win orva_stats_win orva_station_settings_win winkit comctl32 shell32)
 
   orva_win_test(station_archive_win_test
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/win/archive_files_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/win/run_archive_window_test.cpp
     LIBS orva_archive_win orva_testfiles
     TIMEOUT 120)
 endif()

@@ -47,6 +47,12 @@ enum class Text {
   MenuStatistics, StatsCaption, StatsReadings, StatsNotNumeric, StatsGoodRate, StatsTension,
   StatsFrequency, StatsMean, StatsStdDev, StatsMin, StatsMax, StatsRange, StatsCapability,
   StatsRunChart, StatsHistogram, StatsCopy, StatsSavePicture, StatsNotCopied, StatsPictureNotSaved,
+  // the run archive: its window, list, notices and settings (%1: filled in)
+  MenuRunArchive, ArchiveCaption, ArchiveStarted, ArchiveComputer, ArchivePrintTitle, ArchiveReadings,
+  ArchiveGoodRate, ArchiveState, ArchiveReading, ArchiveNotYetArchived, ArchiveEmptyFile,
+  ArchiveNotResults, ArchiveUnreadable, ArchiveOpen, ArchiveShowInFolder, ArchiveStatistics,
+  ArchiveRefresh, ArchiveFolderLine, ArchiveNoLimits, ArchiveRunsWaiting, ArchiveBacklogDelivered,
+  ArchiveSpoolFailed, SettingKeepEveryRun, SettingArchiveFolder, SettingBrowse,
   Count
 };
 

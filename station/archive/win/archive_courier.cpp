@@ -4,71 +4,60 @@
 
 namespace orva {
 
-// What the window's thread and the courier's share. The thread holds its
-// own reference, so a thread left behind at exit never sees it destroyed.
-struct ArchiveCourier::Shared {
+// What the passes on the worker thread share; folders and the queued flag
+// are also written from the window's thread.
+struct ArchiveCourier::Pass {
   HWND window;
   UINT message;
-  HANDLE wake = CreateEventA(nullptr, FALSE, FALSE, nullptr);
   CRITICAL_SECTION lock;
   std::string spoolFolder, archiveFolder; // under lock
-  volatile LONG stopping = 0;
-  Shared(HWND w, UINT m) : window(w), message(m) { InitializeCriticalSection(&lock); }
-  ~Shared() {
-    DeleteCriticalSection(&lock);
-    CloseHandle(wake);
-  }
-};
+  volatile LONG queued = 0;               // a pass is posted and not yet begun
+  OutageNotice notice;                    // the worker's alone
+  Pass(HWND w, UINT m) : window(w), message(m) { InitializeCriticalSection(&lock); }
+  ~Pass() { DeleteCriticalSection(&lock); }
 
-ArchiveCourier::ArchiveCourier(HWND window, UINT message) : shared_(std::make_shared<Shared>(window, message)) {
-  auto* start = new std::shared_ptr<Shared>(shared_);
-  thread_ = CreateThread(nullptr, 0, ThreadMain, start, 0, nullptr);
-  if (!thread_) delete start;
-}
-
-ArchiveCourier::~ArchiveCourier() {
-  InterlockedExchange(&shared_->stopping, 1);
-  SetEvent(shared_->wake);
-  if (thread_) {
-    WaitForSingleObject(thread_, 1000);
-    CloseHandle(thread_);
-  }
-}
-
-void ArchiveCourier::SetFolders(const std::string& spoolFolder, const std::string& archiveFolder) {
-  EnterCriticalSection(&shared_->lock);
-  shared_->spoolFolder = spoolFolder;
-  shared_->archiveFolder = archiveFolder;
-  LeaveCriticalSection(&shared_->lock);
-}
-
-void ArchiveCourier::DeliverNow() { SetEvent(shared_->wake); }
-
-DWORD WINAPI ArchiveCourier::ThreadMain(void* start) {
-  const std::shared_ptr<Shared> shared = *static_cast<std::shared_ptr<Shared>*>(start);
-  delete static_cast<std::shared_ptr<Shared>*>(start);
-  OutageNotice notice;
-  DWORD timeout = INFINITE;
-  for (;;) {
-    WaitForSingleObject(shared->wake, timeout);
-    if (shared->stopping) break;
-    EnterCriticalSection(&shared->lock);
-    const std::string spool = shared->spoolFolder, archive = shared->archiveFolder;
-    LeaveCriticalSection(&shared->lock);
-    if (archive.empty()) {
-      timeout = INFINITE;
-      continue;
-    }
+  void Run() {
+    InterlockedExchange(&queued, 0);
+    EnterCriticalSection(&lock);
+    const std::string spool = spoolFolder, archive = archiveFolder;
+    LeaveCriticalSection(&lock);
+    if (archive.empty()) return;
     MakeDefaultArchiveFolder(archive);
     DeliveryFiles files(spool, archive);
     const DeliveryPass pass = DeliverSpooled(files);
-    if (shared->stopping) break;
-    timeout = pass.waiting > 0 ? kDeliveryRetrySeconds * 1000 : INFINITE;
     const ArchiveNotice told = notice.After(pass);
     if (told != ArchiveNotice::None)
-      PostMessageA(shared->window, shared->message, static_cast<WPARAM>(told), static_cast<LPARAM>(pass.waiting));
+      PostMessageW(window, message, static_cast<WPARAM>(told), static_cast<LPARAM>(pass.waiting));
   }
-  return 0;
+};
+
+ArchiveCourier::ArchiveCourier(HWND window, UINT message) : pass_(std::make_shared<Pass>(window, message)) {
+  // The retry is cheap when nothing waits: the pass finds an empty spool.
+  CreateTimerQueueTimer(&retryTimer_, nullptr, OnRetryTimer, this, kDeliveryRetrySeconds * 1000,
+                        kDeliveryRetrySeconds * 1000, WT_EXECUTEDEFAULT);
+}
+
+ArchiveCourier::~ArchiveCourier() {
+  // INVALID_HANDLE_VALUE: waits for a callback under way, which only posts.
+  if (retryTimer_) DeleteTimerQueueTimer(nullptr, retryTimer_, INVALID_HANDLE_VALUE);
+}
+
+void ArchiveCourier::SetFolders(const std::string& spoolFolder, const std::string& archiveFolder) {
+  EnterCriticalSection(&pass_->lock);
+  pass_->spoolFolder = spoolFolder;
+  pass_->archiveFolder = archiveFolder;
+  LeaveCriticalSection(&pass_->lock);
+}
+
+void ArchiveCourier::DeliverNow() {
+  // One pass waiting is enough: it reads the spool as it is when it begins.
+  if (InterlockedExchange(&pass_->queued, 1)) return;
+  std::shared_ptr<Pass> pass = pass_;
+  worker_.Post([pass] { pass->Run(); });
+}
+
+void CALLBACK ArchiveCourier::OnRetryTimer(void* courier, BOOLEAN) {
+  static_cast<ArchiveCourier*>(courier)->DeliverNow();
 }
 
 } // namespace orva

@@ -1,13 +1,13 @@
-// Delivers the spool to the archive folder on a thread of its own, so a
-// file server that is down or slow (a call into SMB can block for 20 s and
-// more) never holds the window nor the next reading. A pass runs at once
-// when asked (a run was spooled, start-up, a new folder) and every
-// kDeliveryRetrySeconds while runs wait. After a pass whose notice is not
-// None it posts `message` to the window: WPARAM the ArchiveNotice, LPARAM
-// the runs still waiting.
+// Delivers the spool to the archive folder on a worker thread, so a file
+// server that is down or slow (a call into SMB can block for 20 s and more)
+// never holds the window nor the next reading. A pass runs when asked (a
+// run was spooled, start-up, a new folder) and every kDeliveryRetrySeconds
+// while runs wait. After a pass whose notice is not None it posts `message`
+// to the window: WPARAM the ArchiveNotice, LPARAM the runs still waiting.
 #pragma once
 
 #include "station/archive/archive_delivery.h"
+#include "winkit/worker_thread.h"
 
 #include <memory>
 #include <string>
@@ -18,9 +18,8 @@ namespace orva {
 class ArchiveCourier {
 public:
   ArchiveCourier(HWND window, UINT message);
-  // Asks the thread to stop and gives a pass under way a second to end;
-  // one stuck on a dead server is left to the end of the process, and its
-  // runs are still in the spool for the next start.
+  // A pass stuck on a dead server is left to the end of the process (see
+  // WorkerThread); its runs are still in the spool for the next start.
   ~ArchiveCourier();
   ArchiveCourier(const ArchiveCourier&) = delete;
   ArchiveCourier& operator=(const ArchiveCourier&) = delete;
@@ -30,10 +29,12 @@ public:
   void DeliverNow();
 
 private:
-  struct Shared;
-  static DWORD WINAPI ThreadMain(void* shared);
-  std::shared_ptr<Shared> shared_;
-  HANDLE thread_ = nullptr;
+  struct Pass;
+  static void CALLBACK OnRetryTimer(void* courier, BOOLEAN);
+
+  std::shared_ptr<Pass> pass_; // the worker's side, kept alive by its jobs
+  HANDLE retryTimer_ = nullptr;
+  winkit::WorkerThread worker_;
 };
 
 } // namespace orva
