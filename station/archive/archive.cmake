@@ -5,7 +5,8 @@
 add_library(orva_archive_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/archive_name.cpp ${CMAKE_CURRENT_LIST_DIR}/run_record.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_keeper.cpp ${CMAKE_CURRENT_LIST_DIR}/archive_delivery.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/archived_run.cpp ${CMAKE_CURRENT_LIST_DIR}/archive_list.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/archived_run.cpp ${CMAKE_CURRENT_LIST_DIR}/archive_list.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/archive_settings.cpp)
 target_link_libraries(orva_archive_rules PUBLIC orva_stats_rules orva_output_rules orva_station_rules)
 
 if(NOT WIN32)
@@ -15,6 +16,7 @@ if(NOT WIN32)
             ${CMAKE_CURRENT_LIST_DIR}/tests/archived_run_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_keeping_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/archive_list_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/archive_settings_test.cpp
     LIBS orva_archive_rules)
 endif()
 

@@ -145,7 +145,7 @@ constexpr std::array<winkit::TextRow<Text>, kTextCount> kTexts = {{
     {Text::StatsNotCopied,
      {"クリップボードにコピーできませんでした。", "The figures could not be copied to the clipboard."}},
     {Text::StatsPictureNotSaved, {"画像を保存できませんでした。", "The picture could not be saved."}},
-    // the run archive: %1 is the folder, or the number of runs waiting
+    // the run archive: %1 is the number of runs waiting
     {Text::MenuRunArchive, {"測定履歴", "Run Archive"}},
     {Text::ArchiveCaption, {"測定履歴", "Run Archive"}},
     {Text::ArchiveStarted, {"開始日時", "Started"}},
@@ -163,7 +163,6 @@ constexpr std::array<winkit::TextRow<Text>, kTextCount> kTexts = {{
     {Text::ArchiveShowInFolder, {"フォルダーに表示", "Show in Folder"}},
     {Text::ArchiveStatistics, {"統計", "Statistics"}},
     {Text::ArchiveRefresh, {"最新の情報に更新", "Refresh"}},
-    {Text::ArchiveFolderLine, {"保管フォルダー: %1", "Archive folder: %1"}},
     {Text::ArchiveNoLimits,
      {"上下限値の行が読めないため、許容値に対する工程能力は求められません。",
       "The limits line cannot be read: no capability against the allowance."}},

@@ -51,7 +51,7 @@ enum class Text {
   MenuRunArchive, ArchiveCaption, ArchiveStarted, ArchiveComputer, ArchivePrintTitle, ArchiveReadings,
   ArchiveGoodRate, ArchiveState, ArchiveReading, ArchiveNotYetArchived, ArchiveEmptyFile,
   ArchiveNotResults, ArchiveUnreadable, ArchiveOpen, ArchiveShowInFolder, ArchiveStatistics,
-  ArchiveRefresh, ArchiveFolderLine, ArchiveNoLimits, ArchiveRunsWaiting, ArchiveBacklogDelivered,
+  ArchiveRefresh, ArchiveNoLimits, ArchiveRunsWaiting, ArchiveBacklogDelivered,
   ArchiveSpoolFailed, SettingKeepEveryRun, SettingArchiveFolder, SettingBrowse,
   Count
 };

@@ -14,6 +14,7 @@
 
 #include <commctrl.h>
 #include <shellapi.h>
+#include <shlobj.h>
 
 namespace orva {
 namespace {
@@ -21,17 +22,20 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"OrvaRunArchive";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-enum Id { lblFolder = 101, lstRuns, cmdOpen, cmdShowInFolder, cmdStatistics, cmdRefresh };
+enum Id { chkKeepEveryRun = 101, lblFolder, txtFolder, cmdBrowse, lstRuns, cmdOpen, cmdShowInFolder, cmdStatistics, cmdRefresh };
 
 // The window's client area and its controls, in twips.
-constexpr winkit::TwipRect kClient{0, 0, 11400, 6600};
+constexpr winkit::TwipRect kClient{0, 0, 11400, 6840};
 const winkit::ControlSpec kControls[] = {
-    {lblFolder, winkit::ControlKind::Label, 0, {120, 120, 11280, 360}, SS_NOPREFIX | SS_PATHELLIPSIS},
-    {lstRuns, winkit::ControlKind::Custom, 0, {120, 420, 11280, 5760}, 0},
-    {cmdOpen, winkit::ControlKind::Button, 0, {120, 5940, 1920, 6420}, BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {cmdShowInFolder, winkit::ControlKind::Button, 0, {2040, 5940, 4440, 6420}, BS_PUSHBUTTON | WS_TABSTOP},
-    {cmdStatistics, winkit::ControlKind::Button, 0, {4440, 5940, 6240, 6420}, BS_PUSHBUTTON | WS_TABSTOP},
-    {cmdRefresh, winkit::ControlKind::Button, 0, {9000, 5940, 11280, 6420}, BS_PUSHBUTTON | WS_TABSTOP},
+    {chkKeepEveryRun, winkit::ControlKind::Button, 0, {120, 120, 3000, 420}, BS_AUTOCHECKBOX | WS_TABSTOP},
+    {lblFolder, winkit::ControlKind::Label, 0, {3120, 180, 4680, 420}, SS_NOPREFIX | SS_RIGHT},
+    {txtFolder, winkit::ControlKind::Edit, 0, {4740, 120, 9600, 420}, ES_AUTOHSCROLL | WS_TABSTOP},
+    {cmdBrowse, winkit::ControlKind::Button, 0, {9720, 100, 11280, 440}, BS_PUSHBUTTON | WS_TABSTOP},
+    {lstRuns, winkit::ControlKind::Custom, 0, {120, 560, 11280, 6060}, 0},
+    {cmdOpen, winkit::ControlKind::Button, 0, {120, 6240, 1920, 6720}, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {cmdShowInFolder, winkit::ControlKind::Button, 0, {2040, 6240, 4440, 6720}, BS_PUSHBUTTON | WS_TABSTOP},
+    {cmdStatistics, winkit::ControlKind::Button, 0, {4560, 6240, 6360, 6720}, BS_PUSHBUTTON | WS_TABSTOP},
+    {cmdRefresh, winkit::ControlKind::Button, 0, {9000, 6240, 11280, 6720}, BS_PUSHBUTTON | WS_TABSTOP},
 };
 
 struct Column {
@@ -65,13 +69,16 @@ RunArchiveWindow::RunArchiveWindow() = default;
 
 RunArchiveWindow::~RunArchiveWindow() { Close(); }
 
-bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const std::string& archiveFolder,
-                            const std::string& spoolFolder) {
-  archiveFolder_ = archiveFolder;
+bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const ArchiveSettings& settings,
+                            const std::string& defaultFolder, const std::string& spoolFolder) {
+  settings_ = settings;
+  defaultFolder_ = defaultFolder;
   spoolFolder_ = spoolFolder;
+  archiveFolder_ = ArchiveFolderIn(settings_, defaultFolder_);
   if (Handle()) {
     if (IsIconic(Handle())) ShowWindow(Handle(), SW_RESTORE);
     SetForegroundWindow(Handle());
+    ShowSettings();
     ReadFolders();
     return true;
   }
@@ -87,9 +94,15 @@ bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const st
     Close();
     return false;
   }
+  ShowSettings();
   ShowWindow(Handle(), SW_SHOW);
   ReadFolders();
   return true;
+}
+
+void RunArchiveWindow::ShowSettings() {
+  winkit::SetChecked(GetDlgItem(Handle(), chkKeepEveryRun), settings_.keepEveryRun);
+  winkit::SetAnsiText(GetDlgItem(Handle(), txtFolder), archiveFolder_);
 }
 
 void RunArchiveWindow::Close() {
@@ -114,7 +127,10 @@ bool RunArchiveWindow::FormLoad() {
     column.pszText = const_cast<wchar_t*>(head.c_str());
     SendMessageW(listView_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
-  const std::pair<int, Text> captions[] = {{cmdOpen, Text::ArchiveOpen},
+  const std::pair<int, Text> captions[] = {{chkKeepEveryRun, Text::SettingKeepEveryRun},
+                                           {lblFolder, Text::SettingArchiveFolder},
+                                           {cmdBrowse, Text::SettingBrowse},
+                                           {cmdOpen, Text::ArchiveOpen},
                                            {cmdShowInFolder, Text::ArchiveShowInFolder},
                                            {cmdStatistics, Text::ArchiveStatistics},
                                            {cmdRefresh, Text::ArchiveRefresh}};
@@ -127,9 +143,6 @@ void RunArchiveWindow::ReadFolders() {
   listed_ = false;
   reading_ = false;
   worker_.DropWaiting();
-  std::string line = PickText(curLanguage_, Text::ArchiveFolderLine);
-  line.replace(line.find("%1"), 2, winkit::Utf8FromAnsi(archiveFolder_));
-  winkit::SetUtf8Text(GetDlgItem(Handle(), lblFolder), line);
   const HWND window = Handle();
   const unsigned generation = generation_;
   const std::string archive = archiveFolder_, spool = spoolFolder_;
@@ -212,6 +225,11 @@ LRESULT RunArchiveWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case cmdShowInFolder: OnShowInFolderClick(); break;
     case cmdStatistics: OnStatisticsClick(); break;
     case cmdRefresh: ReadFolders(); break;
+    case chkKeepEveryRun: OnKeepEveryRunClick(); break;
+    case cmdBrowse: OnBrowseClick(); break;
+    case txtFolder:
+      if (HIWORD(wp) == EN_KILLFOCUS) ChooseFolder(winkit::AnsiFromWide(winkit::WindowText(GetDlgItem(Handle(), txtFolder))));
+      break;
     case IDCANCEL: Close(); break;
     }
     return 0;
@@ -241,6 +259,43 @@ LRESULT RunArchiveWindow::OnListNotify(NMHDR* header) {
   case NM_DBLCLK: OnStatisticsClick(); return 0;
   default: return 0;
   }
+}
+
+void RunArchiveWindow::OnKeepEveryRunClick() {
+  settings_.keepEveryRun = winkit::IsChecked(GetDlgItem(Handle(), chkKeepEveryRun));
+  ApplySettings();
+}
+
+void RunArchiveWindow::ChooseFolder(const std::string& folder) {
+  std::string chosen = folder;
+  while (chosen.size() > 3 && (chosen.back() == '\\' || chosen.back() == ' ')) chosen.pop_back();
+  if (chosen.empty()) chosen = defaultFolder_;
+  if (chosen == archiveFolder_) return;
+  // The default is kept as no folder, so it follows the system's documents.
+  settings_.folder = chosen == defaultFolder_ ? std::string() : chosen;
+  archiveFolder_ = chosen;
+  if (Handle()) winkit::SetAnsiText(GetDlgItem(Handle(), txtFolder), archiveFolder_);
+  ApplySettings();
+  ReadFolders();
+}
+
+void RunArchiveWindow::ApplySettings() {
+  if (settingsChanged_) settingsChanged_(settings_);
+}
+
+void RunArchiveWindow::OnBrowseClick() {
+  const std::wstring title = winkit::WideFromUtf8(PickText(curLanguage_, Text::SettingArchiveFolder));
+  BROWSEINFOW info{};
+  info.hwndOwner = Handle();
+  info.lpszTitle = title.c_str();
+  info.ulFlags = BIF_RETURNONLYFSDIRS;
+  const HRESULT com = CoInitialize(nullptr);
+  if (LPITEMIDLIST picked = SHBrowseForFolderW(&info)) {
+    wchar_t path[MAX_PATH] = {};
+    if (SHGetPathFromIDListW(picked, path)) ChooseFolder(winkit::AnsiFromWide(path));
+    CoTaskMemFree(picked);
+  }
+  if (SUCCEEDED(com)) CoUninitialize();
 }
 
 void RunArchiveWindow::OnOpenClick() {

@@ -12,10 +12,12 @@
 
 #include "station/archive/archive_list.h"
 #include "station/archive/archived_run.h"
+#include "station/archive/archive_settings.h"
 #include "station/stats/run_statistics.h"
 #include "winkit/window.h"
 #include "winkit/worker_thread.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,11 +30,19 @@ public:
   RunArchiveWindow();
   ~RunArchiveWindow() override;
 
-  // Creates the window owned by `owner` with the folders' runs, or brings
-  // the open one to the front and reads the folders again.
-  bool Open(HWND owner, const std::string& curLanguage, const std::string& archiveFolder,
-            const std::string& spoolFolder);
+  // Creates the window owned by `owner` with the runs of the archive folder
+  // and the spool, or brings the open one to the front and reads them again.
+  // Paths are ANSI.
+  bool Open(HWND owner, const std::string& curLanguage, const ArchiveSettings& settings,
+            const std::string& defaultFolder, const std::string& spoolFolder);
   void Close();
+
+  // Told when the operator changes "Keep every run" or the folder here.
+  void OnSettingsChanged(std::function<void(const ArchiveSettings&)> listener) {
+    settingsChanged_ = std::move(listener);
+  }
+  // The folder as if typed and confirmed (what the edit box and Browse do).
+  void ChooseFolder(const std::string& folder);
 
   // What the list shows so far (for the tests and the benchmark).
   bool Listed() const { return listed_; }
@@ -50,12 +60,16 @@ public:
 private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool FormLoad();
+  void ShowSettings();
   void ReadFolders();
   void OnListed(unsigned generation, const std::vector<std::string>& archived,
                 const std::vector<std::string>& spooled);
   void ReadNextSummary();
   void OnSummary(unsigned generation, std::size_t row, ArchiveSummary summary);
   LRESULT OnListNotify(NMHDR* header);
+  void OnKeepEveryRunClick();
+  void OnBrowseClick();
+  void ApplySettings();
   void OnOpenClick();
   void OnShowInFolderClick();
   void OnStatisticsClick();
@@ -63,7 +77,10 @@ private:
   std::string PathOf(std::size_t row) const;
   std::optional<std::size_t> SelectedRow() const;
 
-  std::string curLanguage_, archiveFolder_, spoolFolder_;
+  std::string curLanguage_, defaultFolder_, spoolFolder_;
+  std::string archiveFolder_; // the folder the list shows
+  ArchiveSettings settings_;
+  std::function<void(const ArchiveSettings&)> settingsChanged_;
   ArchiveList list_;
   HWND listView_ = nullptr;
   unsigned generation_ = 0; // a listing or read from before Refresh is dropped

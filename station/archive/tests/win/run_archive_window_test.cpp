@@ -49,7 +49,7 @@ protected:
     ASSERT_TRUE(WriteFileWhole(folder, name, bytes));
   }
 
-  std::string root_, archive_, spool_;
+  std::string root_, archive_, spool_, defaultFolder_ = "C:\\nowhere\\ORVA Runs";
   RunArchiveWindow window_;
 };
 
@@ -62,7 +62,7 @@ TEST_F(RunArchiveWindowTest, ListsEveryRunAndSurvivesDamagedFiles) {
   Put(archive_, "readme.txt", "other file");
   Put(spool_, "2026-12-10 08-00-00 LINE3-PC.csv", header + " 1,12.50,85.00,GOOD\r\n");
 
-  ASSERT_TRUE(window_.Open(nullptr, "english", archive_, spool_));
+  ASSERT_TRUE(window_.Open(nullptr, "english", ArchiveSettings{true, archive_}, defaultFolder_, spool_));
   ASSERT_TRUE(PumpUntil([&] { return window_.Listed() && window_.SummariesRead() == window_.RowCount(); }));
   ASSERT_EQ(window_.RowCount(), 5u);
   using C = ArchiveColumn;
@@ -80,7 +80,7 @@ TEST_F(RunArchiveWindowTest, ShowsTheStatisticsOfARunAndSaysWhenItsLimitsCannotB
   Put(archive_, "2026-12-09 17-15-02 PC.csv",
       ResultsFileBytes({"english", "T", "13.00", "12.00", 0}, " 1,12.50,85.00,GOOD\r\n 2,12.70,86.00,GOOD\r\n"));
   Put(archive_, "2026-12-09 16-00-00 PC.csv", "T\r\n\r\n\r\nsomething else\r\n\r\n\r\nNo.,N,Hz\r\n 1,1,1,GOOD\r\n");
-  ASSERT_TRUE(window_.Open(nullptr, "english", archive_, spool_));
+  ASSERT_TRUE(window_.Open(nullptr, "english", ArchiveSettings{true, archive_}, defaultFolder_, spool_));
   ASSERT_TRUE(PumpUntil([&] { return window_.Listed(); }));
 
   window_.ShowStatisticsOf(0);
@@ -95,6 +95,26 @@ TEST_F(RunArchiveWindowTest, ShowsTheStatisticsOfARunAndSaysWhenItsLimitsCannotB
             "Run Statistics - 2026-12-09 16-00-00 PC.csv - The limits line cannot be read: no capability against "
             "the allowance.");
   EXPECT_FALSE(IsWindow(first)) << "one run's statistics at a time";
+}
+
+TEST_F(RunArchiveWindowTest, TheFolderAndTheSwitchChangeTheSettings) {
+  Put(archive_, "2026-12-09 17-15-02 PC.csv", "");
+  const std::string other = JoinPath(root_, "Other Runs");
+  CreateDirectoryA(other.c_str(), nullptr);
+  std::vector<ArchiveSettings> told;
+  window_.OnSettingsChanged([&told](const ArchiveSettings& s) { told.push_back(s); });
+  ASSERT_TRUE(window_.Open(nullptr, "english", ArchiveSettings{true, archive_}, defaultFolder_, spool_));
+  ASSERT_TRUE(PumpUntil([&] { return window_.Listed(); }));
+  EXPECT_EQ(window_.RowCount(), 1u);
+
+  window_.ChooseFolder(other + "\\");
+  ASSERT_TRUE(PumpUntil([&] { return window_.Listed(); }));
+  EXPECT_EQ(window_.RowCount(), 0u) << "the list follows the folder";
+  window_.ChooseFolder(defaultFolder_);
+  window_.ChooseFolder(defaultFolder_); // no change, nothing told
+  ASSERT_EQ(told.size(), 2u);
+  EXPECT_EQ(told[0], (ArchiveSettings{true, other}));
+  EXPECT_EQ(told[1], (ArchiveSettings{true, ""})) << "the default is kept as no folder";
 }
 
 } // namespace
