@@ -8,12 +8,18 @@ bool RunLogHasReading(const std::string& runLog) {
   return runLog.find_first_not_of(" \t\r\n") != std::string::npos;
 }
 
-Kept RunKeeper::KeepEndingRun(const RunRecord& fallback) {
+Kept RunKeeper::KeepEndingRun(const RunRecord& fallback, const std::string& ownLines) {
   std::optional<RunRecord> record;
   if (const std::optional<std::string> text = store_.ReadRunRecord()) record = ParseRunRecord(*text);
   if (record && record->archived) return Kept::AlreadyArchived;
-  const std::optional<std::string> runLog = store_.ReadRunLog();
-  if (!runLog || !RunLogHasReading(*runLog)) return Kept::NoReading;
+  std::optional<std::string> runLog;
+  if (begunHere_) {
+    runLog = ownLines;
+  } else {
+    runLog = store_.ReadRunLog();
+    if (!runLog) return store_.RunLogPresent() ? Kept::NotKept : Kept::NoReading;
+  }
+  if (!RunLogHasReading(*runLog)) return Kept::NoReading;
 
   RunRecord run = record ? *record : fallback;
   const std::vector<std::string> spooled = store_.SpooledNames();
@@ -22,7 +28,7 @@ Kept RunKeeper::KeepEndingRun(const RunRecord& fallback) {
     name = ArchiveFileName(run.started, run.computer, copy);
     if (std::find(spooled.begin(), spooled.end(), name) == spooled.end()) break;
   }
-  if (!store_.WriteSpooled(name, store_.ResultsBytes(run, *runLog))) return Kept::SpoolFailed;
+  if (!store_.WriteSpooled(name, store_.ResultsBytes(run, *runLog))) return Kept::NotKept;
   lastSpooled_ = name;
   // Should this write fail, the run is spooled again next time under the
   // same name with the same bytes, which the delivery knows as one run.
@@ -32,6 +38,7 @@ Kept RunKeeper::KeepEndingRun(const RunRecord& fallback) {
 }
 
 bool RunKeeper::BeginRun(const RunRecord& record) {
+  begunHere_ = true;
   RunRecord fresh = record;
   fresh.archived = false;
   return store_.WriteRunRecord(RunRecordText(fresh));

@@ -23,9 +23,10 @@ public:
   // The run record's text; nothing when there is none or it cannot be read.
   virtual std::optional<std::string> ReadRunRecord() = 0;
   virtual bool WriteRunRecord(const std::string& text) = 0;
-  // The run log's bytes with every line it still owes; nothing when there
-  // is no run log or it cannot be read.
+  // The run log file's bytes; nothing when it cannot be read (RunLogPresent
+  // tells whether it is there at all).
   virtual std::optional<std::string> ReadRunLog() = 0;
+  virtual bool RunLogPresent() = 0;
   // The bytes the Save command would write for this run and run log.
   virtual std::string ResultsBytes(const RunRecord& record, const std::string& runLog) = 0;
   // The names in the spool; a name that is there cannot be written again.
@@ -38,7 +39,7 @@ enum class Kept {
   NoReading,       // nothing to keep
   AlreadyArchived, // kept before (at exit, or by the last start-up)
   Spooled,         // safe in the spool now
-  SpoolFailed,     // not kept: the run log must stay as it is
+  NotKept,         // the spool or the run log could not be written or read
 };
 
 // The run log holds a reading: a line that is not blank.
@@ -48,10 +49,13 @@ class RunKeeper {
 public:
   explicit RunKeeper(KeeperStore& store) : store_(store) {}
 
-  // The run that ends (START, exit) or was left behind (start-up) into the
-  // spool. `fallback` stands in for a run that has no readable record: a
-  // run log from before the archive, or a record lost with the power.
-  Kept KeepEndingRun(const RunRecord& fallback);
+  // The run that ends (START, exit) into the spool. A run this keeper began
+  // is kept from `ownLines`, the run-log lines the station recorded for it
+  // (so a run log held by another program at that moment loses nothing);
+  // a run left by an earlier start of the program (it died, the power went)
+  // is kept from the run log file. `fallback` stands in for a run without a
+  // readable record: a run log from before the archive, or a record lost.
+  Kept KeepEndingRun(const RunRecord& fallback, const std::string& ownLines = std::string());
 
   // START, once the ending run is kept: the new run's record. False when it
   // could not be written; the run is then kept with the fallback.
@@ -62,6 +66,7 @@ public:
 
 private:
   KeeperStore& store_;
+  bool begunHere_ = false;
   std::string lastSpooled_;
 };
 

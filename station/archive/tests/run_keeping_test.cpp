@@ -22,6 +22,7 @@ public:
   bool folderFull = false;   // answers, refuses writes
   bool spoolFull = false;
   bool removalsFail = false; // the spool copy outlives its delivery (a crash)
+  bool runLogLocked = false; // there, but held by another program
 
   std::optional<std::string> ReadRunRecord() override { return record; }
   bool WriteRunRecord(const std::string& text) override {
@@ -29,6 +30,7 @@ public:
     return true;
   }
   std::optional<std::string> ReadRunLog() override { return runLog; }
+  bool RunLogPresent() override { return runLog || runLogLocked; }
   std::string ResultsBytes(const RunRecord& r, const std::string& log) override {
     return r.printTitle + "|" + r.allowance.highText + "|" + log;
   }
@@ -68,10 +70,11 @@ TEST(RunKeeping, ARunIsSpooledAtStartAndArchivedWithTheHeaderOfItsStart) {
   Station s;
   RunKeeper keeper(s);
   ASSERT_TRUE(keeper.BeginRun(RunAt(2, "belts A")));
-  s.runLog = " 1,12.50,85.00,GOOD\r\n";
   // The next START: the ending run is kept before the run log is emptied,
-  // with the title of its own START, not the fallback's.
-  EXPECT_EQ(keeper.KeepEndingRun(kFallback), Kept::Spooled);
+  // from the station's own lines (the file is held by another program just
+  // then), with the title of its own START, not the fallback's.
+  s.runLogLocked = true;
+  EXPECT_EQ(keeper.KeepEndingRun(kFallback, " 1,12.50,85.00,GOOD\r\n"), Kept::Spooled);
   EXPECT_EQ(s.spool.at("2026-12-09 17-15-02 LINE3-PC.csv"), "belts A|13.00| 1,12.50,85.00,GOOD\r\n");
   const DeliveryPass pass = DeliverSpooled(s);
   EXPECT_EQ(pass.delivered, 1);
@@ -84,23 +87,25 @@ TEST(RunKeeping, ARunIsKeptOnce) {
   Station s;
   RunKeeper keeper(s);
   keeper.BeginRun(RunAt(2, "A"));
-  s.runLog = " 1,1,1,GOOD\r\n";
-  EXPECT_EQ(keeper.KeepEndingRun(kFallback), Kept::Spooled); // at exit
+  EXPECT_EQ(keeper.KeepEndingRun(kFallback, " 1,1,1,GOOD\r\n"), Kept::Spooled); // at exit
   // The next start-up finds it archived, and so does the next START.
+  s.runLog = " 1,1,1,GOOD\r\n";
   RunKeeper nextStart(s);
   EXPECT_EQ(nextStart.KeepEndingRun(kFallback), Kept::AlreadyArchived);
   EXPECT_EQ(nextStart.KeepEndingRun(kFallback), Kept::AlreadyArchived);
   EXPECT_EQ(s.spool.size(), 1u);
-  // A run with no reading is not kept: no run log, an empty or blank one.
-  for (const std::optional<std::string>& log : {std::optional<std::string>(), std::optional<std::string>(""),
-                                               std::optional<std::string>("\r\n \r\n")}) {
+  // A run with no reading is not kept: no line or blank ones of its own, or
+  // no run log left behind.
+  for (const char* lines : {"", "\r\n \r\n"}) {
     Station empty;
     RunKeeper k(empty);
     k.BeginRun(RunAt(3, "B"));
-    empty.runLog = log;
-    EXPECT_EQ(k.KeepEndingRun(kFallback), Kept::NoReading);
+    empty.runLog = " 1,1,1,GOOD\r\n"; // an earlier run's lines, not yet emptied
+    EXPECT_EQ(k.KeepEndingRun(kFallback, lines), Kept::NoReading);
     EXPECT_TRUE(empty.spool.empty());
   }
+  Station none;
+  EXPECT_EQ(RunKeeper(none).KeepEndingRun(kFallback), Kept::NoReading);
 }
 
 TEST(RunKeeping, ARunLeftByACrashIsKeptAtTheNextStartUp) {
@@ -109,7 +114,7 @@ TEST(RunKeeping, ARunLeftByACrashIsKeptAtTheNextStartUp) {
   s.runLog = " 1,1,1,GOOD\r\n 2,1,1,HIGH\r\n"; // then the process is killed
   RunKeeper afterRestart(s);
   EXPECT_EQ(afterRestart.KeepEndingRun(kFallback), Kept::Spooled);
-  EXPECT_EQ(s.spool.count("2026-12-09 17-15-02 LINE3-PC.csv"), 1u);
+  EXPECT_EQ(s.spool.at("2026-12-09 17-15-02 LINE3-PC.csv"), "killed mid-run|13.00|" + *s.runLog);
   // A run log with no record (from before the archive, or the record lost)
   // is kept under the fallback's time and header.
   Station old;
@@ -118,18 +123,22 @@ TEST(RunKeeping, ARunLeftByACrashIsKeptAtTheNextStartUp) {
   EXPECT_EQ(RunKeeper(old).KeepEndingRun(kFallback), Kept::Spooled);
   EXPECT_EQ(old.spool.begin()->first, "2026-12-09 17-15-59 LINE3-PC.csv");
   EXPECT_EQ(old.spool.begin()->second.substr(0, 9), "fallback|");
+  // A left run log that cannot be read is not taken for an empty one.
+  Station held;
+  RunKeeper(held).BeginRun(RunAt(2, "held"));
+  held.runLogLocked = true;
+  EXPECT_EQ(RunKeeper(held).KeepEndingRun(kFallback), Kept::NotKept);
 }
 
 TEST(RunKeeping, ASpoolThatCannotBeWrittenKeepsNothingAndSaysSo) {
   Station s;
   RunKeeper keeper(s);
   keeper.BeginRun(RunAt(2, "A"));
-  s.runLog = " 1,1,1,GOOD\r\n";
   s.spoolFull = true;
-  EXPECT_EQ(keeper.KeepEndingRun(kFallback), Kept::SpoolFailed);
+  EXPECT_EQ(keeper.KeepEndingRun(kFallback, " 1,1,1,GOOD\r\n"), Kept::NotKept);
   EXPECT_FALSE(ParseRunRecord(*s.record)->archived) << "the run is still to be kept";
   s.spoolFull = false;
-  EXPECT_EQ(keeper.KeepEndingRun(kFallback), Kept::Spooled);
+  EXPECT_EQ(keeper.KeepEndingRun(kFallback, " 1,1,1,GOOD\r\n"), Kept::Spooled);
 }
 
 TEST(RunKeeping, TwoRunsInOneSecondGetTwoNames) {
@@ -137,8 +146,7 @@ TEST(RunKeeping, TwoRunsInOneSecondGetTwoNames) {
   RunKeeper keeper(s);
   for (const char* title : {"first", "second", "third"}) {
     keeper.BeginRun(RunAt(2, title));
-    s.runLog = std::string(" 1,1,1,GOOD ") + title + "\r\n";
-    ASSERT_EQ(keeper.KeepEndingRun(kFallback), Kept::Spooled);
+    ASSERT_EQ(keeper.KeepEndingRun(kFallback, std::string(" 1,1,1,GOOD ") + title + "\r\n"), Kept::Spooled);
   }
   EXPECT_EQ(s.spool.size(), 3u);
   EXPECT_EQ(keeper.LastSpooledName(), "2026-12-09 17-15-02 LINE3-PC (3).csv");
@@ -148,8 +156,7 @@ TEST(RunKeeping, TwoRunsInOneSecondGetTwoNames) {
   RunKeeper k(t);
   for (const char* title : {"first", "second"}) {
     k.BeginRun(RunAt(2, title));
-    t.runLog = std::string(" 1,1,1,GOOD ") + title + "\r\n";
-    k.KeepEndingRun(kFallback);
+    k.KeepEndingRun(kFallback, std::string(" 1,1,1,GOOD ") + title + "\r\n");
     DeliverSpooled(t);
   }
   EXPECT_EQ(t.archive.size(), 2u);
@@ -163,8 +170,7 @@ TEST(RunKeeping, RunsWaitForAFolderThatIsDownAndArriveOnceWhenItIsBack) {
   s.folderUp = false;
   for (int second : {1, 2, 3}) {
     keeper.BeginRun(RunAt(second, "run"));
-    s.runLog = " 1,1,1,GOOD\r\n";
-    keeper.KeepEndingRun(kFallback);
+    keeper.KeepEndingRun(kFallback, " 1,1,1,GOOD\r\n");
     const DeliveryPass pass = DeliverSpooled(s);
     EXPECT_FALSE(pass.folderReached);
     EXPECT_EQ(pass.waiting, second);
@@ -191,8 +197,7 @@ TEST(RunKeeping, NothingIsDoubledWhenADeliveryIsCutShort) {
   Station s;
   RunKeeper keeper(s);
   keeper.BeginRun(RunAt(2, "A"));
-  s.runLog = " 1,1,1,GOOD\r\n";
-  keeper.KeepEndingRun(kFallback);
+  keeper.KeepEndingRun(kFallback, " 1,1,1,GOOD\r\n");
   // Copied into the archive, then the station died before the spool copy went.
   s.removalsFail = true;
   EXPECT_EQ(DeliverSpooled(s).waiting, 1);

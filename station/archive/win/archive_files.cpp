@@ -102,9 +102,12 @@ std::optional<std::string> KeeperFiles::ReadRunRecord() { return ReadWholeFile(r
 bool KeeperFiles::WriteRunRecord(const std::string& text) { return WriteWholeFile(recordPath_, text); }
 
 std::optional<std::string> KeeperFiles::ReadRunLog() {
-  if (bringRunLogUpToDate_) bringRunLogUpToDate_();
+  // Lines still held would be missing from the file: not a whole run then.
+  if (bringRunLogUpToDate_ && !bringRunLogUpToDate_()) return std::nullopt;
   return ReadWholeFile(runLogPath_);
 }
+
+bool KeeperFiles::RunLogPresent() { return winkit::FileExists(runLogPath_); }
 
 std::string KeeperFiles::ResultsBytes(const RunRecord& r, const std::string& runLog) {
   const ResultsHeaderInput header{r.language, r.printTitle, r.allowance.highText, r.allowance.lowText,

@@ -43,6 +43,7 @@ public:
   std::optional<std::string> ReadRunRecord() override;
   bool WriteRunRecord(const std::string& text) override;
   std::optional<std::string> ReadRunLog() override;
+  bool RunLogPresent() override;
   std::string ResultsBytes(const RunRecord& record, const std::string& runLog) override;
   std::vector<std::string> SpooledNames() override;
   bool WriteSpooled(const std::string& name, const std::string& bytes) override;

@@ -47,10 +47,10 @@ TEST_F(ArchiveFilesTest, AKeptRunIsWhatSaveWritesAndArrivesWhenTheFolderIsThere)
   bool broughtUpToDate = false;
   KeeperFiles keeper(JoinPath(program_, "ORVArun.ini"), JoinPath(program_, "temp.txt"), spool_,
                      [&broughtUpToDate] { return broughtUpToDate = true; });
-  RunKeeper keeping(keeper);
   const RunRecord run{{2026, 12, 9, 17, 15, 2}, "LINE3-PC", "japanese", "ベルト Ａ", {"13.00", "12.00", 0}, false};
-  ASSERT_TRUE(keeping.BeginRun(run));
-  ASSERT_EQ(keeping.KeepEndingRun(run), Kept::Spooled);
+  ASSERT_TRUE(RunKeeper(keeper).BeginRun(run));
+  // The next start of the program keeps the run it left from the run log.
+  ASSERT_EQ(RunKeeper(keeper).KeepEndingRun(run), Kept::Spooled);
   EXPECT_TRUE(broughtUpToDate) << "the lines the run log still owes go with the run";
   const std::string name = "2026-12-09 17-15-02 LINE3-PC.csv";
   const std::string saved = ResultsFileBytes({"japanese", "ベルト Ａ", "13.00", "12.00", 0}, runLog);
