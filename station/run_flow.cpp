@@ -157,6 +157,12 @@ void RunFlow::StartClicked() {
     return;
   }
 
+  if (keeping_ && !keeping_->KeepEndingRun(runLines_)) {
+    view_.Tell({Pick(Text::ArchiveSpoolFailed), kDefaultMessageTitleUtf8, MessageButtons::OkWarning});
+    return;
+  }
+  runLines_.clear();
+
   state_.MeasureState = 0;
   state_.ReadingNo = 0;
   state_.GridRow = 0;
@@ -167,6 +173,7 @@ void RunFlow::StartClicked() {
   if (!queue_.StartRun(runLogFile_)) TellOncePerRun(toldNotWritten_, Text::RunLogNotWritten);
   view_.ClearGrid();
   if (watcher_) watcher_->RunStarted();
+  if (keeping_) keeping_->RunBegun();
   ShowScreen(0);
 
   if (state_.DriverRunning != kFalse) { // a run still open on the device side, after STOP
@@ -265,6 +272,7 @@ void RunFlow::ShowDiagnose() {
 // A run log that cannot be written costs neither the reading on screen nor
 // the run; the line waits for the file.
 void RunFlow::RecordInRunLog(std::string line) {
+  runLines_ += line;
   switch (queue_.Keep(runLogFile_, std::move(line))) {
   case KeepResult::Written:
     break;

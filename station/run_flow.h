@@ -53,6 +53,10 @@ public:
 
   // Who else follows the run; nullptr: nobody.
   void SetWatcher(RunWatcher* watcher) { watcher_ = watcher; }
+  // Who keeps each run before START empties the run log; nullptr: nobody.
+  void SetKeeping(RunKeeping* keeping) { keeping_ = keeping; }
+  // The run-log lines recorded since START, written or still held.
+  const std::string& RunLines() const { return runLines_; }
 
   const RunState& State() const { return state_; }
   const RunControls& Controls() const { return controls_; }
@@ -104,6 +108,8 @@ private:
   RunLogFile& runLogFile_;
   Settings settings_;
   RunWatcher* watcher_ = nullptr;
+  RunKeeping* keeping_ = nullptr;
+  std::string runLines_; // the run's own copy, for its keeping
   struct Allowance {
     std::string high, low;
     int unitMode = -1;

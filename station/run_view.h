@@ -83,6 +83,18 @@ public:
   virtual void AllowanceChanged(const std::string& high, const std::string& low, int limitUnitMode) = 0;
 };
 
+// Who keeps every run before START empties the run log (the run archive).
+class RunKeeping {
+public:
+  virtual ~RunKeeping() = default;
+  // The run that ends, as the run-log lines recorded for it since its START.
+  // False when it could not be kept: START then leaves the run log and the
+  // grid as they are and starts nothing.
+  virtual bool KeepEndingRun(const std::string& runLogLines) = 0;
+  // START went ahead: a new run begins.
+  virtual void RunBegun() = 0;
+};
+
 // The library calls a run makes; their results are not examined.
 class DevicePort {
 public:

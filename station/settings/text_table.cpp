@@ -172,8 +172,10 @@ constexpr std::array<winkit::TextRow<Text>, kTextCount> kTexts = {{
     {Text::ArchiveBacklogDelivered,
      {"待機していた測定はすべて保管フォルダーに保管されました。", "Every waiting run is now in the archive folder."}},
     {Text::ArchiveSpoolFailed,
-     {"測定をスプールに保存できません(ディスクがいっぱいか書き込み禁止です)。STARTは実行されませんでした。",
-      "The run cannot be kept in the spool (the disk is full or write-protected). START was not carried out."}},
+     {"測定を保管できません。スプールフォルダーに書き込めないか、前回の測定記録ファイル(temp.txt)を読み込めません。"
+      "STARTは実行されませんでした。ディスクの空きやファイルを確認してから、もう一度STARTを押してください。",
+      "The run cannot be kept: the spool folder cannot be written, or the run log (temp.txt) left by the last "
+      "start cannot be read. START was not carried out: free the disk or the file, then press START again."}},
     {Text::SettingKeepEveryRun, {"すべての測定を保管する", "Keep every run"}},
     {Text::SettingArchiveFolder, {"保管フォルダー", "Archive folder"}},
     {Text::SettingBrowse, {"参照...", "Browse..."}},

@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <array>
 #include <cstring>
 #include <map>
@@ -653,6 +655,66 @@ TEST_F(RunFlowTest, ShutdownStopsARunningDeviceOnceWithHalfASecondsPause) {
   EXPECT_TRUE(flow.StopDeviceForShutdown());
   EXPECT_TRUE(flow.StopDeviceForShutdown());
   EXPECT_EQ(log, (std::vector<std::string>{"DeviceStop", "wait 0.5"}));
+}
+
+
+// ---- keeping every run ------------------------------------------------------------
+
+class RecordingKeeping : public RunKeeping {
+public:
+  bool KeepEndingRun(const std::string& lines) override {
+    kept.push_back(lines);
+    if (log) log->push_back("keep");
+    return accept;
+  }
+  void RunBegun() override {
+    if (log) log->push_back("begun");
+  }
+  bool accept = true;
+  std::vector<std::string> kept;
+  std::vector<std::string>* log = nullptr;
+};
+
+TEST_F(RunFlowTest, StartKeepsTheEndingRunBeforeTheRunLogIsEmptied) {
+  RecordingKeeping keeping;
+  keeping.log = &log;
+  flow.SetKeeping(&keeping);
+  saveType = "true"; // only GOOD readings go into the run log, and so into the kept run
+  Load();
+  StartRun();
+  Reading("15.00");
+  Reading("25.00");
+  Reading("16.00");
+  file.writable = false; // a line held, not yet in the file, is still the run's
+  Reading("17.00");
+  log.clear();
+  flow.StartClicked();
+  ASSERT_EQ(keeping.kept.size(), 2u);
+  EXPECT_EQ(keeping.kept[0], "") << "the first START ends no run";
+  EXPECT_EQ(keeping.kept[1], " 1,15.00,85.00,GOOD\r\n 3,16.00,85.00,GOOD\r\n 4,17.00,85.00,GOOD\r\n");
+  ASSERT_GE(log.size(), 2u);
+  EXPECT_EQ(log[0], "keep");
+  EXPECT_NE(std::find(log.begin(), log.end(), "begun"), log.end());
+  EXPECT_TRUE(flow.RunLines().empty()) << "the new run starts with no line";
+
+  // A run that cannot be kept: START refuses, says why, and touches nothing.
+  file.writable = true;
+  flow.LinkMessage(devlink::kNotifyDeviceStarted);
+  Reading("15.50");
+  keeping.accept = false;
+  const auto rowsBefore = view.rows.size();
+  const std::string fileBefore = file.bytes;
+  log.clear();
+  view.told.clear();
+  flow.StartClicked();
+  ASSERT_EQ(view.told.size(), 1u);
+  EXPECT_EQ(view.told[0].buttons, MessageButtons::OkWarning);
+  EXPECT_NE(view.told[0].text.find("START was not carried out"), std::string::npos);
+  EXPECT_EQ(view.rows.size(), rowsBefore) << "the grid is not cleared";
+  EXPECT_EQ(file.bytes, fileBefore) << "nor the run log emptied";
+  EXPECT_EQ(log, std::vector<std::string>{"keep"}) << "and the device is not started";
+  EXPECT_EQ(flow.RunLines(), " 1,15.50,85.00,GOOD\r\n");
+  EXPECT_EQ(flow.State().ReadingNo, 1);
 }
 
 } // namespace
