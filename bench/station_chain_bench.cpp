@@ -19,6 +19,7 @@
 
 #include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -277,6 +278,15 @@ int main(int argc, char** argv) {
   std::snprintf(label, sizeof label, "after the wrap, readings %ld..%ld", kRows + kSettle + 1, kRows + kSettle + kWindow);
   PrintCost(label, after, floor);
   if (before > 0 && after > 0) std::printf("after / before                              : %.2f\n", after / before);
+  // The spread over the grid's later passes shows how much of a difference
+  // between two windows is the machine's noise.
+  std::vector<double> passes;
+  for (long from = kRows; from + kRows <= n; from += kRows) passes.push_back(CostPerReading(samples, from, from + kRows));
+  if (passes.size() >= 2) {
+    std::sort(passes.begin(), passes.end());
+    std::printf("later passes of %ld readings (%zu)           : min %.1f, median %.1f, max %.1f us\n", kRows, passes.size(),
+                passes.front() * 1e6, passes[passes.size() / 2] * 1e6, passes.back() * 1e6);
+  }
   for (int m = 0; m < 2; ++m) {
     if (n < milestones[m]) continue;
     std::snprintf(label, sizeof label, "readings 1..%ld", milestones[m]);
