@@ -102,6 +102,62 @@ TEST_F(StationTest, GridScrollsOneRowPerReadingOnceItIsFull) {
   EXPECT_EQ(grid.TopRow(), 0);
 }
 
+// Reading 2049 goes to row 0 again with the list back at its top; the other
+// rows keep their readings' texts and colours, as the list shows them, until
+// overwritten. After STOP a reading at row 0 changes no text but recolours.
+TEST_F(StationTest, GridWrapsToRowZeroAndItsTopAfter2048Readings) {
+  RestartWithIni(kNewtonsKeepAll);
+  StartRun(L"20", L"10");
+  ReadingsGrid& grid = window_->Grid();
+  const auto listTop = [&] { return static_cast<int>(SendMessageW(grid.Handle(), LVM_GETTOPINDEX, 0, 0)); };
+  const auto listText = [&](int row, int col) {
+    wchar_t text[64] = {};
+    LVITEMW item{};
+    item.iSubItem = col;
+    item.pszText = text;
+    item.cchTextMax = 64;
+    SendMessageW(grid.Handle(), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item));
+    return std::wstring(text);
+  };
+  for (int i = 1; i <= 2048; ++i) Reading(i == 2 ? "20.50" : "15.00", "85.00");
+  grid.SyncView();
+  const int perPage = static_cast<int>(SendMessageW(grid.Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
+  EXPECT_EQ(listTop(), 2048 - perPage);
+
+  Reading("09.00", "85.00");
+  EXPECT_EQ(grid.TopRow(), 0);
+  grid.SyncView();
+  EXPECT_EQ(listTop(), 0);
+  EXPECT_EQ(grid.Row(), 0);
+  EXPECT_EQ(grid.Col(), 3);
+  const struct {
+    int row;
+    const wchar_t* number;
+    const wchar_t* judgement;
+    std::uint32_t colour;
+  } rows[] = {
+      {0, L"No.  2049", L"LOW", 0xFF00FF},
+      {1, L"No.  2", L"HIGH", 0x0000FF},
+      {2, L"No.  3", L"GOOD", 0xFF0000},
+      {2047, L"No.  2048", L"GOOD", 0xFF0000},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.row);
+    EXPECT_EQ(listText(r.row, 0), r.number);
+    EXPECT_EQ(listText(r.row, 3), r.judgement);
+    EXPECT_EQ(grid.CellForeColor(r.row, 3), r.colour);
+  }
+
+  Click(C::cmdEnd);
+  Reading("20.50", "85.00");
+  EXPECT_EQ(Run().ReadingNo, 2050);
+  EXPECT_EQ(listText(1, 0), L"No.  2");
+  EXPECT_EQ(listText(0, 0), L"No.  2049");
+  EXPECT_EQ(grid.Row(), 0);
+  EXPECT_EQ(grid.CellForeColor(0, 3), 0x0000FFu);
+  EXPECT_EQ(RunLogLines().size(), 2050u);
+}
+
 TEST_F(StationTest, EveryMessageStillReachesTheWindowThroughTheSubclass) {
   SetWindowTextW(Main(), L"Renamed");
   wchar_t caption[32] = {};
