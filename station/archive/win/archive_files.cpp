@@ -27,9 +27,13 @@ std::string JoinPath(const std::string& folder, const std::string& name) {
 
 bool WriteFileWhole(const std::string& folder, const std::string& name, const std::string& bytes) {
   const std::string target = JoinPath(folder, name);
-  const std::string temporary = target + kTemporarySuffix;
+  // A temporary name of this writer's own: two stations delivering the same
+  // name into one folder must never write into each other's temporary.
+  static volatile LONG written = 0;
+  const std::string temporary = target + "." + std::to_string(GetCurrentProcessId()) + "-" +
+                                std::to_string(InterlockedIncrement(&written)) + kTemporarySuffix;
   {
-    winkit::UniqueHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    winkit::UniqueHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     DWORD written = 0;

@@ -14,8 +14,8 @@ namespace orva {
 
 std::string JoinPath(const std::string& folder, const std::string& name);
 
-// Writes folder\name whole or not at all: under a temporary name, flushed
-// to the disk, then renamed, never over a file that is there.
+// Writes folder\name whole or not at all: under a temporary name of its
+// own, flushed to the disk, then renamed, never over a file that is there.
 bool WriteFileWhole(const std::string& folder, const std::string& name, const std::string& bytes);
 
 // The names of the files (not folders) in the folder.

@@ -108,6 +108,16 @@ PROCESS_INFORMATION StationProcess::Start() {
   return process_;
 }
 
+void StationProcess::Kill() {
+  if (!process_.hProcess) return;
+  TerminateProcess(process_.hProcess, 1);
+  WaitForSingleObject(process_.hProcess, 5000);
+  CloseHandle(process_.hProcess);
+  CloseHandle(process_.hThread);
+  process_ = {};
+  main_ = nullptr;
+}
+
 bool StationProcess::WaitForExit(DWORD ms, DWORD* exitCode) {
   if (!process_.hProcess) return false;
   if (WaitForSingleObject(process_.hProcess, ms) != WAIT_OBJECT_0) return false;

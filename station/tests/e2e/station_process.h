@@ -35,6 +35,8 @@ public:
   // Starts ORVA.exe with the program folder as current directory.
   PROCESS_INFORMATION Start();
   DWORD ProcessId() const { return process_.dwProcessId; }
+  // Ends the process at once, as a crash or a power failure would.
+  void Kill();
   // Waits for the process to end; false on time-out. exitCode receives its code.
   bool WaitForExit(DWORD ms, DWORD* exitCode = nullptr);
 

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 namespace orva {
 namespace {
 
@@ -67,6 +69,37 @@ TEST_F(ArchiveFilesTest, AKeptRunIsWhatSaveWritesAndArrivesWhenTheFolderIsThere)
   EXPECT_EQ(ReadWholeFile(JoinPath(archive_, name)), saved);
   EXPECT_TRUE(FileNamesIn(spool_).empty());
   EXPECT_EQ(FileNamesIn(archive_), std::vector<std::string>{name});
+}
+
+TEST_F(ArchiveFilesTest, TwoStationsDeliveringIntoOneFolderAtOnceKeepBoth) {
+  // Two program folders on one computer (so one computer name), each with a
+  // run started in the same second, delivered at the same moment.
+  const std::string spoolA = JoinPath(root_, "A"), spoolB = JoinPath(root_, "B");
+  CreateDirectoryA(spoolA.c_str(), nullptr);
+  CreateDirectoryA(spoolB.c_str(), nullptr);
+  CreateDirectoryA(archive_.c_str(), nullptr);
+  const std::string name = "2026-12-09 17-15-02 PC.csv";
+  ASSERT_TRUE(WriteFileWhole(spoolA, name, std::string(200000, 'a')));
+  ASSERT_TRUE(WriteFileWhole(spoolB, name, std::string(200000, 'b')));
+  DeliveryPass passA, passB;
+  std::thread a([&] {
+    DeliveryFiles files(spoolA, archive_);
+    passA = DeliverSpooled(files);
+  });
+  std::thread b([&] {
+    DeliveryFiles files(spoolB, archive_);
+    passB = DeliverSpooled(files);
+  });
+  a.join();
+  b.join();
+  EXPECT_EQ(passA.delivered + passB.delivered, 2);
+  const std::vector<std::string> names = FileNamesIn(archive_);
+  ASSERT_EQ(names.size(), 2u);
+  const std::string first = *ReadWholeFile(JoinPath(archive_, names[0]));
+  const std::string second = *ReadWholeFile(JoinPath(archive_, names[1]));
+  EXPECT_NE(first[0], second[0]) << "each station's run, neither over the other";
+  EXPECT_EQ(first.size(), 200000u);
+  EXPECT_EQ(second.size(), 200000u);
 }
 
 TEST_F(ArchiveFilesTest, TheCourierTellsTheWindowOncePerOutage) {
