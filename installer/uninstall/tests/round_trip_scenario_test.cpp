@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 #include <windows.h>
+#include <shlobj.h>
 
 namespace orva::testsupport {
 namespace {
@@ -149,14 +150,27 @@ TEST(RoundTrip, SetupInstallMeasureUninstallLeavesOnlyWhatStaysBehind) {
   ASSERT_TRUE(PressButton(window, L"Complete"));
   ASSERT_TRUE(uninstall.WaitForEnd(kShow));
 
-  // What stays: the program folder with the uninstaller and the run log the
-  // measurement program wrote beside itself; nothing else changed.
+  // What stays: the program folder with the uninstaller and what the
+  // measurement program wrote beside itself (the run log, the run's record,
+  // the spool), and the measured run kept in the run archive in the shared
+  // documents (or still in the spool, when the station ended before its
+  // delivery); nothing else changed.
   const std::set<std::string> after = DriveC();
   std::vector<std::string> added, removed;
   std::set_difference(after.begin(), after.end(), before.begin(), before.end(), std::back_inserter(added));
   std::set_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(removed));
+  char shared[MAX_PATH] = {};
+  SHGetFolderPathA(nullptr, CSIDL_COMMON_DOCUMENTS, nullptr, SHGFP_TYPE_CURRENT, shared);
+  const std::string archive = std::string(shared) + "\\ORVA Runs\\", spool = kFolder + "Spool\\";
+  std::vector<std::string> keptRuns;
+  std::erase_if(added, [&](const std::string& path) {
+    const bool run = path.back() != '\\' && (path.rfind(archive, 0) == 0 || path.rfind(spool, 0) == 0);
+    if (run) keptRuns.push_back(path);
+    return run;
+  });
+  EXPECT_EQ(keptRuns.size(), 1u) << "the measured run is kept once";
   std::vector<std::string> expected = {"C:\\Program Files\\ORVA\\", kFolder, kFolder + "UNINSTALL.EXE",
-                                       kFolder + "temp.txt"};
+                                       kFolder + "temp.txt", kFolder + "ORVArun.ini", spool, archive};
   if (!before.count("C:\\Program Files\\")) expected.push_back("C:\\Program Files\\");
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(added, expected);
