@@ -12,6 +12,7 @@
 #include "station/tests/e2e/pdf_output.h"
 #include "station/tests/e2e/station_process.h"
 #include "tools/testsupport/print_dialog_driver.h"
+#include "bench/stretch_probe.h"
 #include "winkit/wait.h"
 
 #include <atomic>
@@ -25,38 +26,7 @@ namespace ts = orva::testsupport;
 namespace {
 
 using winkit::MonotonicSeconds;
-
-// Sends WM_NULL to the window every 2 ms and keeps the longest wait.
-class StretchProbe {
-public:
-  explicit StretchProbe(HWND window) : window_(window), thread_([this] { Run(); }) {}
-  ~StretchProbe() { Stop(); }
-  // The longest wait since the last call, in milliseconds.
-  double TakeLongest() { return longest_.exchange(0) * 1000.0; }
-  void Stop() {
-    running_ = false;
-    if (thread_.joinable()) thread_.join();
-  }
-
-private:
-  void Run() {
-    while (running_) {
-      const double start = MonotonicSeconds();
-      DWORD_PTR result = 0;
-      if (!SendMessageTimeoutW(window_, WM_NULL, 0, 0, SMTO_NORMAL, 30000, &result) && !IsWindow(window_)) break;
-      const double waited = MonotonicSeconds() - start;
-      double seen = longest_.load();
-      while (waited > seen && !longest_.compare_exchange_weak(seen, waited)) {
-      }
-      Sleep(2);
-    }
-  }
-
-  HWND window_;
-  std::atomic<bool> running_{true};
-  std::atomic<double> longest_{0};
-  std::thread thread_;
-};
+using bench::StretchProbe;
 
 const char kIni[] = "[Limit]\r\nLimitMode=N\r\nLow=12\r\nHigh=13\r\n[Print]\r\nTitle=Stretch benchmark\r\n"
                     "[SaveType]\r\nNeglectHighLow=false\r\n";
