@@ -66,9 +66,8 @@ MainWindow::MainWindow(OrvaLib& lib, StationConfig config)
 }
 
 MainWindow::~MainWindow() {
-  // Destroyed here, while the window still reaches this object (FormUnload).
-  if (Handle()) DestroyWindow(Handle());
-  if (MutexHandle) CloseHandle(MutexHandle);
+  // Destroyed here, while the window still reaches this object (Form_Unload).
+  if (Handle()) ::DestroyWindow(Handle());
 }
 
 bool MainWindow::Create() {
@@ -143,20 +142,10 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     screen_.TellWhatIsPending();
     return 0;
   case WM_CLOSE:
-    // A second request while the first is still shutting down is dropped.
-    if (closing_) return 0;
-    // During a print: first the print is cancelled, then (when the print
-    // command has returned) the normal shutdown runs.
-    if (CancelPrint()) {
-      closeAfterPrint_ = true;
-      return 0;
-    }
-    closing_ = true;
-    QueryUnload();
-    DestroyWindow(Handle());
+    session_.CloseRequested();
     return 0;
   case WM_DESTROY:
-    FormUnload();
+    session_.WindowDestroyed();
     return 0;
   case WM_ENDSESSION:
     // Windows is ending: leave as through the frame's close button, so the
@@ -175,40 +164,42 @@ void MainWindow::OnCommand(int id, int code) {
     OnLimitsEdited();
     return;
   }
-  // The window is not shown before its start-up is over; a command that
-  // arrives during the start-up's wait (sent from outside) is not acted on.
-  if (!loadFinished_) return;
-  // Nor does one during a print (the window is disabled, but a command can
-  // still be sent from outside).
-  if (PrintInProgress()) return;
   // Menu items (headings carry identifiers too, but never send commands).
-  switch (id) {
-  case static_cast<int>(MenuCommandId(MainMenu::fsave)): OnSaveClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::fprint)): OnPrintClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::exit)): OnExitClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::USBdiagnose)): ShowDiagnose(true); return;
-  case static_cast<int>(MenuCommandId(MainMenu::Setting)): OnSettingClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::Statistics)): OnStatisticsClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::fhelp)): OnHelpClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::version)): OnVersionClick(); return;
-  default: break;
-  }
+  for (const MenuHeading& heading : kMenuBar)
+    for (int i = 0; i < heading.count; ++i)
+      if (id == static_cast<int>(MenuCommandId(heading.items[i].item))) return OnMenuCommand(heading.items[i].item);
   if (code != BN_CLICKED) return;
   const int index = id - ControlId(static_cast<MainControl>(0));
-  if (index < 0 || index >= kMainControlCount) return;
-  const auto control = static_cast<MainControl>(index);
-  if (!ClickAllowed(control)) return;
+  if (index >= 0 && index < kMainControlCount) OnButtonClick(static_cast<MainControl>(index));
+}
+
+void MainWindow::OnMenuCommand(MainMenu item) {
+  switch (item) {
+  case MainMenu::fsave: if (session_.MayRun(Command::Save)) OnSaveClick(); return;
+  case MainMenu::fprint: if (session_.MayRun(Command::Print)) OnPrintClick(); return;
+  case MainMenu::exit: if (session_.MayRun(Command::Exit)) session_.ExitClicked(); return;
+  case MainMenu::USBdiagnose: if (session_.MayRun(Command::Diagnose)) ShowDiagnose(true); return;
+  case MainMenu::Setting: if (session_.MayRun(Command::Setting)) OnSettingClick(); return;
+  case MainMenu::Statistics: if (session_.MayRun(Command::Statistics)) OnStatisticsClick(); return;
+  case MainMenu::fhelp: if (session_.MayRun(Command::Help)) OnHelpClick(); return;
+  case MainMenu::version: if (session_.MayRun(Command::Version)) OnVersionClick(); return;
+  default: return;
+  }
+}
+
+void MainWindow::OnButtonClick(MainControl control) {
+  const auto run = [this, control](Command command) { return session_.MayRun(command) && ClickAllowed(control); };
   switch (control) {
-  case MainControl::cmdStart: flow_.StartClicked(); break;
-  case MainControl::cmdEnd: flow_.StopClicked(); break;
-  case MainControl::CmdErrorReset: flow_.ResetClicked(); break;
-  case MainControl::cmdDispChange0: flow_.ScreenClicked(0); break;
-  case MainControl::cmdDispChange1: flow_.ScreenClicked(1); break;
-  case MainControl::OptLimitMode0: flow_.LimitOptionClicked(0); break;
-  case MainControl::OptLimitMode1: flow_.LimitOptionClicked(1); break;
-  case MainControl::CmdExit: OnExitClick(); break;
-  case MainControl::cmdSave: OnSaveClick(); break;
-  case MainControl::cmdPrint: OnPrintClick(); break;
+  case MainControl::cmdStart: if (run(Command::Run)) flow_.StartClicked(); break;
+  case MainControl::cmdEnd: if (run(Command::Run)) flow_.StopClicked(); break;
+  case MainControl::CmdErrorReset: if (run(Command::Run)) flow_.ResetClicked(); break;
+  case MainControl::cmdDispChange0: if (run(Command::Run)) flow_.ScreenClicked(0); break;
+  case MainControl::cmdDispChange1: if (run(Command::Run)) flow_.ScreenClicked(1); break;
+  case MainControl::OptLimitMode0: if (run(Command::Run)) flow_.LimitOptionClicked(0); break;
+  case MainControl::OptLimitMode1: if (run(Command::Run)) flow_.LimitOptionClicked(1); break;
+  case MainControl::CmdExit: if (run(Command::Exit)) session_.ExitClicked(); break;
+  case MainControl::cmdSave: if (run(Command::Save)) OnSaveClick(); break;
+  case MainControl::cmdPrint: if (run(Command::Print)) OnPrintClick(); break;
   default: break;
   }
 }
@@ -219,11 +210,6 @@ bool MainWindow::ClickAllowed(MainControl control) const {
   for (HWND w = Control(control); w && w != Handle(); w = GetParent(w))
     if (!IsWindowEnabled(w)) return false;
   return true;
-}
-
-void MainWindow::OnExitClick() {
-  ShutdownLink();
-  Unload();
 }
 
 LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
