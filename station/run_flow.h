@@ -104,11 +104,7 @@ private:
   RunLogFile& runLogFile_;
   Settings settings_;
   RunWatcher* watcher_ = nullptr;
-  struct Allowance {
-    std::string high, low;
-    int unitMode = -1;
-    friend bool operator==(const Allowance&, const Allowance&) = default;
-  } watcherAllowance_; // as the watcher last heard it
+  std::optional<Allowance> watcherAllowance_; // as the watcher last heard it
   RunState state_;
   RunControls controls_;
   DiagnoseWords diagnose_;

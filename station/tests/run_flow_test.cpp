@@ -545,8 +545,8 @@ public:
   void ReadingTaken(std::int32_t no, const ReadingTexts& texts, Judgement judgement) override {
     events.push_back(std::to_string(no) + " " + texts.tension + " " + JudgementText(judgement));
   }
-  void AllowanceChanged(const std::string& high, const std::string& low, int unit) override {
-    events.push_back("limits " + high + "/" + low + " unit " + std::to_string(unit));
+  void AllowanceChanged(const Allowance& a) override {
+    events.push_back("limits " + a.highText + "/" + a.lowText + " unit " + std::to_string(a.limitUnitMode));
   }
 };
 

@@ -217,8 +217,8 @@ void StatisticsWindow::ReadingTaken(std::int32_t readingNo, const ReadingTexts& 
   ScheduleRefresh();
 }
 
-void StatisticsWindow::AllowanceChanged(const std::string& highText, const std::string& lowText, int limitUnitMode) {
-  allowance_ = Allowance{highText, lowText, limitUnitMode};
+void StatisticsWindow::AllowanceChanged(const Allowance& allowance) {
+  allowance_ = allowance;
   ScheduleRefresh();
 }
 
