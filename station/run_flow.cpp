@@ -6,7 +6,7 @@
 #include "station/alarm_text.h"
 #include "station/grid_scroll.h"
 #include "station/limit_check.h"
-#include "station/program_title.h"
+#include "installer/common/program_names.h"
 #include "station/reading.h"
 
 #include <utility>

@@ -19,7 +19,8 @@ void SetAnsiText(HWND control, std::string_view ansi);
 void SetChecked(HWND button, bool checked);
 bool IsChecked(HWND button);
 
-// WM_SETFONT without a redraw: the control draws with it from its next paint.
-void SetFont(HWND control, HFONT font);
+// WM_SETFONT; without a redraw the control draws with it from its next
+// paint. A null control or font changes nothing.
+void SetFont(HWND control, HFONT font, bool redraw = false);
 
 } // namespace winkit

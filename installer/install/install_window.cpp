@@ -83,8 +83,8 @@ bool InstallWindow::Create() {
   SelectLanguage(IsFile(WithBackslash(installerFolder_) + kJapaneseMarker) ? 1 : 0);
   // 5. and 6.
   wizard_.ShowFirstPrompt();
-  winkit::SetText(Handle(), kInstallCaption);
-  DrawBanner(tool, kInstallCaption);
+  winkit::SetText(Handle(), kSetupCaption);
+  DrawBanner(tool, kSetupCaption);
   return true;
 }
 

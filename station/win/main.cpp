@@ -17,7 +17,7 @@ int Run(int show) {
   static orva::OrvaLib ORVA_lib; // the module-wide state, for the whole run
   const std::string folder = winkit::ModuleFolder();
   orva::DllMeterLink link(folder);
-  orva::MainWindow window(ORVA_lib, orva::StationConfig{&link, folder, true, "ORVA"});
+  orva::MainWindow window(ORVA_lib, orva::StationConfig{&link, folder, true, orva::kProgramMutexName});
   if (!window.Create()) return 1;
   switch (window.Load()) {
   case orva::MainWindow::LoadResult::SecondInstance:

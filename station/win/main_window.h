@@ -12,7 +12,7 @@
 #include "station/settings/text_table.h"
 #include "station/output/win/results_save.h"
 #include "station/win/meter_link.h"
-#include "station/program_title.h"
+#include "installer/common/program_names.h"
 #include "station/win/orva_lib.h"
 #include "station/run_flow.h"
 #include "station/station_session.h"
@@ -35,7 +35,7 @@ struct StationConfig {
   MeterLink* link = nullptr;
   std::string programFolder;  // ANSI; empty: the folder of the executable
   bool quitOnDestroy = true;  // the program's window ends the message loop
-  const char* mutexName = "ORVA";
+  const char* mutexName = kProgramMutexName;
 };
 
 class MainWindow : public winkit::Window, private DevicePort, private StationShell {

@@ -3,9 +3,11 @@
 #include "installer/common/common_texts.h"
 #include "installer/common/driver_command.h"
 #include "installer/common/path_rules.h"
+#include "installer/common/program_names.h"
 #include "installer/common/win/pieces.h"
 #include "winkit/control_helpers.h"
 #include "winkit/files.h"
+#include "winkit/font_cache.h"
 #include "winkit/handle.h"
 #include "winkit/message_box.h"
 #include "winkit/record_size.h"
@@ -54,24 +56,13 @@ bool IsFile(const std::string& path) { return winkit::FileExists(path); }
 bool IsFolder(const std::string& path) { return winkit::FolderExists(path); }
 
 HFONT InstallerFont(Language language) {
-  // Two fonts for the life of the tool, shared by every control.
-  static HFONT fonts[2] = {};
-  const int which = language == kLanguageJapanese ? 1 : 0;
-  if (!fonts[which]) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(kFontPoints, screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96, 72);
-    if (screen) ReleaseDC(nullptr, screen);
-    const std::wstring face = which == 1 ? winkit::WideFromUtf8(kJapaneseFace) : L"arial";
-    fonts[which] = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                               which == 1 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
-  }
-  return fonts[which];
+  const bool japanese = language == kLanguageJapanese;
+  return winkit::CachedFont({japanese ? winkit::WideFromUtf8(kJapaneseFace) : L"arial", kFontPoints, false,
+                             static_cast<BYTE>(japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET),
+                             DEFAULT_PITCH | FF_SWISS});
 }
 
-void ApplyFont(const Tool& tool, HWND control) {
-  if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(InstallerFont(tool.language)), TRUE);
-}
+void ApplyFont(const Tool& tool, HWND control) { winkit::SetFont(control, InstallerFont(tool.language), true); }
 
 void ShowStatus(const Tool& tool, std::string_view japanese, std::string_view english, int alignment,
                 unsigned colour) {
@@ -225,14 +216,7 @@ bool RunToolAndWait(Tool& tool, const std::string& toolName, const std::string& 
 }
 
 void PauseSeconds(const Tool& tool, double seconds) {
-  const double end = winkit::MonotonicSeconds() + seconds;
-  winkit::MessagePump pump;
-  for (;;) {
-    pump.HandlePending();
-    const double left = end - winkit::MonotonicSeconds();
-    if (left <= 0 || tool.closed) break;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left * 1000.0) + 1, QS_ALLINPUT);
-  }
+  winkit::WaitSeconds(seconds, [&tool] { return tool.closed; });
 }
 
 void DeleteFromFolder(const Tool& tool, const std::string& fileName, const std::string& folder) {
@@ -293,7 +277,7 @@ void CreateShortcut(const Tool& tool, const std::string& linkPath, const std::st
 }
 
 bool MeasurementProgramRunning() {
-  winkit::UniqueHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, "ORVA"));
+  winkit::UniqueHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, kProgramMutexName));
   return mutex.Valid() || GetLastError() == ERROR_ACCESS_DENIED; // there, but not ours to open
 }
 

@@ -41,8 +41,9 @@ public:
   // The limit boxes or the limit unit changed: Cp/Cpk and the charts follow.
   void AllowanceChanged(const Allowance& allowance) override;
 
-  // What the buttons do, without the dialog: the figures and the chart on
-  // the clipboard (false when it could not be done), the chart as a PNG file.
+  // What the buttons do, called directly (no click, no save dialog): the
+  // figures and the chart on the clipboard (false when it could not be
+  // done), the chart as a PNG file.
   bool CopyFigures();
   bool WritePicture(const std::string& ansiPath);
   // The picture's size in pixels: the chart panel's.
