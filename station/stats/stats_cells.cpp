@@ -1,6 +1,5 @@
 #include "station/stats/stats_cells.h"
 
-#include "station/output/print_progress.h"
 #include "station/settings/text_table.h"
 #include "station/stats/stats_layout.h"
 

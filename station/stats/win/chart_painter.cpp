@@ -1,7 +1,6 @@
 #include "station/stats/win/chart_painter.h"
 
 #include "station/numeric_text.h"
-#include "station/output/print_progress.h"
 #include "station/settings/text_table.h"
 #include "station/stats/chart_geometry.h"
 #include "station/stats/figure_format.h"

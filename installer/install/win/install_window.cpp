@@ -1,4 +1,4 @@
-#include "installer/install/install_window.h"
+#include "installer/install/win/install_window.h"
 
 #include "installer/common/common_texts.h"
 #include "installer/common/file_lists.h"

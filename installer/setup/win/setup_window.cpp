@@ -1,4 +1,4 @@
-#include "installer/setup/setup_window.h"
+#include "installer/setup/win/setup_window.h"
 
 #include "installer/common/common_texts.h"
 #include "installer/common/status_style.h"
