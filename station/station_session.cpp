@@ -34,7 +34,7 @@ StationSession::LoadResult StationSession::Load() {
   return LoadResult::Loaded;
 }
 
-bool StationSession::MayRun(Command) const { return stage_ == Stage::Running && busy_ == Busy::None; }
+bool StationSession::CommandsMayRun() const { return stage_ == Stage::Running && busy_ == Busy::None; }
 
 void StationSession::RunBusy(Busy kind, const std::function<void()>& work) {
   busy_ = kind;

@@ -75,19 +75,6 @@ enum class Busy {
   ModalBox,    // the settings dialog or the about box
 };
 
-// The window's commands, as the gate sees them.
-enum class Command {
-  Run,        // START, STOP, the alarm reset, the screen buttons, the unit options
-  Save,
-  Print,
-  Setting,
-  Diagnose,
-  Statistics,
-  Help,
-  Version,
-  Exit,
-};
-
 class StationSession {
 public:
   enum class Stage {
@@ -112,11 +99,12 @@ public:
   // closed during the start-up's wait).
   LoadResult Load();
 
-  // Whether a command is acted on now. Nothing runs before the start-up is
-  // over, during the shutdown, or while a print, a save or a dialog is
-  // under way: the window is disabled then, and a command sent from outside
-  // would start a second one over the first.
-  bool MayRun(Command command) const;
+  // Whether the window's commands (buttons and menu items) are acted on
+  // now. None is before the start-up is over, during the shutdown, or while
+  // a print, a save or a dialog is under way: the window is disabled then,
+  // and a command sent from outside would start a second one over the
+  // first. The statistics window, modeless, holds nothing up.
+  bool CommandsMayRun() const;
 
   // Runs the command's work marked as busy. The print command starts in
   // its dialog; PrintJobStarted moves it on to the job. A close request

@@ -1,6 +1,6 @@
 // ORVA.exe: the measurement station. Creates the main window, runs its
 // start-up and the message loop until the window is gone.
-#include "station/win/dll_meter_link.h"
+#include "station/link/win/dll_meter_link.h"
 #include "station/win/main_window.h"
 #include "winkit/program.h"
 #include "winkit/program_folder.h"

@@ -6,15 +6,15 @@
 #include "station/settings/win/fonts_win.h"
 #include "winkit/control_helpers.h"
 #include "winkit/controls.h"
+#include "winkit/menu.h"
 #include "winkit/message_box.h"
-#include "station/win/main_control_looks.h"
+#include "station/settings/win/main_control_looks.h"
 #include "station/win/picture_box.h"
 #include "winkit/twips.h"
 
 #include <commctrl.h>
 #include <array>
 #include <vector>
-#include <string>
 
 namespace orva {
 namespace {
@@ -23,39 +23,15 @@ constexpr wchar_t kMainClass[] = L"ORVA_diag";
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
-MainControl ContainerControl(Container c) {
-  switch (c) {
-  case Container::frmCmd: return MainControl::frmCmd;
-  case Container::frmMeasure: return MainControl::frmMeasure;
-  default: return MainControl::frmLimit;
-  }
-}
-
-struct MenuEntry {
-  MainMenu item;
-  const wchar_t* designCaption; // replaced by ApplyMainCaptions
+// Design captions, replaced by ApplyMainCaptions.
+constexpr winkit::MenuRow kMenuBar[] = {
+    {MenuCommandId(MainMenu::menu_file), L"File", true}, {MenuCommandId(MainMenu::fsave), L"Save"},
+    {MenuCommandId(MainMenu::fprint), L"Print"},          {MenuCommandId(MainMenu::exit), L"Exit"},
+    {MenuCommandId(MainMenu::menu_tool), L"Tool", true}, {MenuCommandId(MainMenu::USBdiagnose), L"Diagnose"},
+    {MenuCommandId(MainMenu::Setting), L"Setting"},       {MenuCommandId(MainMenu::Statistics), L"Statistics"},
+    {MenuCommandId(MainMenu::menu_help), L"Help", true}, {MenuCommandId(MainMenu::fhelp), L"Help"},
+    {MenuCommandId(MainMenu::version), L"Version"},
 };
-struct MenuHeading {
-  MenuEntry heading;
-  MenuEntry items[3];
-  int count;
-};
-constexpr MenuHeading kMenuBar[] = {
-    {{MainMenu::menu_file, L"File"},
-     {{MainMenu::fsave, L"Save"}, {MainMenu::fprint, L"Print"}, {MainMenu::exit, L"Exit"}}, 3},
-    {{MainMenu::menu_tool, L"Tool"}, {{MainMenu::USBdiagnose, L"Diagnose"}, {MainMenu::Setting, L"Setting"}, {MainMenu::Statistics, L"Statistics"}}, 3},
-    {{MainMenu::menu_help, L"Help"}, {{MainMenu::fhelp, L"Help"}, {MainMenu::version, L"Version"}}, 2},
-};
-
-void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_ID | MIIM_STRING | (submenu ? MIIM_SUBMENU : 0);
-  info.wID = MenuCommandId(entry.item);
-  info.hSubMenu = submenu;
-  info.dwTypeData = const_cast<wchar_t*>(entry.designCaption);
-  InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
-}
 
 } // namespace
 
@@ -76,7 +52,7 @@ bool MainWindow::Create() {
   if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
   const winkit::WindowClass cls{kMainClass, 0, icon, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
 
-  menu_ = BuildMenu();
+  menu_ = winkit::BuildMenuBar(kMenuBar);
   const winkit::Dpi dpi = winkit::ScreenDpi();
   RECT outer{0, 0, winkit::TwipsToPixels(kMainClientWidth, dpi.x), winkit::TwipsToPixels(kMainClientHeight, dpi.y)};
   AdjustWindowRectEx(&outer, kMainStyle, TRUE, kMainExStyle);
@@ -84,16 +60,6 @@ bool MainWindow::Create() {
                  outer.bottom - outer.top, nullptr, menu_))
     return false;
   return CreateControls();
-}
-
-HMENU MainWindow::BuildMenu() {
-  HMENU bar = CreateMenu();
-  for (const MenuHeading& heading : kMenuBar) {
-    HMENU popup = CreatePopupMenu();
-    for (int i = 0; i < heading.count; ++i) InsertItem(popup, heading.items[i], nullptr);
-    InsertItem(bar, heading.heading, popup);
-  }
-  return bar;
 }
 
 bool MainWindow::CreateControls() {
@@ -164,10 +130,10 @@ void MainWindow::OnCommand(int id, int code) {
     OnLimitsEdited();
     return;
   }
+  if (!session_.CommandsMayRun()) return;
   // Menu items (headings carry identifiers too, but never send commands).
-  for (const MenuHeading& heading : kMenuBar)
-    for (int i = 0; i < heading.count; ++i)
-      if (id == static_cast<int>(MenuCommandId(heading.items[i].item))) return OnMenuCommand(heading.items[i].item);
+  const int item = id - static_cast<int>(MenuCommandId(static_cast<MainMenu>(0)));
+  if (item >= 0 && item < static_cast<int>(MainMenu::Count)) return OnMenuCommand(static_cast<MainMenu>(item));
   if (code != BN_CLICKED) return;
   const int index = id - ControlId(static_cast<MainControl>(0));
   if (index >= 0 && index < kMainControlCount) OnButtonClick(static_cast<MainControl>(index));
@@ -175,31 +141,31 @@ void MainWindow::OnCommand(int id, int code) {
 
 void MainWindow::OnMenuCommand(MainMenu item) {
   switch (item) {
-  case MainMenu::fsave: if (session_.MayRun(Command::Save)) OnSaveClick(); return;
-  case MainMenu::fprint: if (session_.MayRun(Command::Print)) OnPrintClick(); return;
-  case MainMenu::exit: if (session_.MayRun(Command::Exit)) session_.ExitClicked(); return;
-  case MainMenu::USBdiagnose: if (session_.MayRun(Command::Diagnose)) ShowDiagnose(true); return;
-  case MainMenu::Setting: if (session_.MayRun(Command::Setting)) OnSettingClick(); return;
-  case MainMenu::Statistics: if (session_.MayRun(Command::Statistics)) OnStatisticsClick(); return;
-  case MainMenu::fhelp: if (session_.MayRun(Command::Help)) OnHelpClick(); return;
-  case MainMenu::version: if (session_.MayRun(Command::Version)) OnVersionClick(); return;
+  case MainMenu::fsave: OnSaveClick(); return;
+  case MainMenu::fprint: OnPrintClick(); return;
+  case MainMenu::exit: session_.ExitClicked(); return;
+  case MainMenu::USBdiagnose: ShowDiagnose(true); return;
+  case MainMenu::Setting: OnSettingClick(); return;
+  case MainMenu::Statistics: OnStatisticsClick(); return;
+  case MainMenu::fhelp: OnHelpClick(); return;
+  case MainMenu::version: OnVersionClick(); return;
   default: return;
   }
 }
 
 void MainWindow::OnButtonClick(MainControl control) {
-  const auto run = [this, control](Command command) { return session_.MayRun(command) && ClickAllowed(control); };
+  if (!ClickAllowed(control)) return;
   switch (control) {
-  case MainControl::cmdStart: if (run(Command::Run)) flow_.StartClicked(); break;
-  case MainControl::cmdEnd: if (run(Command::Run)) flow_.StopClicked(); break;
-  case MainControl::CmdErrorReset: if (run(Command::Run)) flow_.ResetClicked(); break;
-  case MainControl::cmdDispChange0: if (run(Command::Run)) flow_.ScreenClicked(0); break;
-  case MainControl::cmdDispChange1: if (run(Command::Run)) flow_.ScreenClicked(1); break;
-  case MainControl::OptLimitMode0: if (run(Command::Run)) flow_.LimitOptionClicked(0); break;
-  case MainControl::OptLimitMode1: if (run(Command::Run)) flow_.LimitOptionClicked(1); break;
-  case MainControl::CmdExit: if (run(Command::Exit)) session_.ExitClicked(); break;
-  case MainControl::cmdSave: if (run(Command::Save)) OnSaveClick(); break;
-  case MainControl::cmdPrint: if (run(Command::Print)) OnPrintClick(); break;
+  case MainControl::cmdStart: flow_.StartClicked(); break;
+  case MainControl::cmdEnd: flow_.StopClicked(); break;
+  case MainControl::CmdErrorReset: flow_.ResetClicked(); break;
+  case MainControl::cmdDispChange0: flow_.ScreenClicked(0); break;
+  case MainControl::cmdDispChange1: flow_.ScreenClicked(1); break;
+  case MainControl::OptLimitMode0: flow_.LimitOptionClicked(0); break;
+  case MainControl::OptLimitMode1: flow_.LimitOptionClicked(1); break;
+  case MainControl::CmdExit: session_.ExitClicked(); break;
+  case MainControl::cmdSave: OnSaveClick(); break;
+  case MainControl::cmdPrint: OnPrintClick(); break;
   default: break;
   }
 }
@@ -228,19 +194,8 @@ LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
 
 // ---- layout ---------------------------------------------------------------
 
-namespace {
-
-RECT RectInParent(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-} // namespace
-
 void MainWindow::RecordBaselines() {
-  RECT outer, grid, cmd = RectInParent(Control(MainControl::frmCmd));
+  RECT outer, grid, cmd = winkit::RectInParent(Control(MainControl::frmCmd));
   GetWindowRect(Handle(), &outer);
   GetWindowRect(grid_.Handle(), &grid);
   baselines_.MainFormHeight = winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y);
@@ -261,7 +216,7 @@ void MainWindow::OnSize() {
   const int widthPx = winkit::TwipsToPixels(across.gridWidth, winkit::ScreenDpi().x), heightPx = winkit::TwipsToPixels(height, winkit::ScreenDpi().y);
   for (MainControl c : {MainControl::MSFlexGridMsr, MainControl::txtError})
     SetWindowPos(Control(c), nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const RECT cmd = RectInParent(Control(MainControl::frmCmd));
+  const RECT cmd = winkit::RectInParent(Control(MainControl::frmCmd));
   SetWindowPos(Control(MainControl::frmCmd), nullptr, winkit::TwipsToPixels(across.frmCmdLeft, winkit::ScreenDpi().x), cmd.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 

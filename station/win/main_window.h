@@ -11,20 +11,19 @@
 #include "station/settings/main_layout.h"
 #include "station/settings/text_table.h"
 #include "station/output/win/results_save.h"
-#include "station/win/meter_link.h"
+#include "station/meter_link.h"
 #include "installer/common/program_names.h"
 #include "station/win/orva_lib.h"
 #include "station/run_flow.h"
 #include "station/station_session.h"
 #include "station/win/readings_grid.h"
-#include "station/win/run_log.h"
+#include "station/output/win/run_log_file.h"
 #include "station/win/run_screen.h"
 #include "station/stats/win/statistics_window.h"
 #include "winkit/handle.h"
 #include "winkit/window.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <windows.h>
@@ -86,7 +85,6 @@ private:
 
   // Building the window and routing its messages (main_window.cpp).
   bool CreateControls();
-  HMENU BuildMenu();
   void OnCommand(int id, int code);
   void OnMenuCommand(MainMenu item);
   void OnButtonClick(MainControl control);

@@ -33,7 +33,6 @@ void MainWindow::ShowDiagnose(bool show) {
   }
 }
 
-
 // The results file, the printout, the settings dialog, the help file and
 // the about box live in their own units.
 // The window gathers what they need (the texts of txtPrintTitle, txtLimitHigh

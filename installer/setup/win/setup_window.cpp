@@ -14,20 +14,10 @@ namespace {
 
 using winkit::ControlKind;
 
-constexpr std::array<winkit::ControlSpec, 12> kLayout = {{
-    {kPicture1, ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
-    {kLblDisp, ControlKind::Custom, 0, {240, 1440, 6720, 700}, 0},
-    {kFrameLanguage, ControlKind::Frame, 0, {240, 2280, 3600, 900}, 0},
-    {kOptEnglish, ControlKind::Option, kFrameLanguage, {240, 360, 1400, 330}, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP},
-    {kOptJapanese, ControlKind::Option, kFrameLanguage, {1800, 360, 1600, 330}, BS_AUTORADIOBUTTON},
+constexpr auto kLayout = ToolLayout<2, 5>(700, 2280, {{
     {kCmdNext, ControlKind::Button, 0, {3960, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
     {kCmdCancel, ControlKind::Button, 0, {5600, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kLblOS, ControlKind::Label, 0, {240, 4000, 1300, 250}, 0},
-    {kLblWindows, ControlKind::Label, 0, {1560, 4000, 1300, 250}, 0},
-    {kLblSystem, ControlKind::Label, 0, {2880, 4000, 1300, 250}, 0},
-    {kLblSystemFile, ControlKind::Label, 0, {4200, 4000, 1300, 250}, 0},
-    {kLblSystem32, ControlKind::Label, 0, {5520, 4000, 1300, 250}, 0},
-}};
+}}, 4000);
 
 constexpr DesignCaption kCaptions[] = {
     {kLblDisp, L"disp"},          {kFrameLanguage, L"Installer Language"}, {kOptEnglish, L"English"},

@@ -1,4 +1,4 @@
-#include "station/win/dll_meter_link.h"
+#include "station/link/win/dll_meter_link.h"
 
 #include "winkit/files.h"
 

@@ -3,7 +3,7 @@
 // at its own first call, so the program runs (and can say so) without it.
 #pragma once
 
-#include "station/win/meter_link.h"
+#include "station/meter_link.h"
 #include "devlink/meterlink_api.h"
 
 #include <string>
