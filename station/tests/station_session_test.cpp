@@ -70,9 +70,9 @@ private:
   void Say(const std::string& what) { log->push_back(what); }
 };
 
-class StationSessionTest : public ::testing::Test {
-protected:
-  StationSessionTest() {
+// A station of fakes, all writing into one log.
+struct FakeStation {
+  FakeStation() {
     view.log = device.log = shell.log = &log;
     shell.session = &session;
     session.SetHooks(&shell);
@@ -94,6 +94,8 @@ protected:
   RecordingShell shell;
   StationSession session{shell, flow};
 };
+
+class StationSessionTest : public ::testing::Test, protected FakeStation {};
 
 TEST_F(StationSessionTest, StartUpRunsInOrderAndEachRefusalEndsItEarly) {
   const struct {
@@ -119,23 +121,13 @@ TEST_F(StationSessionTest, StartUpRunsInOrderAndEachRefusalEndsItEarly) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
-    Log l;
-    test::RecordingView v;
-    test::RecordingDevice d;
-    test::MemoryRunLog f;
-    v.log = d.log = &l;
-    RunFlow fresh(v, d, f, {language, saveType});
-    RecordingShell s;
-    StationSession fresh_session(s, fresh);
-    s.log = &l;
-    s.session = &fresh_session;
-    fresh_session.SetHooks(&s);
-    s.nameFree = c.nameFree;
-    s.libraryPresent = c.libraryPresent;
-    if (c.closedDuringWait) s.duringLoadWait = [&] { fresh_session.CloseRequested(); };
-    EXPECT_EQ(fresh_session.Load(), c.result);
-    EXPECT_EQ(l, c.steps);
-    EXPECT_EQ(fresh.State().FirstFlg, c.nameFree ? 1 : 0);
+    FakeStation station;
+    station.shell.nameFree = c.nameFree;
+    station.shell.libraryPresent = c.libraryPresent;
+    if (c.closedDuringWait) station.shell.duringLoadWait = [&] { station.session.CloseRequested(); };
+    EXPECT_EQ(station.session.Load(), c.result);
+    EXPECT_EQ(station.log, c.steps);
+    EXPECT_EQ(station.flow.State().FirstFlg, c.nameFree ? 1 : 0);
   }
 }
 
@@ -172,22 +164,13 @@ TEST_F(StationSessionTest, EveryStateAnswersEveryRequestAsTabled) {
   for (const auto& row : rows) {
     for (bool close : {false, true}) {
       SCOPED_TRACE(std::string(row.name) + (close ? ", close request" : ", commands"));
-      Log l;
-      test::RecordingView v;
-      test::RecordingDevice d;
-      test::MemoryRunLog f;
-      v.log = d.log = &l;
-      RunFlow fresh(v, d, f, {language, saveType});
-      RecordingShell s;
-      StationSession ses(s, fresh);
-      s.log = &l;
-      s.session = &ses;
-      ses.SetHooks(&s);
-      ASSERT_EQ(ses.Load(), StationSession::LoadResult::Loaded);
-      fresh.LinkMessage(devlink::kNotifyHandlerRunning);
+      FakeStation station;
+      station.Load();
       if (row.state == State::Measuring || row.state == State::ShuttingDown)
-        fresh.LinkMessage(devlink::kNotifyDeviceStarted);
-      l.clear();
+        station.flow.LinkMessage(devlink::kNotifyDeviceStarted);
+      Log& l = station.log;
+      test::RecordingView& v = station.view;
+      StationSession& ses = station.session;
       std::optional<bool> allowed;
       const auto request = [&] {
         if (close) return ses.CloseRequested();

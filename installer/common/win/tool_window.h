@@ -25,6 +25,11 @@ struct DesignCaption {
   const wchar_t* caption;
 };
 
+// A push button of the tools' one size at a place in twips.
+constexpr winkit::ControlSpec ToolButton(int id, int left, int top) {
+  return {id, winkit::ControlKind::Button, 0, {left, top, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP};
+}
+
 // The layout table of a tool window in one form: the head every tool
 // starts with (banner, status line, the language frame with its two
 // options), the tool's own controls, and its row of diagnostic labels
@@ -46,6 +51,22 @@ ToolLayout(int statusHeight, int frameTop, const std::array<winkit::ControlSpec,
   constexpr int kLabels[] = {kLblOS, kLblWindows, kLblSystem, kLblSystemFile, kLblSystem32};
   for (std::size_t i = 0; i < Labels; ++i)
     table[5 + Own + i] = {kLabels[i], ControlKind::Label, 0, {240 + 1320 * static_cast<int>(i), labelsTop, 1300, 250}, 0};
+  return table;
+}
+
+// The design captions in the same form: the head's, the tool's own, and
+// the diagnostic labels'.
+template <std::size_t Own, std::size_t Labels>
+constexpr std::array<DesignCaption, 4 + Own + Labels> ToolCaptions(const wchar_t* frameCaption,
+                                                                   const std::array<DesignCaption, Own>& own) {
+  static_assert(Labels <= 5, "five diagnostic labels at most");
+  std::array<DesignCaption, 4 + Own + Labels> table{{
+      {kLblDisp, L"disp"}, {kFrameLanguage, frameCaption}, {kOptEnglish, L"English"}, {kOptJapanese, L"Japanese"}}};
+  for (std::size_t i = 0; i < Own; ++i) table[4 + i] = own[i];
+  constexpr DesignCaption kLabels[] = {{kLblOS, L"WindowsOS"},   {kLblWindows, L"WindowsDir"},
+                                       {kLblSystem, L"SystemDir"}, {kLblSystemFile, L"SystemFile"},
+                                       {kLblSystem32, L"System32Dir"}};
+  for (std::size_t i = 0; i < Labels; ++i) table[4 + Own + i] = kLabels[i];
   return table;
 }
 

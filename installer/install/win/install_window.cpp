@@ -22,18 +22,13 @@ using winkit::ControlKind;
 constexpr auto kLayout = ToolLayout<5, 5>(1000, 2560, {{
     {kTxtInstallDir, ControlKind::Edit, 0, {240, 2640, 5160, 360}, ES_AUTOHSCROLL | WS_TABSTOP},
     {kCmdBrowse, ControlKind::Button, 0, {5600, 2610, 1360, 420}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdNext, ControlKind::Button, 0, {3960, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdExit, ControlKind::Button, 0, {3960, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdCancel, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    ToolButton(kCmdNext, 3960, 3720),
+    ToolButton(kCmdExit, 3960, 3720),
+    ToolButton(kCmdCancel, 5600, 3720),
 }}, 4300);
 
-constexpr DesignCaption kCaptions[] = {
-    {kLblDisp, L"disp"},         {kFrameLanguage, L"Installer Language"}, {kOptEnglish, L"English"},
-    {kOptJapanese, L"Japanese"}, {kCmdBrowse, L"Browse"},                 {kCmdNext, L"Next"},
-    {kCmdExit, L"Complete"},     {kCmdCancel, L"Cancel"},                 {kLblOS, L"WindowsOS"},
-    {kLblWindows, L"WindowsDir"}, {kLblSystem, L"SystemDir"},             {kLblSystemFile, L"SystemFile"},
-    {kLblSystem32, L"System32Dir"},
-};
+constexpr auto kCaptions = ToolCaptions<4, 5>(
+    L"Installer Language", {{{kCmdBrowse, L"Browse"}, {kCmdNext, L"Next"}, {kCmdExit, L"Complete"}, {kCmdCancel, L"Cancel"}}});
 
 void SetMenuText(HMENU menu, UINT item, bool byPosition, const std::wstring& caption) {
   MENUITEMINFOW info{};

@@ -12,19 +12,12 @@
 namespace orva::installer {
 namespace {
 
-using winkit::ControlKind;
-
 constexpr auto kLayout = ToolLayout<2, 5>(700, 2280, {{
-    {kCmdNext, ControlKind::Button, 0, {3960, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdCancel, ControlKind::Button, 0, {5600, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    ToolButton(kCmdNext, 3960, 3420),
+    ToolButton(kCmdCancel, 5600, 3420),
 }}, 4000);
 
-constexpr DesignCaption kCaptions[] = {
-    {kLblDisp, L"disp"},          {kFrameLanguage, L"Installer Language"}, {kOptEnglish, L"English"},
-    {kOptJapanese, L"Japanese"},  {kCmdNext, L"Next"},                     {kCmdCancel, L"Cancel"},
-    {kLblOS, L"WindowsOS"},       {kLblWindows, L"WindowsDir"},            {kLblSystem, L"SystemDir"},
-    {kLblSystemFile, L"SystemFile"}, {kLblSystem32, L"System32Dir"},
-};
+constexpr auto kCaptions = ToolCaptions<2, 5>(L"Installer Language", {{{kCmdNext, L"Next"}, {kCmdCancel, L"Cancel"}}});
 
 } // namespace
 

@@ -15,21 +15,16 @@ namespace orva::uninstall {
 namespace {
 
 using namespace installer; // the shared control ids and routines
-using winkit::ControlKind;
 
 // Complete takes the place of Cancel, which is hidden by then.
 constexpr auto kLayout = ToolLayout<3, 3>(1000, 2560, {{
-    {kCmdNext, ControlKind::Button, 0, {3960, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdCancel, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdExit, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
+    ToolButton(kCmdNext, 3960, 3720),
+    ToolButton(kCmdCancel, 5600, 3720),
+    ToolButton(kCmdExit, 5600, 3720),
 }}, 4300);
 
-constexpr DesignCaption kCaptions[] = {
-    {kLblDisp, L"disp"},          {kFrameLanguage, L"Language"}, {kOptEnglish, L"English"},
-    {kOptJapanese, L"Japanese"},  {kCmdNext, L"Next"},           {kCmdExit, L"Complete"},
-    {kCmdCancel, L"Command1"},    {kLblOS, L"WindowsOS"},        {kLblWindows, L"WindowsDir"},
-    {kLblSystem, L"SystemDir"},
-};
+constexpr auto kCaptions =
+    ToolCaptions<3, 3>(L"Language", {{{kCmdNext, L"Next"}, {kCmdExit, L"Complete"}, {kCmdCancel, L"Command1"}}});
 
 const installer::TextPair& Pair(Text id) { return TextPairOf(id); }
 
