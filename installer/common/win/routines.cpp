@@ -147,20 +147,31 @@ void CopyFileOver(const Tool& tool, const std::string& source, const std::string
   EndOnFileError(tool, error, error == ERROR_FILE_NOT_FOUND && !IsFile(source) ? source : target);
 }
 
-void CreateFolder(const Tool& tool, const std::string& path) {
-  if (!CreateDirectoryA(path.c_str(), nullptr)) EndOnFileError(tool, GetLastError(), path);
-}
+namespace {
 
-bool LaunchProgram(const Tool& tool, const std::string& path, std::string_view failureMessage) {
+// ShellExecuteExA's "Open" of `file`, its process handle asked for.
+SHELLEXECUTEINFOA OpenRequest(const Tool& tool, const std::string& file, const std::string& parameters, int show) {
   SHELLEXECUTEINFOA info{};
   info.cbSize = winkit::RecordSize<SHELLEXECUTEINFOA, 60>();
   info.fMask = SEE_MASK_NOCLOSEPROCESS;
   info.hwnd = tool.window;
   info.lpVerb = "Open";
-  info.lpFile = path.c_str();
-  info.lpParameters = "";
+  info.lpFile = file.c_str();
+  info.lpParameters = parameters.c_str();
   info.lpDirectory = "";
-  info.nShow = SW_SHOWNORMAL;
+  info.nShow = show;
+  return info;
+}
+
+} // namespace
+
+void CreateFolder(const Tool& tool, const std::string& path) {
+  if (!CreateDirectoryA(path.c_str(), nullptr)) EndOnFileError(tool, GetLastError(), path);
+}
+
+bool LaunchProgram(const Tool& tool, const std::string& path, std::string_view failureMessage) {
+  const std::string noParameters;
+  SHELLEXECUTEINFOA info = OpenRequest(tool, path, noParameters, SW_SHOWNORMAL);
   if (!ShellExecuteExA(&info)) {
     ShowToolMessage(tool, failureMessage);
     return false;
@@ -177,15 +188,7 @@ bool RunToolAndWait(Tool& tool, const std::string& toolName, const std::string& 
           : DriverToolParameters(InfFolderOf(tool.WindowsFolder), infName, kUninstallAction);
   if (action == DriverAction::Uninstall && !IsFile(file)) return false;
 
-  SHELLEXECUTEINFOA info{};
-  info.cbSize = winkit::RecordSize<SHELLEXECUTEINFOA, 60>();
-  info.fMask = SEE_MASK_NOCLOSEPROCESS;
-  info.hwnd = tool.window;
-  info.lpVerb = "Open";
-  info.lpFile = file.c_str();
-  info.lpParameters = parameters.c_str();
-  info.lpDirectory = "";
-  info.nShow = SW_HIDE;
+  SHELLEXECUTEINFOA info = OpenRequest(tool, file, parameters, SW_HIDE);
   if (!ShellExecuteExA(&info) || !info.hProcess) {
     if (info.hProcess) CloseHandle(info.hProcess);
     ShowToolMessage(tool, kCannotStartDriver);
