@@ -56,7 +56,6 @@ public:
   ReadingsGrid& Grid() { return grid_; }
   OrvaLib& Lib() { return lib_; }
   const RunFlow& Flow() const { return flow_; }
-  StationSession& Session() { return session_; }
   const LayoutBaselines& Baselines() const { return baselines_; } // twips, recorded at load
   // Text colour given to a label (lblMeasure, the diagnose panel), if any.
   std::optional<COLORREF> LabelColour(MainControl control) const { return screen_.LabelColour(control); }
