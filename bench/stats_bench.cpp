@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   const std::vector<Reading> readings = MakeReadings(n);
   orva::RunStatistics stats;
   orva::StatisticsWindow window(stats);
-  window.AllowanceChanged("13.00", "12.00", 0);
+  window.AllowanceChanged({"13.00", "12.00", 0});
 
   const std::size_t before = CommittedBytes();
   const double closed = PerReadingMicroseconds(window, readings);

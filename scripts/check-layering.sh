@@ -3,12 +3,12 @@
 # fails on one that runs against the allowed directions (code only looks down):
 #   - every include is written from the repository root and names a file;
 #   - toolkit (winkit/) -> nothing of ours but the toolkit;
-#   - rules (files without Windows headers, outside win/ and dll/) -> rules
+#   - rules (files without Windows headers, outside win/) -> rules
 #     only; the windows-free winkit/twip_rect.h, text_table.h and enum_rows.h
 #     count as rules;
 #   - windows -> toolkit and rules, plus the Windows shells below them in the
 #     same program: station/win -> station/settings/win, station/output/win,
-#     station/stats/win; station/stats/win -> station/settings/win,
+#     station/stats/win, station/link/win; station/stats/win -> station/settings/win,
 #     station/output/win;
 #     installer tools -> installer/common/win; a unit never includes a window
 #     of a floor above it (station/settings, station/output, station/stats ->
@@ -24,8 +24,7 @@ git ls-files -- '*.cpp' '*.h' '*.rc' '*.rc.in' | awk '
 function exempt(path) {
   return path ~ /(^|\/)(tests|bench)\// || path ~ /^tools\/(testsupport|stationdriver)\//
 }
-function shellFolder(path) { return path ~ /(^|\/)(win|dll)\// || path ~ /\.rc(\.in)?$/ }
-# The installer tools keep their windows in the tool folder itself.
+function shellFolder(path) { return path ~ /(^|\/)win\// || path ~ /\.rc(\.in)?$/ }
 function toolFolder(path) { return path ~ /^installer\// && path !~ /^installer\/common\// }
 function program(path,   parts) {
   split(path, parts, "/")
@@ -39,8 +38,8 @@ function fail(file, n, inc, why) {
 }
 function allowedWindows(from, to,   unit) {
   if (dirOf(from) == dirOf(to)) return 1
-  if (from ~ /^station\/(settings|output|stats)\/win\// && to ~ /^station\/win\//) return 0
-  if (from ~ /^station\/win\// && to ~ /^station\/(settings|output|stats)\/win\//) return 1
+  if (from ~ /^station\/(settings|output|stats|link)\/win\// && to ~ /^station\/win\//) return 0
+  if (from ~ /^station\/win\// && to ~ /^station\/(settings|output|stats|link)\/win\//) return 1
   if (from ~ /^station\/stats\/win\// && to ~ /^station\/(settings|output)\/win\//) return 1
   if (from ~ /^installer\// && to ~ /^installer\/common\/win\//) return 1
   if (program(from) != program(to)) return 0
@@ -80,7 +79,7 @@ END {
 
   for (i = 1; i <= count; i++) {
     f = list[i]
-    if (platform[f] && !exempt(f) && !shellFolder(f) && !toolFolder(f) && f !~ /^winkit\//)
+    if (platform[f] && !exempt(f) && !shellFolder(f) && f !~ /^winkit\//)
       fail(f, 0, "<windows>", "a rule uses no Windows header (Windows code lives in win/)")
   }
   for (k = 1; k <= incs; k++) {
@@ -98,7 +97,7 @@ END {
         continue
       }
     }
-    if (!shellFolder(file) && !toolFolder(file) && win[inc] && !platform[file]) {
+    if (!shellFolder(file) && win[inc] && !platform[file]) {
       fail(file, n, inc, "a rule includes only rules (Windows code lives in win/)")
       continue
     }

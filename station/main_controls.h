@@ -33,7 +33,7 @@ inline constexpr const char* kMainControlNames[kMainControlCount] = {
 
 // Menu items of the main window (command identifiers in the Win32 shell).
 // What each is to the operator: what each control is stands beside its row
-// in station/win/main_control_looks.h.
+// in station/settings/win/main_control_looks.h.
 enum class MainMenu {
   menu_file,   // File
   fsave,       // File > Save: the results file

@@ -1,6 +1,7 @@
 // One reading: the texts of receive entry 0, its grid row and run-log line.
 #include "station/reading.h"
 
+#include "station/allowance.h"
 #include "station/numeric_text.h"
 
 namespace orva {
@@ -17,7 +18,7 @@ ReadingTexts SplitEntry(const unsigned char* entry) {
 
 const std::string& JudgedText(const ReadingTexts& texts, int limitUnitMode) {
   // Any mode but N judges the frequency, as the unit labels then read "Hz".
-  return limitUnitMode == 0 ? texts.tension : texts.frequency;
+  return LimitUnitOf(limitUnitMode) == LimitUnit::N ? texts.tension : texts.frequency;
 }
 
 GridRowTexts MakeGridRow(std::int64_t readingNo, const ReadingTexts& texts, Judgement judgement) {

@@ -8,7 +8,8 @@ add_library(orva_station_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/grid_scroll.cpp
   ${CMAKE_CURRENT_LIST_DIR}/limit_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/alarm_text.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/run_flow.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/run_flow.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/station_session.cpp)
 # Clients include from the repository root: "station/numeric_text.h".
 target_include_directories(orva_station_rules PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(orva_station_rules PUBLIC orva_settings_rules linkblock)
@@ -20,5 +21,6 @@ if(NOT WIN32)
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_log_queue_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/alarm_text_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_flow_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/station_session_test.cpp
     LIBS orva_station_rules)
 endif()

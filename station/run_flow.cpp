@@ -6,7 +6,7 @@
 #include "station/alarm_text.h"
 #include "station/grid_scroll.h"
 #include "station/limit_check.h"
-#include "station/program_title.h"
+#include "installer/common/program_names.h"
 #include "station/reading.h"
 
 #include <utility>
@@ -222,7 +222,7 @@ void RunFlow::SetLimitMode(int mode) {
   state_.LimitUnitMode = static_cast<std::int16_t>(mode);
   const int option = mode == 0 ? 0 : 1;
   SwitchOptionOn(option);
-  view_.ShowLimitUnit(option, option == 0 ? "N" : "Hz");
+  view_.ShowLimitUnit(option, LimitUnitText(option));
   TellWatcherTheAllowance();
 }
 
@@ -232,7 +232,7 @@ void RunFlow::TellWatcherTheAllowance() {
   const Allowance now{highLimit_, lowLimit_, state_.LimitUnitMode};
   if (!watcher_ || now == watcherAllowance_) return;
   watcherAllowance_ = now;
-  watcher_->AllowanceChanged(now.high, now.low, now.unitMode);
+  watcher_->AllowanceChanged(now);
 }
 
 // Switching an option on raises its click, whoever switches it: the

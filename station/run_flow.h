@@ -110,11 +110,7 @@ private:
   RunWatcher* watcher_ = nullptr;
   RunKeeping* keeping_ = nullptr;
   std::string runLines_; // the run's own copy, for its keeping
-  struct Allowance {
-    std::string high, low;
-    int unitMode = -1;
-    friend bool operator==(const Allowance&, const Allowance&) = default;
-  } watcherAllowance_; // as the watcher last heard it
+  std::optional<Allowance> watcherAllowance_; // as the watcher last heard it
   RunState state_;
   RunControls controls_;
   DiagnoseWords diagnose_;

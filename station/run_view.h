@@ -3,6 +3,7 @@
 // message boxes and the library; the native tests with recording fakes.
 #pragma once
 
+#include "station/allowance.h"
 #include "station/reading.h"
 
 #include <cstdint>
@@ -80,7 +81,7 @@ public:
   virtual ~RunWatcher() = default;
   virtual void RunStarted() = 0;
   virtual void ReadingTaken(std::int32_t readingNo, const ReadingTexts& texts, Judgement judgement) = 0;
-  virtual void AllowanceChanged(const std::string& high, const std::string& low, int limitUnitMode) = 0;
+  virtual void AllowanceChanged(const Allowance& allowance) = 0;
 };
 
 // Who keeps every run before START empties the run log (the run archive).

@@ -19,7 +19,11 @@ void SetAnsiText(HWND control, std::string_view ansi);
 void SetChecked(HWND button, bool checked);
 bool IsChecked(HWND button);
 
-// WM_SETFONT without a redraw: the control draws with it from its next paint.
-void SetFont(HWND control, HFONT font);
+// The window's rectangle in its parent's client coordinates.
+RECT RectInParent(HWND window);
+
+// WM_SETFONT; without a redraw the control draws with it from its next
+// paint. A null control or font changes nothing.
+void SetFont(HWND control, HFONT font, bool redraw = false);
 
 } // namespace winkit

@@ -1,3 +1,4 @@
+#include "winkit/selected_object.h"
 #include "winkit/frame_window.h"
 
 #include "winkit/held_font.h"
@@ -71,7 +72,7 @@ private:
     GetClientRect(Handle(), &client);
     wchar_t caption[256] = {};
     GetWindowTextW(Handle(), caption, 256);
-    HGDIOBJ oldFont = SelectObject(dc, font_.Font() ? font_.Font() : GetStockObject(DEFAULT_GUI_FONT));
+    const SelectedFor font(dc, font_.Font() ? font_.Font() : GetStockObject(DEFAULT_GUI_FONT));
     TEXTMETRICW tm{};
     GetTextMetricsW(dc, &tm);
     RECT box = client;
@@ -87,7 +88,6 @@ private:
       SetTextColor(dc, GetSysColor(IsWindowEnabled(Handle()) ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
       TextOutW(dc, 10, 0, caption, length);
     }
-    SelectObject(dc, oldFont);
   }
 
   int borderStyle_;

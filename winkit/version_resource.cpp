@@ -16,24 +16,25 @@ std::optional<FileVersion> FixedVersion(const std::vector<unsigned char>& data) 
   return FileVersion{info->dwFileVersionMS, info->dwFileVersionLS};
 }
 
-} // namespace
-
-std::optional<FileVersion> ReadFileVersion(const std::string& ansiPath) {
+// The version resource through the A or W pair of calls.
+template <class Char, class SizeFn, class InfoFn>
+std::optional<FileVersion> ReadWith(const Char* path, SizeFn size, InfoFn info) {
   DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeA(ansiPath.c_str(), &ignored);
-  if (size == 0) return std::nullopt;
-  std::vector<unsigned char> data(static_cast<std::size_t>(size) + 1);
-  if (!GetFileVersionInfoA(ansiPath.c_str(), 0, size, data.data())) return std::nullopt;
+  const DWORD bytes = size(path, &ignored);
+  if (bytes == 0) return std::nullopt;
+  std::vector<unsigned char> data(static_cast<std::size_t>(bytes) + 1);
+  if (!info(path, 0, bytes, data.data())) return std::nullopt;
   return FixedVersion(data);
 }
 
+} // namespace
+
+std::optional<FileVersion> ReadFileVersion(const std::string& ansiPath) {
+  return ReadWith(ansiPath.c_str(), &GetFileVersionInfoSizeA, &GetFileVersionInfoA);
+}
+
 std::optional<FileVersion> ReadFileVersion(const std::wstring& path) {
-  DWORD ignored = 0;
-  const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-  if (size == 0) return std::nullopt;
-  std::vector<unsigned char> data(static_cast<std::size_t>(size) + 1);
-  if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) return std::nullopt;
-  return FixedVersion(data);
+  return ReadWith(path.c_str(), &GetFileVersionInfoSizeW, &GetFileVersionInfoW);
 }
 
 } // namespace winkit

@@ -27,13 +27,15 @@ void MessagePump::HandlePending(HWND dialog) {
   }
 }
 
-void WaitSeconds(float seconds) {
-  const double end = MonotonicSeconds() + static_cast<double>(seconds);
+void WaitSeconds(float seconds) { WaitSeconds(static_cast<double>(seconds), [] { return false; }); }
+
+void WaitSeconds(double seconds, const std::function<bool()>& stop) {
+  const double end = MonotonicSeconds() + seconds;
   MessagePump pump;
   for (;;) {
     pump.HandlePending();
     const double left = end - MonotonicSeconds();
-    if (left <= 0) break;
+    if (left <= 0 || stop()) break;
     const DWORD ms = static_cast<DWORD>(left * 1000.0) + 1;
     MsgWaitForMultipleObjectsEx(0, nullptr, ms, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }

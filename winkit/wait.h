@@ -4,6 +4,7 @@
 // (on a process handle, or until a window closes).
 #pragma once
 
+#include <functional>
 #include <windows.h>
 
 namespace winkit {
@@ -34,5 +35,8 @@ private:
 // in MsgWaitForMultipleObjectsEx, bounded by the time left, instead of
 // spinning. A WM_QUIT taken from the queue is posted again after the wait.
 void WaitSeconds(float seconds);
+// The same wait, ended early once `stop` answers true (asked after each
+// round of messages).
+void WaitSeconds(double seconds, const std::function<bool()>& stop);
 
 } // namespace winkit

@@ -7,7 +7,7 @@
 
 #include "station/judgement.h"
 #include "station/reading.h"
-#include "station/stats/allowance.h"
+#include "station/allowance.h"
 
 #include <cstdint>
 #include <optional>

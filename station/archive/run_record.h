@@ -10,7 +10,7 @@
 #pragma once
 
 #include "station/archive/archive_name.h"
-#include "station/stats/allowance.h"
+#include "station/allowance.h"
 
 #include <optional>
 #include <string>

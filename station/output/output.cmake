@@ -21,6 +21,6 @@ if(WIN32)
     ${CMAKE_CURRENT_LIST_DIR}/win/results_save.cpp ${CMAKE_CURRENT_LIST_DIR}/win/save_dialog.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win/output_files.cpp ${CMAKE_CURRENT_LIST_DIR}/win/printer.cpp
     ${CMAKE_CURRENT_LIST_DIR}/win/printer_dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/win/printing_dialog.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/win/results_print.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/win/results_print.cpp ${CMAKE_CURRENT_LIST_DIR}/win/run_log_file.cpp)
   target_link_libraries(orva_output_win PUBLIC orva_output_rules winkit comdlg32 gdi32 winspool)
 endif()

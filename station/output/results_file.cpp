@@ -1,12 +1,14 @@
 #include "station/output/results_file.h"
 
+#include "station/allowance.h"
 #include "station/settings/text_table.h"
 
 namespace orva {
 
 std::string LimitsLine(std::string_view curLanguage, std::string_view limitHigh,
                        std::string_view limitLow, std::int16_t limitUnitMode) {
-  const std::string_view unit = limitUnitMode == 1 ? "Hz" : "N";
+  // Here only 1 is Hz; the judging takes every value but 0 as Hz.
+  const std::string_view unit = LimitUnitText(limitUnitMode == 1 ? LimitUnit::Hz : LimitUnit::N);
   std::string line = PickText(curLanguage, Text::HighLimitTitle);
   line.append(limitHigh).append(unit).append("   ");
   line += PickText(curLanguage, Text::LowLimitTitle);

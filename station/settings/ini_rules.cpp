@@ -2,6 +2,8 @@
 // how the limit unit is stored.
 #include "station/settings/ini_rules.h"
 
+#include "station/allowance.h"
+
 
 namespace orva {
 
@@ -22,6 +24,6 @@ std::string IniValueFromBuffer(const char* buffer, std::size_t bufferSize, long 
 
 short LimitModeFromIni(std::string_view value) { return value == "N" ? 0 : 1; }
 
-const char* LimitModeToIni(short mode) { return mode == 0 ? "N" : "Hz"; }
+const char* LimitModeToIni(short mode) { return LimitUnitText(mode); }
 
 } // namespace orva

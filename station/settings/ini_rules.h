@@ -30,7 +30,7 @@ std::string IniValueFromBuffer(const char* buffer, std::size_t bufferSize, long 
 
 // 0 (N) only for exactly "N"; 1 (Hz) for anything else, empty included.
 short LimitModeFromIni(std::string_view value);
-// "N" for 0, "Hz" for anything else.
+// The unit's text (LimitUnitText).
 const char* LimitModeToIni(short mode);
 
 } // namespace orva

@@ -12,6 +12,13 @@ namespace orva {
 // Containers: a control is placed relative to its container's client area.
 enum class Container { Window, frmCmd, frmMeasure, frmLimit };
 
+// The frame control a container stands for (not Window).
+constexpr MainControl ContainerControl(Container c) {
+  return c == Container::frmCmd ? MainControl::frmCmd
+         : c == Container::frmMeasure ? MainControl::frmMeasure
+                                      : MainControl::frmLimit;
+}
+
 struct ControlPlacement {
   MainControl control;
   Container container;

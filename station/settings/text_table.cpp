@@ -197,4 +197,17 @@ std::string PickText(std::string_view curLanguage, Text id) {
   return PickText(curLanguage, pair.japanese, pair.english);
 }
 
+std::string FillIn(std::string_view text, std::string_view first, std::string_view second) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '%' && i + 1 < text.size() && (text[i + 1] == '1' || text[i + 1] == '2')) {
+      out += text[i + 1] == '1' ? first : second;
+      ++i;
+    } else {
+      out += text[i];
+    }
+  }
+  return out;
+}
+
 } // namespace orva

@@ -65,6 +65,10 @@ std::string PickText(std::string_view curLanguage, std::string_view japanese,
                      std::string_view english);
 std::string PickText(std::string_view curLanguage, Text id);
 
+// `text` with each "%1" replaced by `first` and each "%2" by `second`: the
+// pairs that name a figure, a unit or a printer.
+std::string FillIn(std::string_view text, std::string_view first, std::string_view second);
+
 inline constexpr const char kEnglish[] = "english";
 inline bool IsEnglish(std::string_view curLanguage) { return curLanguage == kEnglish; }
 

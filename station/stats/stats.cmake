@@ -5,8 +5,7 @@ add_library(orva_stats_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/running_moments.cpp ${CMAKE_CURRENT_LIST_DIR}/run_statistics.cpp
   ${CMAKE_CURRENT_LIST_DIR}/capability.cpp ${CMAKE_CURRENT_LIST_DIR}/figure_format.cpp
   ${CMAKE_CURRENT_LIST_DIR}/stats_figures.cpp ${CMAKE_CURRENT_LIST_DIR}/chart_geometry.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/stats_layout.cpp ${CMAKE_CURRENT_LIST_DIR}/stats_cells.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/allowance.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/stats_layout.cpp ${CMAKE_CURRENT_LIST_DIR}/stats_cells.cpp)
 target_link_libraries(orva_stats_rules PUBLIC orva_station_rules orva_output_rules winkit_portable)
 
 if(NOT WIN32)

@@ -1,6 +1,5 @@
 #include "station/stats/stats_cells.h"
 
-#include "station/output/print_progress.h"
 #include "station/settings/text_table.h"
 #include "station/stats/stats_layout.h"
 
@@ -30,7 +29,7 @@ std::string Label(std::string_view lang, const Allowance& allowance, int row) {
   case RowMax: return PickText(lang, Text::StatsMax);
   case RowRange: return PickText(lang, Text::StatsRange);
   case RowCapabilityHead:
-    return FillIn(PickText(lang, Text::StatsCapability), LimitUnitName(allowance.limitUnitMode), "");
+    return FillIn(PickText(lang, Text::StatsCapability), LimitUnitText(allowance.limitUnitMode), "");
   case RowHighLimit: return PickText(lang, Text::HighLimitTitle);
   case RowLowLimit: return PickText(lang, Text::LowLimitTitle);
   case RowCp: return "Cp";

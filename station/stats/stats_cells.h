@@ -4,7 +4,7 @@
 // spreadsheet as rows and columns).
 #pragma once
 
-#include "station/stats/allowance.h"
+#include "station/allowance.h"
 #include "station/stats/stats_figures.h"
 
 #include <string>

@@ -1,7 +1,7 @@
 // The figures of the run as the statistics window shows them.
 #pragma once
 
-#include "station/stats/allowance.h"
+#include "station/allowance.h"
 #include "station/stats/run_statistics.h"
 
 #include <array>

@@ -2,6 +2,7 @@
 // run-flags table, the run states, START's refusals, readings in the grid and
 // the run log (also after STOP), the unit change and error reports.
 #include "station/run_flow.h"
+#include "station/tests/run_fakes.h"
 
 #include "devlink/link_block.h"
 
@@ -19,83 +20,9 @@
 namespace orva {
 namespace {
 
-// The screen as the operator would see it, and the order of what was done
-// to the device and to the clock.
-class RecordingView : public RunView {
-public:
-  RunControls controls;
-  DiagnoseWords words;
-  std::string alarmText;
-  std::optional<Screen> screen;
-  std::string screenName;
-  std::string high, low;
-  int option = -1;
-  std::string unit;
-  std::map<int, GridRowTexts> rows;
-  int currentRow = -1;
-  std::map<int, std::uint32_t> colours; // per row, of the current cell
-  int topRow = 0;
-  int visibleRows = 10;
-  std::vector<OperatorMessage> told, toldLater;
-  bool windowStays = true; // what Wait answers
-  std::vector<std::string>* log = nullptr;
-
-  void ShowRunControls(const RunControls& c) override { controls = c; }
-  void ShowDiagnoseWords(const DiagnoseWords& w) override { words = w; }
-  void ShowAlarmText(const std::string& text) override { alarmText = text; }
-  void ShowScreen(Screen s, const std::string& name) override {
-    screen = s;
-    screenName = name;
-  }
-  void ShowLimits(const std::string& h, const std::string& l) override {
-    high = h;
-    low = l;
-  }
-  void ShowLimitUnit(int o, const std::string& u) override {
-    option = o;
-    unit = u;
-  }
-  void ClearGrid() override {
-    rows.clear();
-    colours.clear();
-  }
-  void PutGridRow(int row, const GridRowTexts& texts) override {
-    rows[row] = texts;
-    currentRow = row;
-  }
-  void ColourCurrentCell(std::uint32_t colour) override { colours[currentRow] = colour; }
-  int GridTopRow() const override { return topRow; }
-  int GridVisibleRows() const override { return visibleRows; }
-  void SetGridTopRow(int row) override { topRow = row; }
-  void Tell(const OperatorMessage& m) override { told.push_back(m); }
-  void TellLater(const OperatorMessage& m) override { toldLater.push_back(m); }
-  bool Wait(float seconds) override {
-    log->push_back("wait " + std::to_string(seconds).substr(0, 3));
-    return windowStays;
-  }
-};
-
-class RecordingDevice : public DevicePort {
-public:
-  std::vector<std::string>* log = nullptr;
-  void DeviceStart() override { log->push_back("DeviceStart"); }
-  void DeviceStop() override { log->push_back("DeviceStop"); }
-};
-
-// The run log file; `writable` false is another program holding it.
-class MemoryRunLog : public RunLogFile {
-public:
-  std::string bytes;
-  bool writable = true;
-  bool Empty() override {
-    if (writable) bytes.clear();
-    return writable;
-  }
-  bool Append(std::string_view lines) override {
-    if (writable) bytes += lines;
-    return writable;
-  }
-};
+using test::MemoryRunLog;
+using test::RecordingDevice;
+using test::RecordingView;
 
 std::array<unsigned char, devlink::kEntrySize> Entry(const char* tension, const char* frequency) {
   std::array<unsigned char, devlink::kEntrySize> entry{};
@@ -620,8 +547,8 @@ public:
   void ReadingTaken(std::int32_t no, const ReadingTexts& texts, Judgement judgement) override {
     events.push_back(std::to_string(no) + " " + texts.tension + " " + JudgementText(judgement));
   }
-  void AllowanceChanged(const std::string& high, const std::string& low, int unit) override {
-    events.push_back("limits " + high + "/" + low + " unit " + std::to_string(unit));
+  void AllowanceChanged(const Allowance& a) override {
+    events.push_back("limits " + a.highText + "/" + a.lowText + " unit " + std::to_string(a.limitUnitMode));
   }
 };
 

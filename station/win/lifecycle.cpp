@@ -1,6 +1,9 @@
-// Start-up (Form_Load), the close request and unload, and ShutdownLink.
+// The window's side of the station's life (StationShell): the mutex, the
+// paths, the start-up's window steps, the subclass, the link's start and
+// stop, and the settings written at shutdown. The order is the session's.
 #include "station/win/main_window.h"
 
+#include "station/output/win/printing_dialog.h"
 #include "station/settings/ini_rules.h"
 #include "station/settings/win/main_captions_win.h"
 #include "station/settings/win/settings_file.h"
@@ -27,55 +30,56 @@ std::string MainWindow::ProgramFolder() const {
   return winkit::ModuleFolder();
 }
 
-MainWindow::LoadResult MainWindow::Load() {
-  // 1. One copy at a time; a second one leaves without touching anything.
+bool MainWindow::TakeProgramName() {
   SetLastError(0);
-  MutexHandle = CreateMutexA(nullptr, FALSE, config_.mutexName);
-  if (GetLastError() != 0) {
-    if (MutexHandle) CloseHandle(MutexHandle);
-    MutexHandle = nullptr;
-    DestroyWindow(Handle());
-    return LoadResult::SecondInstance;
-  }
-  loaded_ = true;
-  flow_.BeginLoad();
+  MutexHandle.Reset(CreateMutexA(nullptr, FALSE, config_.mutexName));
+  if (GetLastError() == 0) return true;
+  MutexHandle.Reset();
+  return false;
+}
 
+void MainWindow::ReleaseProgramName() { MutexHandle.Reset(); }
+
+void MainWindow::SetPaths() {
   const std::string base = ProgramFolder() + "\\";
   lib_.TempPath = base + "temp.txt";
   lib_.IniPath = base + "ORVA.ini";
   lib_.PrintPath = base + "print.txt";
   runLogFile_.SetPath(lib_.TempPath);
+}
 
+void MainWindow::PrepareWindow() {
   winkit::SetFrameBorderStyle(Control(MainControl::frmCmd), 0);
   RecordBaselines();
   SetupGrid();
   ReadSettings();
   ApplyDiagMode();
-  lib_.HelpPath = base + (IsEnglish(lib_.CurLanguage) ? kHelpEnglish : kHelpJapanese);
+  lib_.HelpPath = ProgramFolder() + "\\" + (IsEnglish(lib_.CurLanguage) ? kHelpEnglish : kHelpJapanese);
   ApplyMainCaptions(Handle(), [this](MainControl c) { return Control(c); }, lib_.CurLanguage);
-  flow_.ShowStartScreen();
-  ShowDiagnose(false);
+}
 
-  // The subclass goes in before USBStart: its 0x465 arrives inside the call.
+void MainWindow::InstallSubclass() {
   lib_.MainHwnd = Handle();
   lib_.OldWndProc = winkit::SubclassWindow(Handle(), &SubclassProc);
-  subclassed_ = true;
-  winkit::WaitSeconds(0.1f);
-  if (WindowGone()) return LoadResult::Unloaded;
+}
 
+void MainWindow::RemoveSubclass() { winkit::RestoreWindowProc(Handle(), lib_.OldWndProc); }
+
+bool MainWindow::Wait(float seconds) { return screen_.Wait(seconds); }
+
+void MainWindow::TellLibraryMissing() {
+  winkit::ShowMessageBox(Handle(), Pick(Text::DllNotFound), kDefaultMessageTitle, MB_OK);
+}
+
+bool MainWindow::LibraryFilePresent() { return config_.link->LibraryFilePresent(); }
+
+void MainWindow::OpenLink() {
   std::memset(&lib_.StatusRec, 0, sizeof lib_.StatusRec);
   lib_.ParamsRec = StartParams(lib_);
-  if (config_.link->LibraryFilePresent()) {
-    config_.link->USBStart(lib_.ParamsRec, lib_.StatusRec);
-  } else {
-    winkit::ShowMessageBox(Handle(), Pick(Text::DllNotFound), kDefaultMessageTitle, MB_OK);
-    Unload();
-    return LoadResult::Unloaded;
-  }
-  flow_.AfterLinkStart();
-  loadFinished_ = true;
-  return LoadResult::Loaded;
+  config_.link->USBStart(lib_.ParamsRec, lib_.StatusRec);
 }
+
+void MainWindow::CloseLink() { config_.link->USBStop(); }
 
 void MainWindow::SetupGrid() {
   for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, kBaseColumnWidths[static_cast<size_t>(c)]);
@@ -95,42 +99,31 @@ void MainWindow::ReadSettings() {
   winkit::SetAnsiText(Control(MainControl::txtPrintTitle), GetIniValue(lib_.IniPath, kSecPrint, kKeyTitle));
 }
 
-void MainWindow::ShutdownLink() {
-  if (!flow_.StopDeviceForShutdown()) return; // the window went during the pause
+void MainWindow::SaveWindowSettings() {
   const auto text = [this](MainControl c) { return winkit::AnsiFromWide(winkit::WindowText(Control(c))); };
   WindowSettings settings;
   settings.limitUnitMode = flow_.State().LimitUnitMode;
   settings.lowLimit = text(MainControl::txtLimitLow);
   settings.highLimit = text(MainControl::txtLimitHigh);
   settings.printTitle = text(MainControl::txtPrintTitle);
-  SaveWindowSettings(lib_.IniPath, settings);
-  flow_.SetMeasuring(false);
-  if (config_.link->LibraryFilePresent()) config_.link->USBStop();
+  orva::SaveWindowSettings(lib_.IniPath, settings);
+}
+
+void MainWindow::CancelPrint() { orva::CancelPrint(); }
+
+void MainWindow::RequestClose() { Unload(); }
+
+void MainWindow::RequestCloseLater() { PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+void MainWindow::DestroyWindow() { ::DestroyWindow(Handle()); }
+
+void MainWindow::WindowDestroyed(bool endProgram) {
+  grid_.Detach();
+  if (endProgram && config_.quitOnDestroy) PostQuitMessage(0);
 }
 
 void MainWindow::Unload() {
   if (Handle()) SendMessageW(Handle(), WM_CLOSE, 0, 0);
-}
-
-// The close request never refuses; it takes the subclass out again.
-void MainWindow::QueryUnload() {
-  if (!subclassed_) return;
-  winkit::RestoreWindowProc(Handle(), lib_.OldWndProc);
-  subclassed_ = false;
-}
-
-void MainWindow::FormUnload() {
-  if (!loaded_) {
-    grid_.Detach();
-    return;
-  }
-  loaded_ = false;
-  if (MutexHandle) CloseHandle(MutexHandle);
-  MutexHandle = nullptr;
-  ShutdownLink();
-  flow_.BringRunLogUpToDate(); // a last chance for lines still held
-  grid_.Detach();
-  if (config_.quitOnDestroy) PostQuitMessage(0);
 }
 
 } // namespace orva

@@ -1,6 +1,6 @@
 // ORVA.exe: the measurement station. Creates the main window, runs its
 // start-up and the message loop until the window is gone.
-#include "station/win/dll_meter_link.h"
+#include "station/link/win/dll_meter_link.h"
 #include "station/win/main_window.h"
 #include "winkit/program.h"
 #include "winkit/program_folder.h"
@@ -17,7 +17,7 @@ int Run(int show) {
   static orva::OrvaLib ORVA_lib; // the module-wide state, for the whole run
   const std::string folder = winkit::ModuleFolder();
   orva::DllMeterLink link(folder);
-  orva::MainWindow window(ORVA_lib, orva::StationConfig{&link, folder, true, "ORVA"});
+  orva::MainWindow window(ORVA_lib, orva::StationConfig{&link, folder, true, orva::kProgramMutexName});
   if (!window.Create()) return 1;
   switch (window.Load()) {
   case orva::MainWindow::LoadResult::SecondInstance:

@@ -6,15 +6,15 @@
 #include "station/settings/win/fonts_win.h"
 #include "winkit/control_helpers.h"
 #include "winkit/controls.h"
+#include "winkit/menu.h"
 #include "winkit/message_box.h"
-#include "station/win/main_control_looks.h"
+#include "station/settings/win/main_control_looks.h"
 #include "station/win/picture_box.h"
 #include "winkit/twips.h"
 
 #include <commctrl.h>
 #include <array>
 #include <vector>
-#include <string>
 
 namespace orva {
 namespace {
@@ -23,39 +23,15 @@ constexpr wchar_t kMainClass[] = L"ORVA_diag";
 constexpr DWORD kMainStyle = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 
-MainControl ContainerControl(Container c) {
-  switch (c) {
-  case Container::frmCmd: return MainControl::frmCmd;
-  case Container::frmMeasure: return MainControl::frmMeasure;
-  default: return MainControl::frmLimit;
-  }
-}
-
-struct MenuEntry {
-  MainMenu item;
-  const wchar_t* designCaption; // replaced by ApplyMainCaptions
+// Design captions, replaced by ApplyMainCaptions.
+constexpr winkit::MenuRow kMenuBar[] = {
+    {MenuCommandId(MainMenu::menu_file), L"File", true}, {MenuCommandId(MainMenu::fsave), L"Save"},
+    {MenuCommandId(MainMenu::fprint), L"Print"},          {MenuCommandId(MainMenu::exit), L"Exit"},
+    {MenuCommandId(MainMenu::menu_tool), L"Tool", true}, {MenuCommandId(MainMenu::USBdiagnose), L"Diagnose"},
+    {MenuCommandId(MainMenu::Setting), L"Setting"},       {MenuCommandId(MainMenu::Statistics), L"Statistics"},
+    {MenuCommandId(MainMenu::menu_help), L"Help", true}, {MenuCommandId(MainMenu::fhelp), L"Help"},
+    {MenuCommandId(MainMenu::version), L"Version"},
 };
-struct MenuHeading {
-  MenuEntry heading;
-  MenuEntry items[3];
-  int count;
-};
-constexpr MenuHeading kMenuBar[] = {
-    {{MainMenu::menu_file, L"File"},
-     {{MainMenu::fsave, L"Save"}, {MainMenu::fprint, L"Print"}, {MainMenu::exit, L"Exit"}}, 3},
-    {{MainMenu::menu_tool, L"Tool"}, {{MainMenu::USBdiagnose, L"Diagnose"}, {MainMenu::Setting, L"Setting"}, {MainMenu::Statistics, L"Statistics"}}, 3},
-    {{MainMenu::menu_help, L"Help"}, {{MainMenu::fhelp, L"Help"}, {MainMenu::version, L"Version"}}, 2},
-};
-
-void InsertItem(HMENU menu, const MenuEntry& entry, HMENU submenu) {
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_ID | MIIM_STRING | (submenu ? MIIM_SUBMENU : 0);
-  info.wID = MenuCommandId(entry.item);
-  info.hSubMenu = submenu;
-  info.dwTypeData = const_cast<wchar_t*>(entry.designCaption);
-  InsertMenuItemW(menu, GetMenuItemCount(menu), TRUE, &info);
-}
 
 } // namespace
 
@@ -66,9 +42,8 @@ MainWindow::MainWindow(OrvaLib& lib, StationConfig config)
 }
 
 MainWindow::~MainWindow() {
-  // Destroyed here, while the window still reaches this object (FormUnload).
-  if (Handle()) DestroyWindow(Handle());
-  if (MutexHandle) CloseHandle(MutexHandle);
+  // Destroyed here, while the window still reaches this object (Form_Unload).
+  if (Handle()) ::DestroyWindow(Handle());
 }
 
 bool MainWindow::Create() {
@@ -77,7 +52,7 @@ bool MainWindow::Create() {
   if (!icon) icon = LoadIconA(nullptr, IDI_APPLICATION);
   const winkit::WindowClass cls{kMainClass, 0, icon, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
 
-  menu_ = BuildMenu();
+  menu_ = winkit::BuildMenuBar(kMenuBar);
   const winkit::Dpi dpi = winkit::ScreenDpi();
   RECT outer{0, 0, winkit::TwipsToPixels(kMainClientWidth, dpi.x), winkit::TwipsToPixels(kMainClientHeight, dpi.y)};
   AdjustWindowRectEx(&outer, kMainStyle, TRUE, kMainExStyle);
@@ -85,16 +60,6 @@ bool MainWindow::Create() {
                  outer.bottom - outer.top, nullptr, menu_))
     return false;
   return CreateControls();
-}
-
-HMENU MainWindow::BuildMenu() {
-  HMENU bar = CreateMenu();
-  for (const MenuHeading& heading : kMenuBar) {
-    HMENU popup = CreatePopupMenu();
-    for (int i = 0; i < heading.count; ++i) InsertItem(popup, heading.items[i], nullptr);
-    InsertItem(bar, heading.heading, popup);
-  }
-  return bar;
 }
 
 bool MainWindow::CreateControls() {
@@ -143,20 +108,10 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     screen_.TellWhatIsPending();
     return 0;
   case WM_CLOSE:
-    // A second request while the first is still shutting down is dropped.
-    if (closing_) return 0;
-    // During a print: first the print is cancelled, then (when the print
-    // command has returned) the normal shutdown runs.
-    if (CancelPrint()) {
-      closeAfterPrint_ = true;
-      return 0;
-    }
-    closing_ = true;
-    QueryUnload();
-    DestroyWindow(Handle());
+    session_.CloseRequested();
     return 0;
   case WM_DESTROY:
-    FormUnload();
+    session_.WindowDestroyed();
     return 0;
   case WM_ENDSESSION:
     // Windows is ending: leave as through the frame's close button, so the
@@ -175,28 +130,30 @@ void MainWindow::OnCommand(int id, int code) {
     OnLimitsEdited();
     return;
   }
-  // The window is not shown before its start-up is over; a command that
-  // arrives during the start-up's wait (sent from outside) is not acted on.
-  if (!loadFinished_) return;
-  // Nor does one during a print (the window is disabled, but a command can
-  // still be sent from outside).
-  if (PrintInProgress()) return;
+  if (!session_.CommandsMayRun()) return;
   // Menu items (headings carry identifiers too, but never send commands).
-  switch (id) {
-  case static_cast<int>(MenuCommandId(MainMenu::fsave)): OnSaveClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::fprint)): OnPrintClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::exit)): OnExitClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::USBdiagnose)): ShowDiagnose(true); return;
-  case static_cast<int>(MenuCommandId(MainMenu::Setting)): OnSettingClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::Statistics)): OnStatisticsClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::fhelp)): OnHelpClick(); return;
-  case static_cast<int>(MenuCommandId(MainMenu::version)): OnVersionClick(); return;
-  default: break;
-  }
+  const int item = id - static_cast<int>(MenuCommandId(static_cast<MainMenu>(0)));
+  if (item >= 0 && item < static_cast<int>(MainMenu::Count)) return OnMenuCommand(static_cast<MainMenu>(item));
   if (code != BN_CLICKED) return;
   const int index = id - ControlId(static_cast<MainControl>(0));
-  if (index < 0 || index >= kMainControlCount) return;
-  const auto control = static_cast<MainControl>(index);
+  if (index >= 0 && index < kMainControlCount) OnButtonClick(static_cast<MainControl>(index));
+}
+
+void MainWindow::OnMenuCommand(MainMenu item) {
+  switch (item) {
+  case MainMenu::fsave: OnSaveClick(); return;
+  case MainMenu::fprint: OnPrintClick(); return;
+  case MainMenu::exit: session_.ExitClicked(); return;
+  case MainMenu::USBdiagnose: ShowDiagnose(true); return;
+  case MainMenu::Setting: OnSettingClick(); return;
+  case MainMenu::Statistics: OnStatisticsClick(); return;
+  case MainMenu::fhelp: OnHelpClick(); return;
+  case MainMenu::version: OnVersionClick(); return;
+  default: return;
+  }
+}
+
+void MainWindow::OnButtonClick(MainControl control) {
   if (!ClickAllowed(control)) return;
   switch (control) {
   case MainControl::cmdStart: flow_.StartClicked(); break;
@@ -206,7 +163,7 @@ void MainWindow::OnCommand(int id, int code) {
   case MainControl::cmdDispChange1: flow_.ScreenClicked(1); break;
   case MainControl::OptLimitMode0: flow_.LimitOptionClicked(0); break;
   case MainControl::OptLimitMode1: flow_.LimitOptionClicked(1); break;
-  case MainControl::CmdExit: OnExitClick(); break;
+  case MainControl::CmdExit: session_.ExitClicked(); break;
   case MainControl::cmdSave: OnSaveClick(); break;
   case MainControl::cmdPrint: OnPrintClick(); break;
   default: break;
@@ -219,11 +176,6 @@ bool MainWindow::ClickAllowed(MainControl control) const {
   for (HWND w = Control(control); w && w != Handle(); w = GetParent(w))
     if (!IsWindowEnabled(w)) return false;
   return true;
-}
-
-void MainWindow::OnExitClick() {
-  ShutdownLink();
-  Unload();
 }
 
 LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
@@ -242,19 +194,8 @@ LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
 
 // ---- layout ---------------------------------------------------------------
 
-namespace {
-
-RECT RectInParent(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
-} // namespace
-
 void MainWindow::RecordBaselines() {
-  RECT outer, grid, cmd = RectInParent(Control(MainControl::frmCmd));
+  RECT outer, grid, cmd = winkit::RectInParent(Control(MainControl::frmCmd));
   GetWindowRect(Handle(), &outer);
   GetWindowRect(grid_.Handle(), &grid);
   baselines_.MainFormHeight = winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y);
@@ -275,7 +216,7 @@ void MainWindow::OnSize() {
   const int widthPx = winkit::TwipsToPixels(across.gridWidth, winkit::ScreenDpi().x), heightPx = winkit::TwipsToPixels(height, winkit::ScreenDpi().y);
   for (MainControl c : {MainControl::MSFlexGridMsr, MainControl::txtError})
     SetWindowPos(Control(c), nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  const RECT cmd = RectInParent(Control(MainControl::frmCmd));
+  const RECT cmd = winkit::RectInParent(Control(MainControl::frmCmd));
   SetWindowPos(Control(MainControl::frmCmd), nullptr, winkit::TwipsToPixels(across.frmCmdLeft, winkit::ScreenDpi().x), cmd.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 

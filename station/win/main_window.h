@@ -1,8 +1,9 @@
 // The main window ORVA_diag: every control of the measurement station, its
-// layout and menus, start-up and shutdown, and the library binding. The run
-// itself is decided in RunFlow; the window turns each Win32 message into one
-// call of it and shows what it is told through RunView. The module-wide
-// OrvaLib record, the device link and the message boxes are seams
+// layout and menus, and the library binding. The run is decided in RunFlow,
+// the start-up, the shutdown and which command may run in StationSession;
+// the window turns each Win32 message into one call of either and does what
+// it is told through RunView and StationShell. It works on the module-wide
+// OrvaLib record; the device link and the message boxes are seams
 // (MeterLink, winkit::ShowMessageBox).
 #pragma once
 
@@ -10,18 +11,19 @@
 #include "station/settings/main_layout.h"
 #include "station/settings/text_table.h"
 #include "station/output/win/results_save.h"
-#include "station/win/meter_link.h"
-#include "station/program_title.h"
+#include "station/meter_link.h"
+#include "installer/common/program_names.h"
 #include "station/win/orva_lib.h"
 #include "station/run_flow.h"
+#include "station/station_session.h"
 #include "station/win/readings_grid.h"
-#include "station/win/run_log.h"
+#include "station/output/win/run_log_file.h"
 #include "station/win/run_screen.h"
 #include "station/stats/win/statistics_window.h"
+#include "winkit/handle.h"
 #include "winkit/window.h"
 
 #include <array>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <windows.h>
@@ -32,10 +34,10 @@ struct StationConfig {
   MeterLink* link = nullptr;
   std::string programFolder;  // ANSI; empty: the folder of the executable
   bool quitOnDestroy = true;  // the program's window ends the message loop
-  const char* mutexName = "ORVA";
+  const char* mutexName = kProgramMutexName;
 };
 
-class MainWindow : public winkit::Window, private DevicePort {
+class MainWindow : public winkit::Window, private DevicePort, private StationShell {
 public:
   MainWindow(OrvaLib& lib, StationConfig config);
   ~MainWindow();
@@ -45,10 +47,9 @@ public:
   // Creates the window, hidden, at its design size with all its controls.
   bool Create();
 
-  enum class LoadResult { Loaded, SecondInstance, Unloaded };
-  // Form_Load: the start-up sequence. SecondInstance: the window is gone and
-  // nothing was touched; Unloaded: the window ended itself (no library).
-  LoadResult Load();
+  using LoadResult = StationSession::LoadResult;
+  // Form_Load: the start-up sequence (StationSession::Load).
+  LoadResult Load() { return session_.Load(); }
 
   HWND Control(MainControl control) const { return controls_[static_cast<size_t>(control)]; }
   HMENU Menu() const { return menu_; }
@@ -64,7 +65,7 @@ public:
   void ShowDiagnose(bool show);
 
   // Shutdown and the exit paths.
-  void ShutdownLink();
+  void ShutdownLink() { session_.ShutdownLink(); }
   void Unload(); // close request, then unload, as the frame's close button
 
   // Commands handed to their own units with a record the window gathers.
@@ -83,17 +84,33 @@ private:
 
   // Building the window and routing its messages (main_window.cpp).
   bool CreateControls();
-  HMENU BuildMenu();
   void OnCommand(int id, int code);
+  void OnMenuCommand(MainMenu item);
+  void OnButtonClick(MainControl control);
   bool ClickAllowed(MainControl control) const;
-  void OnExitClick();
   LRESULT OnCtlColor(UINT msg, HDC dc, HWND control);
   void RecordBaselines();
   void OnSize();
 
-  // Start-up and shutdown pieces (lifecycle.cpp).
-  void QueryUnload();
-  void FormUnload();
+  // The session's steps, as this window takes them (lifecycle.cpp).
+  bool TakeProgramName() override;
+  void SetPaths() override;
+  void PrepareWindow() override;
+  void HideDiagnose() override { ShowDiagnose(false); }
+  void InstallSubclass() override;
+  bool Wait(float seconds) override;
+  void TellLibraryMissing() override;
+  bool LibraryFilePresent() override;
+  void OpenLink() override;
+  void CloseLink() override;
+  void SaveWindowSettings() override;
+  void RemoveSubclass() override;
+  void ReleaseProgramName() override;
+  void CancelPrint() override;
+  void RequestClose() override;
+  void RequestCloseLater() override;
+  void DestroyWindow() override;
+  void WindowDestroyed(bool endProgram) override;
   std::string ProgramFolder() const;
   void ReadSettings();
   void SetupGrid();
@@ -108,26 +125,21 @@ private:
   ResultsSource Results();
 
   std::wstring Pick(Text id) const;
-  bool WindowGone() const { return Handle() == nullptr; }
 
   OrvaLib& lib_;
   StationConfig config_;
   HMENU menu_ = nullptr;
   MainControlHandles controls_{};
   ReadingsGrid grid_;
-  HANDLE MutexHandle = nullptr;
+  winkit::UniqueHandle MutexHandle; // the single-instance mutex
   LayoutBaselines baselines_{};
-  bool loaded_ = false; // past the single-instance guard, until unloaded
-  bool subclassed_ = false;
-  bool closing_ = false;
-  bool closeAfterPrint_ = false; // a close request came during a print
-  bool loadFinished_ = false;
   bool baselinesRecorded_ = false;
   RunLogFileAt runLogFile_;
   RunScreen screen_{*this, controls_, grid_};
   RunStatistics statistics_;                     // every reading since START
   StatisticsWindow statisticsWindow_{statistics_}; // shows them, when open
   RunFlow flow_;
+  StationSession session_{*this, flow_};
 };
 
 // The subclass window procedure of the main window: acts on the link

@@ -53,7 +53,7 @@ void PaintPicture(HDC dc, const RECT& rc) {
   }
   {
     winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 2, RGB(20, 90, 200)));
-    HGDIOBJ oldBrush = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    const winkit::SelectedFor noFill(dc, GetStockObject(NULL_BRUSH));
     const int top = sy + h / 8;
     const int belt = cy - r;
     for (int i = 1; i <= 3; ++i) {
@@ -61,7 +61,6 @@ void PaintPicture(HDC dc, const RECT& rc) {
       const int rx = ry * 2 + w / 40;
       Arc(dc, sx - rx, top - ry, sx + rx, top + ry, sx - rx, top + 1, sx + rx, top + 1);
     }
-    SelectObject(dc, oldBrush);
   }
 }
 

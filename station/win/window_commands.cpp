@@ -33,7 +33,6 @@ void MainWindow::ShowDiagnose(bool show) {
   }
 }
 
-
 // The results file, the printout, the settings dialog, the help file and
 // the about box live in their own units.
 // The window gathers what they need (the texts of txtPrintTitle, txtLimitHigh
@@ -44,17 +43,24 @@ ResultsSource MainWindow::Results() {
           text(MainControl::txtLimitLow), flow_.State().LimitUnitMode, lib_.TempPath,
           [this] { return flow_.BringRunLogUpToDate(); }};
 }
-void MainWindow::OnSaveClick() { SaveResults(Handle(), Results()); }
+void MainWindow::OnSaveClick() {
+  session_.RunBusy(Busy::Saving, [this] { SaveResults(Handle(), Results()); });
+}
 void MainWindow::OnPrintClick() {
-  PrintResults({Handle(), Results(), lib_.PrintPath, FontFor(FormFontSpec(lib_.CurLanguage))});
-  // A close request during the print cancelled it; the close goes on now.
-  if (closeAfterPrint_) PostMessageW(Handle(), WM_CLOSE, 0, 0);
+  session_.RunBusy(Busy::PrintDialog, [this] {
+    PrintResults({Handle(), Results(), lib_.PrintPath, FontFor(FormFontSpec(lib_.CurLanguage)),
+                  [this] { session_.PrintJobStarted(); }});
+  });
 }
 void MainWindow::OnSettingClick() {
-  if (RunSettingsDialog(Handle(), lib_)) ApplyDiagMode();
+  session_.RunBusy(Busy::ModalBox, [this] {
+    if (RunSettingsDialog(Handle(), lib_)) ApplyDiagMode();
+  });
 }
 void MainWindow::OnHelpClick() { RunHelp(lib_); }
-void MainWindow::OnVersionClick() { RunAboutBox(Handle(), lib_); }
+void MainWindow::OnVersionClick() {
+  session_.RunBusy(Busy::ModalBox, [this] { RunAboutBox(Handle(), lib_); });
+}
 void MainWindow::OnStatisticsClick() { statisticsWindow_.Open(Handle(), lib_.CurLanguage); }
 
 } // namespace orva

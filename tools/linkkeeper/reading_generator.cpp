@@ -21,19 +21,16 @@ std::array<char, 5> FormatReadingText(double value) {
   std::array<char, 5> text{};
   if (!(value > 0)) value = 0; // also NaN
   // Pick the most decimals whose rounded value still fits in five characters.
-  const long long hundredths = std::llround(value * 100);
-  if (hundredths < 100 * 100) {
-    PutDigits(hundredths / 100, &text[0], 2);
-    text[2] = '.';
-    PutDigits(hundredths % 100, &text[3], 2);
-    return text;
-  }
-  const long long tenths = std::llround(value * 10);
-  if (tenths < 1000 * 10) {
-    PutDigits(tenths / 10, &text[0], 3);
-    text[3] = '.';
-    PutDigits(tenths % 10, &text[4], 1);
-    return text;
+  for (const int decimals : {2, 1}) {
+    const long long scale = decimals == 2 ? 100 : 10;
+    const int whole = 4 - decimals; // digits before the point
+    const long long scaled = std::llround(value * static_cast<double>(scale));
+    if (scaled < (whole == 2 ? 100 : 1000) * scale) {
+      PutDigits(scaled / scale, &text[0], whole);
+      text[static_cast<std::size_t>(whole)] = '.';
+      PutDigits(scaled % scale, &text[static_cast<std::size_t>(whole) + 1], decimals);
+      return text;
+    }
   }
   const long long whole = std::llround(value);
   PutDigits(whole > 99999 ? 99999 : whole, &text[0], 5);

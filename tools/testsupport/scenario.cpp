@@ -1,5 +1,7 @@
 #include "tools/testsupport/scenario.h"
 
+#include "winkit/selected_object.h"
+
 #include <fstream>
 #include <sstream>
 
@@ -34,10 +36,11 @@ bool WriteBitmap(const std::string& path, const RECT& r) {
   HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   bool ok = false;
   if (dib && bits) {
-    HGDIOBJ old = SelectObject(memory, dib);
-    ok = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
-    GdiFlush();
-    SelectObject(memory, old);
+    {
+      const winkit::SelectedFor picture(memory, dib);
+      ok = BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY) != FALSE;
+      GdiFlush();
+    }
     const DWORD stride = (static_cast<DWORD>(width) * 3 + 3) & ~3u;
     const DWORD imageSize = stride * static_cast<DWORD>(height);
     BITMAPFILEHEADER file{};

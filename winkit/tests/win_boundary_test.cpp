@@ -153,6 +153,16 @@ TEST(WinkitWait, MessagesAreServedDuringTheWaitAndAQuitIsKept) {
   DestroyWindow(w);
 }
 
+// A wait that ignored its stop check would outlast the test's time limit.
+TEST(WinkitWait, AStopCheckEndsTheWaitAfterTheMessageThatMetIt) {
+  int served = 0;
+  HWND w = PlainWindow(L"winkit stop", &served);
+  PostMessageW(w, WM_APP, 0, 0);
+  WaitSeconds(600.0, [&served] { return served > 0; });
+  EXPECT_EQ(served, 1);
+  DestroyWindow(w);
+}
+
 TEST(WinkitTwips, PixelRectConvertsEdgesWithTheGivenScale) {
   const RECT screen = PixelRect(TwipRect{150, 300, 1440, 7}, Dpi{96, 96});
   EXPECT_EQ(screen.left, 10);

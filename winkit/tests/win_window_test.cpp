@@ -204,13 +204,6 @@ TEST(WinkitSubclass, OwnWorkFirstThenThePreviousProcedure) {
   DestroyWindow(w);
 }
 
-RECT InParent(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 std::wstring ClassOf(HWND w) {
   wchar_t name[64] = {};
   GetClassNameW(w, name, 64);
@@ -257,14 +250,14 @@ TEST(WinkitControls, ContainersBeforeContentsAtTheirTwipsPlaces) {
 
   // Inside the frame: a child of it, relative to its client area.
   EXPECT_EQ(GetParent(handles[1]), handles[0]);
-  EXPECT_EQ(InParent(handles[1]).left, 10);
-  EXPECT_EQ(InParent(handles[1]).top, 20);
+  EXPECT_EQ(winkit::RectInParent(handles[1]).left, 10);
+  EXPECT_EQ(winkit::RectInParent(handles[1]).top, 20);
   EXPECT_EQ(GetParent(handles[6]), handles[0]);
   // Inside the group box: its sibling, offset by its place.
   EXPECT_EQ(GetParent(handles[3]), host.Handle());
-  EXPECT_EQ(InParent(handles[3]).left, 230); // (3300 + 150) twips
-  EXPECT_EQ(InParent(handles[3]).top, 30);
-  EXPECT_EQ(InParent(handles[3]).right, 310);
+  EXPECT_EQ(winkit::RectInParent(handles[3]).left, 230); // (3300 + 150) twips
+  EXPECT_EQ(winkit::RectInParent(handles[3]).top, 30);
+  EXPECT_EQ(winkit::RectInParent(handles[3]).right, 310);
 
   EXPECT_EQ(ClassOf(handles[2]), L"Button");
   EXPECT_EQ(GetWindowLongW(handles[2], GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);

@@ -1,5 +1,6 @@
 #include "installer/common/win/pieces.h"
 
+#include "winkit/selected_object.h"
 #include "winkit/held_font.h"
 #include "winkit/twips.h"
 #include "winkit/window.h"
@@ -46,12 +47,13 @@ private:
       font_ = CreateFontW(-MulDiv(kBannerPoints, dpi.y, 72), 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           DEFAULT_PITCH | FF_SWISS, L"Arial");
-    const HGDIOBJ old = SelectObject(dc, font_);
-    SetTextColor(dc, kBannerColour);
-    SetBkMode(dc, TRANSPARENT);
-    const RECT at = winkit::PixelRect({kBannerLeftTwips, kBannerTopTwips, 0, 0}, dpi);
-    TextOutW(dc, at.left, at.top, text_.c_str(), static_cast<int>(text_.size()));
-    SelectObject(dc, old);
+    {
+      const winkit::SelectedFor font(dc, font_);
+      SetTextColor(dc, kBannerColour);
+      SetBkMode(dc, TRANSPARENT);
+      const RECT at = winkit::PixelRect({kBannerLeftTwips, kBannerTopTwips, 0, 0}, dpi);
+      TextOutW(dc, at.left, at.top, text_.c_str(), static_cast<int>(text_.size()));
+    }
     EndPaint(Handle(), &ps);
     return 0;
   }
@@ -94,12 +96,13 @@ private:
     text.resize(GetWindowTextW(Handle(), text.data(), static_cast<int>(text.size())));
     for (wchar_t& c : text)
       if (c == L'\r') c = L'\n';
-    const HGDIOBJ old = font_.Font() ? SelectObject(dc, font_.Font()) : nullptr;
-    SetTextColor(dc, colour_);
-    SetBkMode(dc, TRANSPARENT);
-    const UINT align = alignment_ == 2 ? DT_CENTER : alignment_ == 1 ? DT_RIGHT : DT_LEFT;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, align | DT_WORDBREAK | DT_NOPREFIX);
-    if (old) SelectObject(dc, old);
+    {
+      const winkit::SelectedFor font(dc, font_.Font());
+      SetTextColor(dc, colour_);
+      SetBkMode(dc, TRANSPARENT);
+      const UINT align = alignment_ == 2 ? DT_CENTER : alignment_ == 1 ? DT_RIGHT : DT_LEFT;
+      DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &client, align | DT_WORDBREAK | DT_NOPREFIX);
+    }
     EndPaint(Handle(), &ps);
     return 0;
   }

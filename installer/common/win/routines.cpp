@@ -3,9 +3,11 @@
 #include "installer/common/common_texts.h"
 #include "installer/common/driver_command.h"
 #include "installer/common/path_rules.h"
+#include "installer/common/program_names.h"
 #include "installer/common/win/pieces.h"
 #include "winkit/control_helpers.h"
 #include "winkit/files.h"
+#include "winkit/font_cache.h"
 #include "winkit/handle.h"
 #include "winkit/message_box.h"
 #include "winkit/record_size.h"
@@ -54,24 +56,13 @@ bool IsFile(const std::string& path) { return winkit::FileExists(path); }
 bool IsFolder(const std::string& path) { return winkit::FolderExists(path); }
 
 HFONT InstallerFont(Language language) {
-  // Two fonts for the life of the tool, shared by every control.
-  static HFONT fonts[2] = {};
-  const int which = language == kLanguageJapanese ? 1 : 0;
-  if (!fonts[which]) {
-    HDC screen = GetDC(nullptr);
-    const int height = -MulDiv(kFontPoints, screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96, 72);
-    if (screen) ReleaseDC(nullptr, screen);
-    const std::wstring face = which == 1 ? winkit::WideFromUtf8(kJapaneseFace) : L"arial";
-    fonts[which] = CreateFontW(height, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                               which == 1 ? SHIFTJIS_CHARSET : DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
-  }
-  return fonts[which];
+  const bool japanese = language == kLanguageJapanese;
+  return winkit::CachedFont({japanese ? winkit::WideFromUtf8(kJapaneseFace) : L"arial", kFontPoints, false,
+                             static_cast<BYTE>(japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET),
+                             DEFAULT_PITCH | FF_SWISS});
 }
 
-void ApplyFont(const Tool& tool, HWND control) {
-  if (control) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(InstallerFont(tool.language)), TRUE);
-}
+void ApplyFont(const Tool& tool, HWND control) { winkit::SetFont(control, InstallerFont(tool.language), true); }
 
 void ShowStatus(const Tool& tool, std::string_view japanese, std::string_view english, int alignment,
                 unsigned colour) {
@@ -156,20 +147,31 @@ void CopyFileOver(const Tool& tool, const std::string& source, const std::string
   EndOnFileError(tool, error, error == ERROR_FILE_NOT_FOUND && !IsFile(source) ? source : target);
 }
 
-void CreateFolder(const Tool& tool, const std::string& path) {
-  if (!CreateDirectoryA(path.c_str(), nullptr)) EndOnFileError(tool, GetLastError(), path);
-}
+namespace {
 
-bool LaunchProgram(const Tool& tool, const std::string& path, std::string_view failureMessage) {
+// ShellExecuteExA's "Open" of `file`, its process handle asked for.
+SHELLEXECUTEINFOA OpenRequest(const Tool& tool, const std::string& file, const std::string& parameters, int show) {
   SHELLEXECUTEINFOA info{};
   info.cbSize = winkit::RecordSize<SHELLEXECUTEINFOA, 60>();
   info.fMask = SEE_MASK_NOCLOSEPROCESS;
   info.hwnd = tool.window;
   info.lpVerb = "Open";
-  info.lpFile = path.c_str();
-  info.lpParameters = "";
+  info.lpFile = file.c_str();
+  info.lpParameters = parameters.c_str();
   info.lpDirectory = "";
-  info.nShow = SW_SHOWNORMAL;
+  info.nShow = show;
+  return info;
+}
+
+} // namespace
+
+void CreateFolder(const Tool& tool, const std::string& path) {
+  if (!CreateDirectoryA(path.c_str(), nullptr)) EndOnFileError(tool, GetLastError(), path);
+}
+
+bool LaunchProgram(const Tool& tool, const std::string& path, std::string_view failureMessage) {
+  const std::string noParameters;
+  SHELLEXECUTEINFOA info = OpenRequest(tool, path, noParameters, SW_SHOWNORMAL);
   if (!ShellExecuteExA(&info)) {
     ShowToolMessage(tool, failureMessage);
     return false;
@@ -186,15 +188,7 @@ bool RunToolAndWait(Tool& tool, const std::string& toolName, const std::string& 
           : DriverToolParameters(InfFolderOf(tool.WindowsFolder), infName, kUninstallAction);
   if (action == DriverAction::Uninstall && !IsFile(file)) return false;
 
-  SHELLEXECUTEINFOA info{};
-  info.cbSize = winkit::RecordSize<SHELLEXECUTEINFOA, 60>();
-  info.fMask = SEE_MASK_NOCLOSEPROCESS;
-  info.hwnd = tool.window;
-  info.lpVerb = "Open";
-  info.lpFile = file.c_str();
-  info.lpParameters = parameters.c_str();
-  info.lpDirectory = "";
-  info.nShow = SW_HIDE;
+  SHELLEXECUTEINFOA info = OpenRequest(tool, file, parameters, SW_HIDE);
   if (!ShellExecuteExA(&info) || !info.hProcess) {
     if (info.hProcess) CloseHandle(info.hProcess);
     ShowToolMessage(tool, kCannotStartDriver);
@@ -225,14 +219,7 @@ bool RunToolAndWait(Tool& tool, const std::string& toolName, const std::string& 
 }
 
 void PauseSeconds(const Tool& tool, double seconds) {
-  const double end = winkit::MonotonicSeconds() + seconds;
-  winkit::MessagePump pump;
-  for (;;) {
-    pump.HandlePending();
-    const double left = end - winkit::MonotonicSeconds();
-    if (left <= 0 || tool.closed) break;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left * 1000.0) + 1, QS_ALLINPUT);
-  }
+  winkit::WaitSeconds(seconds, [&tool] { return tool.closed; });
 }
 
 void DeleteFromFolder(const Tool& tool, const std::string& fileName, const std::string& folder) {
@@ -293,7 +280,7 @@ void CreateShortcut(const Tool& tool, const std::string& linkPath, const std::st
 }
 
 bool MeasurementProgramRunning() {
-  winkit::UniqueHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, "ORVA"));
+  winkit::UniqueHandle mutex(OpenMutexA(SYNCHRONIZE, FALSE, kProgramMutexName));
   return mutex.Valid() || GetLastError() == ERROR_ACCESS_DENIED; // there, but not ours to open
 }
 

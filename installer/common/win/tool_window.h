@@ -10,6 +10,8 @@
 #include "winkit/controls.h"
 #include "winkit/window.h"
 
+#include <array>
+#include <cstddef>
 #include <span>
 #include <string>
 #include <utility>
@@ -22,6 +24,51 @@ struct DesignCaption {
   int id;
   const wchar_t* caption;
 };
+
+// A push button of the tools' one size at a place in twips.
+constexpr winkit::ControlSpec ToolButton(int id, int left, int top) {
+  return {id, winkit::ControlKind::Button, 0, {left, top, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP};
+}
+
+// The layout table of a tool window in one form: the head every tool
+// starts with (banner, status line, the language frame with its two
+// options), the tool's own controls, and its row of diagnostic labels
+// (WindowsOS, WindowsDir, SystemDir, ...) along the bottom.
+template <std::size_t Own, std::size_t Labels>
+constexpr std::array<winkit::ControlSpec, 5 + Own + Labels>
+ToolLayout(int statusHeight, int frameTop, const std::array<winkit::ControlSpec, Own>& own, int labelsTop) {
+  using winkit::ControlKind;
+  static_assert(Labels <= 5, "five diagnostic labels at most");
+  std::array<winkit::ControlSpec, 5 + Own + Labels> table{{
+      {kPicture1, ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
+      {kLblDisp, ControlKind::Custom, 0, {240, 1440, 6720, statusHeight}, 0},
+      {kFrameLanguage, ControlKind::Frame, 0, {240, frameTop, 3600, 900}, 0},
+      {kOptEnglish, ControlKind::Option, kFrameLanguage, {240, 360, 1400, 330},
+       BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP},
+      {kOptJapanese, ControlKind::Option, kFrameLanguage, {1800, 360, 1600, 330}, BS_AUTORADIOBUTTON},
+  }};
+  for (std::size_t i = 0; i < Own; ++i) table[5 + i] = own[i];
+  constexpr int kLabels[] = {kLblOS, kLblWindows, kLblSystem, kLblSystemFile, kLblSystem32};
+  for (std::size_t i = 0; i < Labels; ++i)
+    table[5 + Own + i] = {kLabels[i], ControlKind::Label, 0, {240 + 1320 * static_cast<int>(i), labelsTop, 1300, 250}, 0};
+  return table;
+}
+
+// The design captions in the same form: the head's, the tool's own, and
+// the diagnostic labels'.
+template <std::size_t Own, std::size_t Labels>
+constexpr std::array<DesignCaption, 4 + Own + Labels> ToolCaptions(const wchar_t* frameCaption,
+                                                                   const std::array<DesignCaption, Own>& own) {
+  static_assert(Labels <= 5, "five diagnostic labels at most");
+  std::array<DesignCaption, 4 + Own + Labels> table{{
+      {kLblDisp, L"disp"}, {kFrameLanguage, frameCaption}, {kOptEnglish, L"English"}, {kOptJapanese, L"Japanese"}}};
+  for (std::size_t i = 0; i < Own; ++i) table[4 + i] = own[i];
+  constexpr DesignCaption kLabels[] = {{kLblOS, L"WindowsOS"},   {kLblWindows, L"WindowsDir"},
+                                       {kLblSystem, L"SystemDir"}, {kLblSystemFile, L"SystemFile"},
+                                       {kLblSystem32, L"System32Dir"}};
+  for (std::size_t i = 0; i < Labels; ++i) table[4 + Own + i] = kLabels[i];
+  return table;
+}
 
 struct ToolDesign {
   const wchar_t* className;

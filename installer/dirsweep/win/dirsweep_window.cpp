@@ -1,5 +1,6 @@
 #include "installer/dirsweep/win/dirsweep_window.h"
 
+#include "installer/common/program_names.h"
 #include "installer/common/win/routines.h"
 #include "winkit/control_helpers.h"
 #include "winkit/text.h"
@@ -8,7 +9,6 @@ namespace orva::dirsweep {
 namespace {
 
 constexpr UINT kSweepMessage = WM_APP + 1;
-constexpr wchar_t kCaption[] = L"ORVA Setup";
 
 constexpr winkit::ControlSpec kLayout[] = {
     {installer::kPicture1, winkit::ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
@@ -20,8 +20,8 @@ bool DirsweepWindow::Create() {
   static constexpr installer::ToolDesign design{kWindowClass, 7200, 1300, kLayout, {}};
   if (!Build(design, kMessageTitle, nullptr)) return false;
   system_ = std::make_unique<WinSweepSystem>(State());
-  winkit::SetText(Handle(), kCaption);
-  installer::DrawBanner(State(), kCaption);
+  winkit::SetText(Handle(), kSetupCaption);
+  installer::DrawBanner(State(), kSetupCaption);
   PostMessageW(Handle(), kSweepMessage, 0, 0);
   return true;
 }

@@ -15,29 +15,16 @@ namespace orva::uninstall {
 namespace {
 
 using namespace installer; // the shared control ids and routines
-using winkit::ControlKind;
 
 // Complete takes the place of Cancel, which is hidden by then.
-constexpr std::array<winkit::ControlSpec, 11> kLayout = {{
-    {kPicture1, ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
-    {kLblDisp, ControlKind::Custom, 0, {240, 1440, 6720, 1000}, 0},
-    {kFrameLanguage, ControlKind::Frame, 0, {240, 2560, 3600, 900}, 0},
-    {kOptEnglish, ControlKind::Option, kFrameLanguage, {240, 360, 1400, 330}, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP},
-    {kOptJapanese, ControlKind::Option, kFrameLanguage, {1800, 360, 1600, 330}, BS_AUTORADIOBUTTON},
-    {kCmdNext, ControlKind::Button, 0, {3960, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdCancel, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdExit, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kLblOS, ControlKind::Label, 0, {240, 4300, 1300, 250}, 0},
-    {kLblWindows, ControlKind::Label, 0, {1560, 4300, 1300, 250}, 0},
-    {kLblSystem, ControlKind::Label, 0, {2880, 4300, 1300, 250}, 0},
-}};
+constexpr auto kLayout = ToolLayout<3, 3>(1000, 2560, {{
+    ToolButton(kCmdNext, 3960, 3720),
+    ToolButton(kCmdCancel, 5600, 3720),
+    ToolButton(kCmdExit, 5600, 3720),
+}}, 4300);
 
-constexpr DesignCaption kCaptions[] = {
-    {kLblDisp, L"disp"},          {kFrameLanguage, L"Language"}, {kOptEnglish, L"English"},
-    {kOptJapanese, L"Japanese"},  {kCmdNext, L"Next"},           {kCmdExit, L"Complete"},
-    {kCmdCancel, L"Command1"},    {kLblOS, L"WindowsOS"},        {kLblWindows, L"WindowsDir"},
-    {kLblSystem, L"SystemDir"},
-};
+constexpr auto kCaptions =
+    ToolCaptions<3, 3>(L"Language", {{{kCmdNext, L"Next"}, {kCmdExit, L"Complete"}, {kCmdCancel, L"Command1"}}});
 
 const installer::TextPair& Pair(Text id) { return TextPairOf(id); }
 

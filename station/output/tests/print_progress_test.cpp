@@ -7,21 +7,6 @@
 namespace orva {
 namespace {
 
-TEST(StationPrintProgress, FillInReplacesEachPlaceholder) {
-  const struct {
-    const char* text;
-    const char* expected;
-  } cases[] = {
-      {"Page %1 of %2", "Page 3 of 143"},
-      {"%2 pages, %1 first", "143 pages, 3 first"},
-      {"%1%1", "33"},
-      {"100% sure, %3 stays", "100% sure, %3 stays"},
-      {"ends with %", "ends with %"},
-      {"", ""},
-  };
-  for (const auto& c : cases) EXPECT_EQ(FillIn(c.text, "3", "143"), c.expected) << c.text;
-}
-
 TEST(StationPrintProgress, PageTextsInBothLanguages) {
   EXPECT_EQ(PrintingPageText("english", 3, 143), "Page 3 of 143");
   EXPECT_EQ(PrintingPageText("japanese", 3, 143), "143 ページ中 3 ページ目");

@@ -1,5 +1,6 @@
 #include "station/output/win/printer.h"
 
+#include "installer/common/program_names.h"
 #include "station/output/printer_records.h"
 #include "winkit/text.h"
 #include "winkit/twips.h"
@@ -9,7 +10,6 @@
 namespace orva {
 namespace {
 
-constexpr wchar_t kDocumentName[] = L"ORVA";
 
 std::string Text(const char* s) { return s ? s : ""; }
 
@@ -139,7 +139,7 @@ bool Printer::OpenDc() {
     return Fail("GetDeviceCaps");
   }
   hfont_ = MakeFont(font_);
-  if (hfont_) oldFont_ = SelectObject(dc_, hfont_);
+  fontSelection_.emplace(dc_, hfont_);
   SetBkMode(dc_, TRANSPARENT);
   TEXTMETRICW tm{};
   GetTextMetricsW(dc_, &tm);
@@ -169,7 +169,7 @@ bool Printer::FontLacksCharacters(const std::wstring& text) const {
 
 void Printer::CloseDc() {
   if (dc_) {
-    if (oldFont_) SelectObject(dc_, oldFont_);
+    fontSelection_.reset();
     DeleteDC(dc_);
   }
   if (hfont_) DeleteObject(hfont_);
@@ -177,7 +177,6 @@ void Printer::CloseDc() {
   dc_ = nullptr;
   hfont_ = nullptr;
   hfallback_ = nullptr;
-  oldFont_ = nullptr;
 }
 
 void Printer::SetAbortProcedure(ABORTPROC proc) {
@@ -195,7 +194,7 @@ bool Printer::StartDocument() {
     if (!OpenDc()) return false;
     DOCINFOW info{};
     info.cbSize = sizeof info;
-    info.lpszDocName = kDocumentName;
+    info.lpszDocName = kDefaultMessageTitle; // the job carries the program's name
     if (StartDocW(dc_, &info) <= 0) return Fail("StartDoc");
     docOpen_ = true;
   }
@@ -211,9 +210,8 @@ bool Printer::PrintLine(std::string_view utf8) {
   if (!utf8.empty()) {
     const std::wstring text = winkit::WideFromUtf8(utf8);
     const bool fallback = FontLacksCharacters(text) && (hfallback_ || (hfallback_ = MakeFont(fallback_)));
-    if (fallback) SelectObject(dc_, hfallback_);
+    const winkit::SelectedFor fallbackFont(dc_, fallback ? hfallback_ : nullptr);
     const BOOL printed = TextOutW(dc_, winkit::TwipsToPixels(x_, dpi_.x), winkit::TwipsToPixels(y_, dpi_.y), text.c_str(), static_cast<int>(text.size()));
-    if (fallback) SelectObject(dc_, hfont_);
     if (!printed) return Fail("TextOut");
   }
   x_ = 0;

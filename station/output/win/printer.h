@@ -9,6 +9,7 @@
 
 #include "station/output/print_layout.h"
 #include "station/settings/fonts.h"
+#include "winkit/selected_object.h"
 #include "winkit/twips.h"
 
 #include <cstdint>
@@ -106,7 +107,7 @@ private:
   HFONT hfallback_ = nullptr;
   HDC dc_ = nullptr;
   HFONT hfont_ = nullptr;
-  HGDIOBJ oldFont_ = nullptr;
+  std::optional<winkit::SelectedFor> fontSelection_; // hfont_ in dc_, while it is open
   winkit::Dpi dpi_{0, 0}; // the printer's own pixels per inch
   double lineHeight_ = 0; // twips
   bool docOpen_ = false, pageOpen_ = false;

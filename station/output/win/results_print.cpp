@@ -101,6 +101,7 @@ void PrintResults(const PrintRequest& request) {
   }
   // The program may have been asked to close while the dialog was up.
   if (!ShowPrinterDialog(request.owner) || PrintCancelled()) return;
+  if (request.jobStarting) request.jobStarting();
   Printer* printer = CurrentPrinter();
   if (!printer) return;
   ApplySettings(*printer, ModulePrinterMode());

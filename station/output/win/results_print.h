@@ -5,6 +5,7 @@
 
 #include "station/output/win/results_save.h"
 
+#include <functional>
 #include <string>
 #include <windows.h>
 
@@ -15,6 +16,7 @@ struct PrintRequest {
   ResultsSource results; // language, title, limit texts, unit, run log: as for the results file
   std::string printPath; // ANSI path of "print.txt"
   HFONT font = nullptr;  // the form font of the language, for the printing box
+  std::function<void()> jobStarting; // the Print dialog was confirmed; may be empty
 };
 
 // No run log: nothing at all. No printer installed: one message, no dialog.

@@ -1,6 +1,6 @@
 #include "station/output/win/results_save.h"
 
-#include "station/program_title.h"
+#include "installer/common/program_names.h"
 #include "station/settings/text_table.h"
 
 #include "winkit/message_box.h"

@@ -3,6 +3,7 @@
 // the settings file and the menu are checked afterwards.
 #include "station/tests/win/station_fixture.h"
 #include "station/settings/win/about_box.h"
+#include "winkit/text.h"
 #include "winkit/help_open.h"
 #include "station/settings/win/settings_dialog.h"
 #include "winkit/process_window.h"
@@ -45,12 +46,6 @@ bool WithDialog(const wchar_t* title, const std::function<void()>& open,
   return seen;
 }
 
-std::wstring TextOf(HWND hwnd) {
-  wchar_t text[512] = {};
-  GetWindowTextW(hwnd, text, 512);
-  return text;
-}
-
 class DialogsTest : public StationTest {
 protected:
   struct Shown {
@@ -65,15 +60,15 @@ protected:
 
   static Shown Read(HWND dlg) {
     Shown s;
-    s.caption = TextOf(dlg);
-    s.label1 = TextOf(Item(dlg, SettingCtl::LblSetting1));
-    s.label2 = TextOf(Item(dlg, SettingCtl::LblSetting2));
-    s.set = TextOf(Item(dlg, SettingCtl::CmdSet));
-    s.exit = TextOf(Item(dlg, SettingCtl::CmdExit));
-    s.save0 = TextOf(Item(dlg, SettingCtl::OptSave0));
-    s.save1 = TextOf(Item(dlg, SettingCtl::OptSave1));
-    s.diag0 = TextOf(Item(dlg, SettingCtl::OptDiag0));
-    s.diag1 = TextOf(Item(dlg, SettingCtl::OptDiag1));
+    s.caption = winkit::WindowText(dlg);
+    s.label1 = winkit::WindowText(Item(dlg, SettingCtl::LblSetting1));
+    s.label2 = winkit::WindowText(Item(dlg, SettingCtl::LblSetting2));
+    s.set = winkit::WindowText(Item(dlg, SettingCtl::CmdSet));
+    s.exit = winkit::WindowText(Item(dlg, SettingCtl::CmdExit));
+    s.save0 = winkit::WindowText(Item(dlg, SettingCtl::OptSave0));
+    s.save1 = winkit::WindowText(Item(dlg, SettingCtl::OptSave1));
+    s.diag0 = winkit::WindowText(Item(dlg, SettingCtl::OptDiag0));
+    s.diag1 = winkit::WindowText(Item(dlg, SettingCtl::OptDiag1));
     s.save0On = On(dlg, SettingCtl::OptSave0);
     s.save1On = On(dlg, SettingCtl::OptSave1);
     s.diag0On = On(dlg, SettingCtl::OptDiag0);
@@ -207,11 +202,11 @@ TEST_F(DialogsTest, StationAboutBoxShowsTitleVersionAndMaker) {
     EXPECT_TRUE(WithDialog(
         L"ORVA Version Information", [&] { window_->OnVersionClick(); },
         [&](HWND dlg) {
-          title = TextOf(GetDlgItem(dlg, AboutControlId(AboutCtl::LblTitle)));
-          file = TextOf(GetDlgItem(dlg, AboutControlId(AboutCtl::Label1)));
-          version = TextOf(GetDlgItem(dlg, AboutControlId(AboutCtl::lblVersion)));
-          maker = TextOf(GetDlgItem(dlg, AboutControlId(AboutCtl::lblDescription)));
-          ok = TextOf(GetDlgItem(dlg, AboutControlId(AboutCtl::cmdOK)));
+          title = winkit::WindowText(GetDlgItem(dlg, AboutControlId(AboutCtl::LblTitle)));
+          file = winkit::WindowText(GetDlgItem(dlg, AboutControlId(AboutCtl::Label1)));
+          version = winkit::WindowText(GetDlgItem(dlg, AboutControlId(AboutCtl::lblVersion)));
+          maker = winkit::WindowText(GetDlgItem(dlg, AboutControlId(AboutCtl::lblDescription)));
+          ok = winkit::WindowText(GetDlgItem(dlg, AboutControlId(AboutCtl::cmdOK)));
           SendMessageW(GetDlgItem(dlg, AboutControlId(AboutCtl::cmdOK)), BM_CLICK, 0, 0);
         }))
         << showing;

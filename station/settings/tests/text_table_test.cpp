@@ -75,5 +75,20 @@ TEST(StationTextTable, PickTextNeedsExactlyEnglish) {
   }
 }
 
+TEST(StationTextTable, FillInReplacesEachPlaceholder) {
+  const struct {
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"Page %1 of %2", "Page 3 of 143"},
+      {"%2 pages, %1 first", "143 pages, 3 first"},
+      {"%1%1", "33"},
+      {"100% sure, %3 stays", "100% sure, %3 stays"},
+      {"ends with %", "ends with %"},
+      {"", ""},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FillIn(c.text, "3", "143"), c.expected) << c.text;
+}
+
 } // namespace
 } // namespace orva

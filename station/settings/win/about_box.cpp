@@ -1,5 +1,6 @@
 #include "station/settings/win/about_box.h"
 
+#include "installer/common/program_names.h"
 #include "winkit/control_helpers.h"
 #include "winkit/controls.h"
 #include "winkit/dialog.h"
@@ -13,7 +14,6 @@
 namespace orva {
 namespace {
 
-constexpr char kProgramTitle[] = "ORVA";
 constexpr char kProgramFile[] = "ORVA.exe";
 
 std::wstring RunningProgramPath() {
@@ -77,7 +77,7 @@ private:
     winkit::SetText(ok, L"OK");
 
     SetFormFont(Handle(), lang);
-    winkit::SetUtf8Text(Handle(), std::string(kProgramTitle) + " " + PickText(lang, Text::VersionInformation));
+    winkit::SetUtf8Text(Handle(), std::string(kDefaultMessageTitleUtf8) + " " + PickText(lang, Text::VersionInformation));
     SetCtrlFont(version, lang);
     const ProgramVersion v =
         ReadProgramVersion(content_.programPath.empty() ? RunningProgramPath() : content_.programPath);

@@ -8,7 +8,7 @@
 
 namespace orva {
 
-// Fonts are owned by a process-wide cache and live until the process ends.
+// Fonts are owned by the toolkit's cache (winkit/font_cache.h).
 // SetFormFont sends WM_SETFONT to the form itself: a top-level window keeps
 // it only if its window procedure stores it and answers WM_GETFONT.
 HFONT FontFor(const FontSpec& wanted);

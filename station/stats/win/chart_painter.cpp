@@ -1,7 +1,6 @@
 #include "station/stats/win/chart_painter.h"
 
 #include "station/numeric_text.h"
-#include "station/output/print_progress.h"
 #include "station/settings/text_table.h"
 #include "station/stats/chart_geometry.h"
 #include "station/stats/figure_format.h"
@@ -69,7 +68,7 @@ struct Limits {
 // Writes the chart's title ("... (N)") and returns the plot's rectangle
 // below it, with room for value labels on the left and below.
 RECT TitledPlot(HDC dc, const RECT& area, const ChartScene& scene, Text title, int lineHeight) {
-  const std::string unit = LimitUnitName(scene.allowance.limitUnitMode);
+  const std::string unit = LimitUnitText(scene.allowance.limitUnitMode);
   DrawLabel(dc, area.left + 4, area.top + 2, FillIn(PickText(scene.curLanguage, title), unit, ""), TA_LEFT | TA_TOP);
   return RECT{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - kRightMargin,
               area.bottom - lineHeight - 6};

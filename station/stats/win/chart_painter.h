@@ -4,7 +4,7 @@
 // context: the window's panel, the clipboard's bitmap, the PNG picture.
 #pragma once
 
-#include "station/stats/allowance.h"
+#include "station/allowance.h"
 #include "station/stats/run_statistics.h"
 
 #include <string>

@@ -1,5 +1,7 @@
 #include "station/stats/win/chart_picture.h"
 
+#include "winkit/selected_object.h"
+
 #include <cstring>
 
 namespace orva {
@@ -22,9 +24,10 @@ ChartPicture::ChartPicture(int width, int height, const ChartScene& scene) {
     bitmap_ = nullptr;
     return;
   }
-  const HGDIOBJ old = SelectObject(dc, bitmap_);
-  PaintCharts(dc, RECT{0, 0, width, height}, scene);
-  SelectObject(dc, old);
+  {
+    const winkit::SelectedFor picture(dc, bitmap_);
+    PaintCharts(dc, RECT{0, 0, width, height}, scene);
+  }
   DeleteDC(dc);
   GdiFlush(); // the bits are read directly
 }

@@ -2,7 +2,7 @@
 
 #include "station/output/results_file.h"
 #include "station/output/win/save_dialog.h"
-#include "station/program_title.h"
+#include "installer/common/program_names.h"
 #include "station/settings/text_table.h"
 #include "station/settings/win/fonts_win.h"
 #include "station/stats/stats_cells.h"
@@ -11,6 +11,7 @@
 #include "station/stats/win/chart_picture.h"
 #include "station/stats/win/clipboard_copy.h"
 #include "station/stats/win/png_file.h"
+#include "winkit/selected_object.h"
 #include "winkit/control_helpers.h"
 #include "winkit/controls.h"
 #include "winkit/message_box.h"
@@ -80,10 +81,9 @@ private:
     const HDC memory = CreateCompatibleDC(dc);
     const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
     if (memory && bitmap) {
-      const HGDIOBJ old = SelectObject(memory, bitmap);
+      const winkit::SelectedFor offScreen(memory, bitmap);
       owner_.PaintPanel(memory, client);
       BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-      SelectObject(memory, old);
     } else {
       owner_.PaintPanel(dc, client);
     }
@@ -146,10 +146,7 @@ bool StatisticsWindow::FormLoad() {
   const std::vector<winkit::ControlSpec> table = ControlTable();
   const std::vector<HWND> made = winkit::BuildControls(
       Handle(), table, winkit::ScreenDpi(), [this](const winkit::ControlSpec& row, HWND parent, const RECT& r) {
-        auto panel = std::make_unique<ChartPanel>(*this);
-        const HWND hwnd = panel->Create(parent, r, row.id);
-        if (hwnd) panel.release()->DeleteWithWindow();
-        return hwnd;
+        return winkit::CreateOwnedByWindow(std::make_unique<ChartPanel>(*this), parent, r, row.id);
       });
   if (made.size() != table.size()) return false;
   for (std::size_t i = 0; i < table.size(); ++i) {
@@ -217,8 +214,8 @@ void StatisticsWindow::ReadingTaken(std::int32_t readingNo, const ReadingTexts& 
   ScheduleRefresh();
 }
 
-void StatisticsWindow::AllowanceChanged(const std::string& highText, const std::string& lowText, int limitUnitMode) {
-  allowance_ = Allowance{highText, lowText, limitUnitMode};
+void StatisticsWindow::AllowanceChanged(const Allowance& allowance) {
+  allowance_ = allowance;
   ScheduleRefresh();
 }
 

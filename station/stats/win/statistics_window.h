@@ -12,7 +12,7 @@
 #include "station/judgement.h"
 #include "station/reading.h"
 #include "station/run_view.h"
-#include "station/stats/allowance.h"
+#include "station/allowance.h"
 #include "station/stats/run_statistics.h"
 #include "winkit/window.h"
 
@@ -39,10 +39,11 @@ public:
   void RunStarted() override;
   void ReadingTaken(std::int32_t readingNo, const ReadingTexts& texts, Judgement judgement) override;
   // The limit boxes or the limit unit changed: Cp/Cpk and the charts follow.
-  void AllowanceChanged(const std::string& highText, const std::string& lowText, int limitUnitMode) override;
+  void AllowanceChanged(const Allowance& allowance) override;
 
-  // What the buttons do, without the dialog: the figures and the chart on
-  // the clipboard (false when it could not be done), the chart as a PNG file.
+  // What the buttons do, called directly (no click, no save dialog): the
+  // figures and the chart on the clipboard (false when it could not be
+  // done), the chart as a PNG file.
   bool CopyFigures();
   bool WritePicture(const std::string& ansiPath);
   // The picture's size in pixels: the chart panel's.

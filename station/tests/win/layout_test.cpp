@@ -1,19 +1,13 @@
 // The window layout: every control at its design place inside its container,
 // the client area, and the resize rule.
 #include "station/tests/win/station_fixture.h"
+#include "winkit/control_helpers.h"
 #include "winkit/twips.h"
 
 namespace orva::test {
 namespace {
 
 using C = MainControl;
-
-RECT InParent(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(w), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
 
 constexpr int kTolerance = 1; // pixels: one rounding step
 
@@ -28,7 +22,7 @@ TEST_F(StationTest, EveryControlSitsAtItsDesignPlaceInItsContainer) {
                                 : place.container == Container::frmMeasure ? Ctl(C::frmMeasure)
                                                                            : Ctl(C::frmLimit);
     EXPECT_EQ(GetParent(w), expectedParent);
-    const RECT r = InParent(w);
+    const RECT r = winkit::RectInParent(w);
     EXPECT_NEAR(r.left, winkit::TwipsToPixels(place.rect.left, winkit::ScreenDpi().x), kTolerance);
     EXPECT_NEAR(r.top, winkit::TwipsToPixels(place.rect.top, winkit::ScreenDpi().y), kTolerance);
     EXPECT_NEAR(r.right - r.left, winkit::TwipsToPixels(place.rect.width, winkit::ScreenDpi().x), kTolerance);
@@ -83,8 +77,8 @@ TEST_F(StationTest, ResizeMovesTheCommandColumnAndScalesTheGrid) {
   EXPECT_NEAR(base.DispHeight, 4950, 15);
   EXPECT_NEAR(base.frmCmdLeft, 5400, 15);
 
-  const int cmdLeft = InParent(Ctl(C::frmCmd)).left;
-  const RECT grid = InParent(Ctl(C::MSFlexGridMsr));
+  const int cmdLeft = winkit::RectInParent(Ctl(C::frmCmd)).left;
+  const RECT grid = winkit::RectInParent(Ctl(C::MSFlexGridMsr));
   const struct {
     const char* name;
     double dx, dy;
@@ -97,8 +91,8 @@ TEST_F(StationTest, ResizeMovesTheCommandColumnAndScalesTheGrid) {
     ResizeBy(Main(), c.dx, c.dy);
     const Size now = OuterTwips(Main());
     const double dx = now.width - load.width, dy = now.height - load.height;
-    const RECT g = InParent(Ctl(C::MSFlexGridMsr));
-    const RECT e = InParent(Ctl(C::txtError));
+    const RECT g = winkit::RectInParent(Ctl(C::MSFlexGridMsr));
+    const RECT e = winkit::RectInParent(Ctl(C::txtError));
     EXPECT_EQ(g.left, grid.left);
     EXPECT_EQ(g.top, grid.top);
     EXPECT_EQ(e.right - e.left, g.right - g.left);
@@ -107,7 +101,7 @@ TEST_F(StationTest, ResizeMovesTheCommandColumnAndScalesTheGrid) {
     const double expectedHeight = base.DispHeight + dy < 0 ? base.DispHeight : base.DispHeight + dy;
     EXPECT_NEAR(winkit::PixelsToTwips(g.right - g.left, winkit::ScreenDpi().x), expectedWidth, 15);
     EXPECT_NEAR(winkit::PixelsToTwips(g.bottom - g.top, winkit::ScreenDpi().y), expectedHeight, 15);
-    EXPECT_NEAR(InParent(Ctl(C::frmCmd)).left, cmdLeft + (dx > 0 ? winkit::TwipsToPixels(dx, winkit::ScreenDpi().x) : 0), kTolerance);
+    EXPECT_NEAR(winkit::RectInParent(Ctl(C::frmCmd)).left, cmdLeft + (dx > 0 ? winkit::TwipsToPixels(dx, winkit::ScreenDpi().x) : 0), kTolerance);
     const double r = dx > 0 ? winkit::PixelsToTwips(g.right - g.left, winkit::ScreenDpi().x) / base.DispWidth : 1.0;
     const int widths[] = {1050, 1230, 1230, 1300};
     for (int col = 0; col < 4; ++col) EXPECT_NEAR(window_->Grid().ColWidth(col), widths[col] * r, 0.5) << col;

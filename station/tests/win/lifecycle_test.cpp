@@ -77,16 +77,16 @@ TEST_F(StationTest, MissingLibrarySaysSoAndEndsThroughTheUnload) {
   EXPECT_EQ(Start(), MainWindow::LoadResult::Loaded);
 }
 
-TEST_F(StationTest, ShutdownLinkStopsARunningDeviceOnceAndCanRunTwice) {
+// The order is the session's (station_session_test); here the window's
+// steps: the real pause and the settings taken from the controls.
+TEST_F(StationTest, ShutdownLinkPausesAfterDeviceStopAndWritesTheControls) {
   StartRun(L"20", L"10");
   SetText(C::txtPrintTitle, L"Line 7");
   link_.calls.clear();
   link_.callTimes.clear();
   window_->ShutdownLink();
-  window_->ShutdownLink();
-  EXPECT_EQ(link_.calls, (std::vector<std::string>{"DeviceStop", "USBStop", "USBStop"}));
+  EXPECT_EQ(link_.calls, (std::vector<std::string>{"DeviceStop", "USBStop"}));
   EXPECT_GE(link_.callTimes[1] - link_.callTimes[0], 0.49); // the half-second pause comes first
-  EXPECT_EQ(Run().DriverRunning, kFalse);
   EXPECT_EQ(Text(C::lblMeasure), L"");
   EXPECT_TRUE(Enabled(C::cmdStart));
   const std::string ini = ReadFileBytes("ORVA.ini");
@@ -118,14 +118,6 @@ TEST_F(StationTest, ExitPathsShutDownAndReleaseTheName) {
     EXPECT_EQ(GetLastError(), 0u);
     CloseHandle(name);
   }
-}
-
-TEST_F(StationTest, ClosingWhileTheDeviceRunsStopsItFirst) {
-  StartRun(L"20", L"10");
-  link_.calls.clear();
-  SendMessageW(Main(), WM_CLOSE, 0, 0);
-  EXPECT_EQ(link_.calls, (std::vector<std::string>{"DeviceStop", "USBStop"}));
-  EXPECT_EQ(Main(), nullptr);
 }
 
 } // namespace

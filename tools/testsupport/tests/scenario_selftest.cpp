@@ -4,6 +4,7 @@
 // installer tools find a font with Japanese glyphs.
 #include "tools/testsupport/desktop.h"
 #include "tools/testsupport/scenario.h"
+#include "winkit/selected_object.h"
 
 #include <windows.h>
 
@@ -96,13 +97,10 @@ TEST(ScenarioPrefix, JapaneseFaceNamesOfTheToolsShowJapanese) {
     lf.lfHeight = -12;
     lf.lfCharSet = DEFAULT_CHARSET;
     wcscpy_s(lf.lfFaceName, face);
-    HFONT font = CreateFontIndirectW(&lf);
-    HGDIOBJ old = SelectObject(dc, font);
+    const winkit::SelectedObject font(dc, CreateFontIndirectW(&lf));
     WORD glyphs[3] = {};
     EXPECT_EQ(GetGlyphIndicesW(dc, L"次へ完", 3, glyphs, GGI_MARK_NONEXISTING_GLYPHS), 3u);
     for (WORD g : glyphs) EXPECT_NE(g, 0xFFFF) << "no Japanese glyph in the font for this face";
-    SelectObject(dc, old);
-    DeleteObject(font);
   }
   ReleaseDC(nullptr, dc);
 }

@@ -129,7 +129,7 @@ protected:
 };
 
 TEST_F(StatisticsWindowTest, FollowsReadingsKeepsCountingWhileClosedAndClearsAtStart) {
-  window.AllowanceChanged("13.00", "12.00", 0);
+  window.AllowanceChanged({"13.00", "12.00", 0});
   ASSERT_TRUE(window.Open(owner.Handle(), "english"));
   const HWND first = window.Handle();
   Feed(window);
@@ -147,7 +147,7 @@ TEST_F(StatisticsWindowTest, FollowsReadingsKeepsCountingWhileClosedAndClearsAtS
 
   // Hz: Cp and Cpk against 12..13 Hz, with readings near 85 Hz, still defined but
   // shown for frequency; limits that are not numeric: not defined.
-  window.AllowanceChanged("abc", "12.00", 1);
+  window.AllowanceChanged({"abc", "12.00", 1});
   winkit::WaitSeconds(0.4f);
   EXPECT_EQ(CellText(window, RowCapabilityHead, 0), "Capability against the allowance (Hz)");
   EXPECT_EQ(CellText(window, RowCp, 1), "\xE2\x80\x94");
@@ -184,7 +184,7 @@ TEST_F(StatisticsWindowTest, OpensBesideItsOwnerAndClosesWithIt) {
 }
 
 TEST_F(StatisticsWindowTest, CopyPutsTheTableAndTheChartOnTheClipboard) {
-  window.AllowanceChanged("13.00", "12.00", 0);
+  window.AllowanceChanged({"13.00", "12.00", 0});
   ASSERT_TRUE(window.Open(owner.Handle(), "english"));
   Feed(window);
   EmptyTheClipboard();
@@ -226,7 +226,7 @@ std::optional<std::string> ChooseName(HWND, const SaveDialogRequest& request) {
 }
 
 TEST_F(StatisticsWindowTest, SavePictureWritesAPngOfTheChartsSize) {
-  window.AllowanceChanged("13.00", "12.00", 0);
+  window.AllowanceChanged({"13.00", "12.00", 0});
   ASSERT_TRUE(window.Open(owner.Handle(), "english"));
   Feed(window);
   const std::string direct = TempFile("orva-stats-direct.png");

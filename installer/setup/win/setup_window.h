@@ -9,13 +9,13 @@
 //                the installer it starts
 #pragma once
 
+#include "installer/common/program_names.h"
 #include "installer/common/win/tool_window.h"
 #include "installer/setup/setup_steps.h"
 
 namespace orva::installer {
 
 inline constexpr wchar_t kSetupTitle[] = L"SETUP";        // message boxes
-inline constexpr wchar_t kSetupCaption[] = L"ORVA Setup"; // window and banner
 
 class SetupWindow final : public ToolWindow, private SetupHost {
 public:

@@ -1,4 +1,4 @@
-#include "station/win/run_log.h"
+#include "station/output/win/run_log_file.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "devlink/dll/block_access.h"
+#include "devlink/win/block_access.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
 // INSTALL.EXE: the installer's wizard, started by SETUP.EXE from the
 // temporary folder.
-#include "installer/install/install_window.h"
+#include "installer/install/win/install_window.h"
 #include "winkit/program.h"
 
 #include <objbase.h>

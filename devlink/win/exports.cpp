@@ -6,11 +6,11 @@
 #include <cstdint>
 #include <cstring>
 
-#include "devlink/dll/block_access.h"
+#include "devlink/win/block_access.h"
 #include "devlink/error_text.h"
-#include "devlink/dll/handler_control.h"
+#include "devlink/win/handler_control.h"
 #include "devlink/link_block.h"
-#include "devlink/dll/version_resource.h"
+#include "devlink/win/version_resource.h"
 
 using namespace devlink;
 using namespace devlink::dll;

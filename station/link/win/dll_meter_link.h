@@ -3,7 +3,7 @@
 // at its own first call, so the program runs (and can say so) without it.
 #pragma once
 
-#include "station/win/meter_link.h"
+#include "station/meter_link.h"
 #include "devlink/meterlink_api.h"
 
 #include <string>
@@ -27,6 +27,8 @@ public:
 
 private:
   FARPROC Bind(FARPROC& slot, const char* name);
+  template <typename Fn, typename... Args>
+  std::int32_t Call(FARPROC& slot, const char* name, Args... args);
 
   std::string programFolder_;
   HMODULE module_ = nullptr;

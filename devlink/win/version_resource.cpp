@@ -1,4 +1,4 @@
-#include "devlink/dll/version_resource.h"
+#include "devlink/win/version_resource.h"
 
 #include "devlink/version_text.h"
 #include "winkit/version_resource.h"

@@ -10,6 +10,7 @@
 //   help menu    the installing person's help
 #pragma once
 
+#include "installer/common/program_names.h"
 #include "installer/common/win/tool_window.h"
 #include "installer/install/wizard.h"
 
@@ -18,7 +19,6 @@
 namespace orva::installer {
 
 inline constexpr wchar_t kInstallTitle[] = L"INSTALL";   // message boxes
-inline constexpr wchar_t kInstallCaption[] = L"ORVA Setup"; // window and banner
 
 class InstallWindow final : public ToolWindow, private WizardHost {
 public:

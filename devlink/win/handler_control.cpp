@@ -1,4 +1,4 @@
-#include "devlink/dll/handler_control.h"
+#include "devlink/win/handler_control.h"
 
 #include <shlwapi.h>
 

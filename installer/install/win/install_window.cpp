@@ -1,4 +1,4 @@
-#include "installer/install/install_window.h"
+#include "installer/install/win/install_window.h"
 
 #include "installer/common/common_texts.h"
 #include "installer/common/file_lists.h"
@@ -19,31 +19,16 @@ namespace {
 
 using winkit::ControlKind;
 
-constexpr std::array<winkit::ControlSpec, 15> kLayout = {{
-    {kPicture1, ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
-    {kLblDisp, ControlKind::Custom, 0, {240, 1440, 6720, 1000}, 0},
-    {kFrameLanguage, ControlKind::Frame, 0, {240, 2560, 3600, 900}, 0},
-    {kOptEnglish, ControlKind::Option, kFrameLanguage, {240, 360, 1400, 330}, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP},
-    {kOptJapanese, ControlKind::Option, kFrameLanguage, {1800, 360, 1600, 330}, BS_AUTORADIOBUTTON},
+constexpr auto kLayout = ToolLayout<5, 5>(1000, 2560, {{
     {kTxtInstallDir, ControlKind::Edit, 0, {240, 2640, 5160, 360}, ES_AUTOHSCROLL | WS_TABSTOP},
     {kCmdBrowse, ControlKind::Button, 0, {5600, 2610, 1360, 420}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdNext, ControlKind::Button, 0, {3960, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdExit, ControlKind::Button, 0, {3960, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdCancel, ControlKind::Button, 0, {5600, 3720, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kLblOS, ControlKind::Label, 0, {240, 4300, 1300, 250}, 0},
-    {kLblWindows, ControlKind::Label, 0, {1560, 4300, 1300, 250}, 0},
-    {kLblSystem, ControlKind::Label, 0, {2880, 4300, 1300, 250}, 0},
-    {kLblSystemFile, ControlKind::Label, 0, {4200, 4300, 1300, 250}, 0},
-    {kLblSystem32, ControlKind::Label, 0, {5520, 4300, 1300, 250}, 0},
-}};
+    ToolButton(kCmdNext, 3960, 3720),
+    ToolButton(kCmdExit, 3960, 3720),
+    ToolButton(kCmdCancel, 5600, 3720),
+}}, 4300);
 
-constexpr DesignCaption kCaptions[] = {
-    {kLblDisp, L"disp"},         {kFrameLanguage, L"Installer Language"}, {kOptEnglish, L"English"},
-    {kOptJapanese, L"Japanese"}, {kCmdBrowse, L"Browse"},                 {kCmdNext, L"Next"},
-    {kCmdExit, L"Complete"},     {kCmdCancel, L"Cancel"},                 {kLblOS, L"WindowsOS"},
-    {kLblWindows, L"WindowsDir"}, {kLblSystem, L"SystemDir"},             {kLblSystemFile, L"SystemFile"},
-    {kLblSystem32, L"System32Dir"},
-};
+constexpr auto kCaptions = ToolCaptions<4, 5>(
+    L"Installer Language", {{{kCmdBrowse, L"Browse"}, {kCmdNext, L"Next"}, {kCmdExit, L"Complete"}, {kCmdCancel, L"Cancel"}}});
 
 void SetMenuText(HMENU menu, UINT item, bool byPosition, const std::wstring& caption) {
   MENUITEMINFOW info{};
@@ -83,8 +68,8 @@ bool InstallWindow::Create() {
   SelectLanguage(IsFile(WithBackslash(installerFolder_) + kJapaneseMarker) ? 1 : 0);
   // 5. and 6.
   wizard_.ShowFirstPrompt();
-  winkit::SetText(Handle(), kInstallCaption);
-  DrawBanner(tool, kInstallCaption);
+  winkit::SetText(Handle(), kSetupCaption);
+  DrawBanner(tool, kSetupCaption);
   return true;
 }
 

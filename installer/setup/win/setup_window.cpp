@@ -1,4 +1,4 @@
-#include "installer/setup/setup_window.h"
+#include "installer/setup/win/setup_window.h"
 
 #include "installer/common/common_texts.h"
 #include "installer/common/status_style.h"
@@ -12,29 +12,12 @@
 namespace orva::installer {
 namespace {
 
-using winkit::ControlKind;
+constexpr auto kLayout = ToolLayout<2, 5>(700, 2280, {{
+    ToolButton(kCmdNext, 3960, 3420),
+    ToolButton(kCmdCancel, 5600, 3420),
+}}, 4000);
 
-constexpr std::array<winkit::ControlSpec, 12> kLayout = {{
-    {kPicture1, ControlKind::Custom, 0, {0, 0, 7200, 1300}, 0},
-    {kLblDisp, ControlKind::Custom, 0, {240, 1440, 6720, 700}, 0},
-    {kFrameLanguage, ControlKind::Frame, 0, {240, 2280, 3600, 900}, 0},
-    {kOptEnglish, ControlKind::Option, kFrameLanguage, {240, 360, 1400, 330}, BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP},
-    {kOptJapanese, ControlKind::Option, kFrameLanguage, {1800, 360, 1600, 330}, BS_AUTORADIOBUTTON},
-    {kCmdNext, ControlKind::Button, 0, {3960, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kCmdCancel, ControlKind::Button, 0, {5600, 3420, 1360, 460}, BS_PUSHBUTTON | WS_TABSTOP},
-    {kLblOS, ControlKind::Label, 0, {240, 4000, 1300, 250}, 0},
-    {kLblWindows, ControlKind::Label, 0, {1560, 4000, 1300, 250}, 0},
-    {kLblSystem, ControlKind::Label, 0, {2880, 4000, 1300, 250}, 0},
-    {kLblSystemFile, ControlKind::Label, 0, {4200, 4000, 1300, 250}, 0},
-    {kLblSystem32, ControlKind::Label, 0, {5520, 4000, 1300, 250}, 0},
-}};
-
-constexpr DesignCaption kCaptions[] = {
-    {kLblDisp, L"disp"},          {kFrameLanguage, L"Installer Language"}, {kOptEnglish, L"English"},
-    {kOptJapanese, L"Japanese"},  {kCmdNext, L"Next"},                     {kCmdCancel, L"Cancel"},
-    {kLblOS, L"WindowsOS"},       {kLblWindows, L"WindowsDir"},            {kLblSystem, L"SystemDir"},
-    {kLblSystemFile, L"SystemFile"}, {kLblSystem32, L"System32Dir"},
-};
+constexpr auto kCaptions = ToolCaptions<2, 5>(L"Installer Language", {{{kCmdNext, L"Next"}, {kCmdCancel, L"Cancel"}}});
 
 } // namespace
 

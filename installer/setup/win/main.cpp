@@ -1,5 +1,5 @@
 // SETUP.EXE: the launcher in the root of the install disk.
-#include "installer/setup/setup_window.h"
+#include "installer/setup/win/setup_window.h"
 #include "winkit/program.h"
 
 #include <objbase.h>
