@@ -8,11 +8,12 @@
 #     count as rules;
 #   - windows -> toolkit and rules, plus the Windows shells below them in the
 #     same program: station/win -> station/settings/win, station/output/win,
-#     station/stats/win, station/link/win; station/stats/win -> station/settings/win,
-#     station/output/win;
+#     station/stats/win, station/link/win, station/archive/win; station/stats/win
+#     -> station/settings/win, station/output/win; station/archive/win ->
+#     station/settings/win, station/output/win, station/stats/win;
 #     installer tools -> installer/common/win; a unit never includes a window
-#     of a floor above it (station/settings, station/output, station/stats ->
-#     no station/win);
+#     of a floor above it (station/settings, station/output, station/stats,
+#     station/archive -> no station/win);
 #   - installer tools -> winkit, installer/common and their own folder (and
 #     the library's published interface devlink/meterlink_api.h);
 #   - tests, benchmarks and the test support may include what they test.
@@ -38,9 +39,10 @@ function fail(file, n, inc, why) {
 }
 function allowedWindows(from, to,   unit) {
   if (dirOf(from) == dirOf(to)) return 1
-  if (from ~ /^station\/(settings|output|stats|link)\/win\// && to ~ /^station\/win\//) return 0
-  if (from ~ /^station\/win\// && to ~ /^station\/(settings|output|stats|link)\/win\//) return 1
+  if (from ~ /^station\/(settings|output|stats|link|archive)\/win\// && to ~ /^station\/win\//) return 0
+  if (from ~ /^station\/win\// && to ~ /^station\/(settings|output|stats|link|archive)\/win\//) return 1
   if (from ~ /^station\/stats\/win\// && to ~ /^station\/(settings|output)\/win\//) return 1
+  if (from ~ /^station\/archive\/win\// && to ~ /^station\/(settings|output|stats)\/win\//) return 1
   if (from ~ /^installer\// && to ~ /^installer\/common\/win\//) return 1
   if (program(from) != program(to)) return 0
   unit = dirOf(from); sub(/\/win$/, "", unit)

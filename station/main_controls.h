@@ -46,6 +46,7 @@ enum class MainMenu {
   menu_help,   // Help
   fhelp,       // Help > Help: the operator's help
   version,     // Help > Version: the About command
+  RunArchive,  // File > Run Archive: the runs kept by themselves (last, so no other item's id moves)
   Count
 };
 

@@ -24,7 +24,7 @@ if(WIN32)
   # The files on disk and the courier thread that delivers the spool.
   add_library(orva_archive_win STATIC
     ${CMAKE_CURRENT_LIST_DIR}/win/archive_files.cpp ${CMAKE_CURRENT_LIST_DIR}/win/archive_courier.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/win/run_archive_window.cpp)
+    ${CMAKE_CURRENT_LIST_DIR}/win/run_archive_window.cpp ${CMAKE_CURRENT_LIST_DIR}/win/station_archive.cpp)
   target_link_libraries(orva_archive_win PUBLIC
     orva_archive_rules orva_output_win orva_stats_win orva_station_settings_win winkit comctl32 shell32)
 

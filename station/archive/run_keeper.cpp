@@ -24,7 +24,7 @@ Kept RunKeeper::KeepEndingRun(const RunRecord& fallback, const std::string& ownL
   RunRecord run = record ? *record : fallback;
   const std::vector<std::string> spooled = store_.SpooledNames();
   std::string name;
-  for (int copy = 1;; ++copy) {
+  for (int copy = run.copy;; ++copy) {
     name = ArchiveFileName(run.started, run.computer, copy);
     if (std::find(spooled.begin(), spooled.end(), name) == spooled.end()) break;
   }
@@ -38,9 +38,15 @@ Kept RunKeeper::KeepEndingRun(const RunRecord& fallback, const std::string& ownL
 }
 
 bool RunKeeper::BeginRun(const RunRecord& record) {
-  begunHere_ = true;
   RunRecord fresh = record;
   fresh.archived = false;
+  // Two runs begun in one second would share a name; identical readings
+  // under one name would then pass for one run delivered twice.
+  fresh.copy = begunHere_ && lastBegun_.started == record.started && lastBegun_.computer == record.computer
+                   ? lastBegun_.copy + 1
+                   : 1;
+  begunHere_ = true;
+  lastBegun_ = fresh;
   return store_.WriteRunRecord(RunRecordText(fresh));
 }
 

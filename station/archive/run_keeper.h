@@ -67,6 +67,7 @@ public:
 private:
   KeeperStore& store_;
   bool begunHere_ = false;
+  RunRecord lastBegun_; // the record of the run begun last here
   std::string lastSpooled_;
 };
 

@@ -1,5 +1,7 @@
 #include "station/archive/run_record.h"
 
+#include <charconv>
+
 namespace orva {
 namespace {
 
@@ -42,6 +44,7 @@ std::string RunRecordText(const RunRecord& r) {
   line("LimitLow", r.allowance.lowText);
   line("LimitUnit", r.allowance.limitUnitMode == 1 ? "1" : "0");
   line("Archived", r.archived ? "1" : "0");
+  line("Copy", std::to_string(r.copy));
   return text;
 }
 
@@ -75,6 +78,10 @@ std::optional<RunRecord> ParseRunRecord(std::string_view text) {
       record.allowance.limitUnitMode = value == "1" ? 1 : 0;
     } else if (key == "Archived") {
       record.archived = value == "1";
+    } else if (key == "Copy") {
+      int copy = 0;
+      const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), copy);
+      if (error == std::errc() && end == value.data() + value.size() && copy >= 1 && copy < 1000000) record.copy = copy;
     }
   }
   if (!started) return std::nullopt;

@@ -25,6 +25,9 @@ struct RunRecord {
   std::string printTitle; // UTF-8
   Allowance allowance;    // UTF-8 texts as typed
   bool archived = false;
+  // The archive name's copy number: a second run begun in the same second
+  // on this station gets 2, so the two never pass for one run.
+  int copy = 1;
   friend bool operator==(const RunRecord&, const RunRecord&) = default;
 };
 

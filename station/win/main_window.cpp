@@ -26,7 +26,8 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 // Design captions, replaced by ApplyMainCaptions.
 constexpr winkit::MenuRow kMenuBar[] = {
     {MenuCommandId(MainMenu::menu_file), L"File", true}, {MenuCommandId(MainMenu::fsave), L"Save"},
-    {MenuCommandId(MainMenu::fprint), L"Print"},          {MenuCommandId(MainMenu::exit), L"Exit"},
+    {MenuCommandId(MainMenu::fprint), L"Print"},          {MenuCommandId(MainMenu::RunArchive), L"Run Archive"},
+    {MenuCommandId(MainMenu::exit), L"Exit"},
     {MenuCommandId(MainMenu::menu_tool), L"Tool", true}, {MenuCommandId(MainMenu::USBdiagnose), L"Diagnose"},
     {MenuCommandId(MainMenu::Setting), L"Setting"},       {MenuCommandId(MainMenu::Statistics), L"Statistics"},
     {MenuCommandId(MainMenu::menu_help), L"Help", true}, {MenuCommandId(MainMenu::fhelp), L"Help"},
@@ -39,6 +40,8 @@ MainWindow::MainWindow(OrvaLib& lib, StationConfig config)
     : lib_(lib), config_(std::move(config)),
       flow_(screen_, *this, runLogFile_, {lib_.CurLanguage, lib_.CurSaveType}) {
   flow_.SetWatcher(&statisticsWindow_);
+  flow_.SetKeeping(&archive_);
+  session_.SetHooks(&archive_);
 }
 
 MainWindow::~MainWindow() {
@@ -107,6 +110,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   case kMsgTellPending:
     screen_.TellWhatIsPending();
     return 0;
+  case StationArchive::kCourierMessage:
+    archive_.OnCourierNotice(wp, lp);
+    return 0;
   case WM_CLOSE:
     session_.CloseRequested();
     return 0;
@@ -147,6 +153,7 @@ void MainWindow::OnMenuCommand(MainMenu item) {
   case MainMenu::USBdiagnose: ShowDiagnose(true); return;
   case MainMenu::Setting: OnSettingClick(); return;
   case MainMenu::Statistics: OnStatisticsClick(); return;
+  case MainMenu::RunArchive: archive_.OpenWindow(); return;
   case MainMenu::fhelp: OnHelpClick(); return;
   case MainMenu::version: OnVersionClick(); return;
   default: return;

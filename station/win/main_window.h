@@ -20,6 +20,7 @@
 #include "station/output/win/run_log_file.h"
 #include "station/win/run_screen.h"
 #include "station/stats/win/statistics_window.h"
+#include "station/archive/win/station_archive.h"
 #include "winkit/handle.h"
 #include "winkit/window.h"
 
@@ -125,6 +126,7 @@ private:
   ResultsSource Results();
 
   std::wstring Pick(Text id) const;
+  StationArchive::Station ArchiveStation();
 
   OrvaLib& lib_;
   StationConfig config_;
@@ -140,6 +142,8 @@ private:
   StatisticsWindow statisticsWindow_{statistics_}; // shows them, when open
   RunFlow flow_;
   StationSession session_{*this, flow_};
+  // Keeps every run (START, exit, a run left by a crash); File > Run Archive.
+  StationArchive archive_{ArchiveStation()};
 };
 
 // The subclass window procedure of the main window: acts on the link

@@ -61,6 +61,19 @@ void MainWindow::OnHelpClick() { RunHelp(lib_); }
 void MainWindow::OnVersionClick() {
   session_.RunBusy(Busy::ModalBox, [this] { RunAboutBox(Handle(), lib_); });
 }
+StationArchive::Station MainWindow::ArchiveStation() {
+  return {[this] { return Handle(); },
+          [this] { return lib_.IniPath; },
+          [this] { return lib_.TempPath; },
+          [this] {
+            return StationArchive::Shown{
+                lib_.CurLanguage, winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtPrintTitle))),
+                {flow_.HighLimit(), flow_.LowLimit(), flow_.State().LimitUnitMode}};
+          },
+          [this]() -> const std::string& { return flow_.RunLines(); },
+          [this] { return flow_.BringRunLogUpToDate(); }};
+}
+
 void MainWindow::OnStatisticsClick() { statisticsWindow_.Open(Handle(), lib_.CurLanguage); }
 
 } // namespace orva

@@ -161,6 +161,15 @@ TEST(RunKeeping, TwoRunsInOneSecondGetTwoNames) {
   }
   EXPECT_EQ(t.archive.size(), 2u);
   EXPECT_EQ(t.archive.count("2026-12-09 17-15-02 LINE3-PC (2).csv"), 1u);
+  // Two runs of the very same readings in one second are still two runs.
+  Station u;
+  RunKeeper same(u);
+  for (int run = 0; run < 2; ++run) {
+    same.BeginRun(RunAt(2, "same"));
+    same.KeepEndingRun(kFallback, " 1,1,1,GOOD\r\n");
+    DeliverSpooled(u);
+  }
+  EXPECT_EQ(u.archive.size(), 2u);
 }
 
 TEST(RunKeeping, RunsWaitForAFolderThatIsDownAndArriveOnceWhenItIsBack) {

@@ -3,7 +3,7 @@
 #include "station/archive/archived_run.h"
 #include "station/archive/win/archive_files.h"
 #include "station/output/win/output_files.h"
-#include "station/program_title.h"
+#include "installer/common/program_names.h"
 #include "station/settings/text_table.h"
 #include "station/settings/win/fonts_win.h"
 #include "station/stats/win/statistics_window.h"
@@ -337,8 +337,7 @@ void RunArchiveWindow::OnRunRead(const std::string& fileName, const std::optiona
   for (const ArchivedReading& r : run->readings) runStatistics_.Add(r.readingNo, r.texts, r.judgement);
   statistics_ = std::make_unique<StatisticsWindow>(runStatistics_);
   if (!statistics_->Open(Handle(), curLanguage_)) return;
-  const Allowance allowance = run->allowance.value_or(Allowance{});
-  statistics_->AllowanceChanged(allowance.highText, allowance.lowText, allowance.limitUnitMode);
+  statistics_->AllowanceChanged(run->allowance.value_or(Allowance{}));
   std::string caption = PickText(curLanguage_, Text::StatsCaption) + " - " + fileName;
   if (!run->allowance) caption += " - " + PickText(curLanguage_, Text::ArchiveNoLimits);
   winkit::SetUtf8Text(statistics_->Handle(), caption);

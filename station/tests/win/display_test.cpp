@@ -75,7 +75,8 @@ TEST_F(StationTest, MenuBarCarriesCommandIdsOnHeadingsAndItemsWithEnglishCaption
   HMENU file = GetSubMenu(bar, 0), tool = GetSubMenu(bar, 1), help = GetSubMenu(bar, 2);
   EXPECT_EQ(MenuText(file, 0), L"Save" + id(MainMenu::fsave));
   EXPECT_EQ(MenuText(file, 1), L"Print" + id(MainMenu::fprint));
-  EXPECT_EQ(MenuText(file, 2), L"Exit" + id(MainMenu::exit));
+  EXPECT_EQ(MenuText(file, 2), L"Run Archive" + id(MainMenu::RunArchive));
+  EXPECT_EQ(MenuText(file, 3), L"Exit" + id(MainMenu::exit));
   EXPECT_EQ(MenuText(tool, 0), L"Diagnose" + id(MainMenu::USBdiagnose));
   EXPECT_EQ(MenuText(tool, 1), L"Setting" + id(MainMenu::Setting));
   EXPECT_EQ(MenuText(tool, 2), L"Statistics" + id(MainMenu::Statistics));
