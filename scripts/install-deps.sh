@@ -98,13 +98,9 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
   added_i386=1
 fi
 : > "$APT_LOG"
-ok=0
-# The 32-bit step is optional: one retry for a short sync, no more.
-for try in 1 2; do
-  if apt_step "$APT_LOG" update -q; then ok=1; break; fi
-  [ $try = 1 ] && sleep 10
-done
-if [ $ok = 1 ] && apt_step "$APT_LOG" install -y -q "${need[@]}"; then
+# The 32-bit step is optional, and a refused i386 index stays refused for
+# hours: one try, so a re-run asks the mirror once and is done in seconds.
+if apt_step "$APT_LOG" update -q && apt_step "$APT_LOG" install -y -q "${need[@]}"; then
   rm -f "$WHY_FILE"
   exit 0
 fi
