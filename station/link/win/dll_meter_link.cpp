@@ -37,33 +37,35 @@ FARPROC DllMeterLink::Bind(FARPROC& slot, const char* name) {
   return slot;
 }
 
-// The function bound at its first call; kFailed while it cannot be.
-template <typename Fn, typename... Args>
-std::int32_t DllMeterLink::Call(FARPROC& slot, const char* name, Args... args) {
-  const auto fn = As<Fn>(Bind(slot, name));
-  return fn ? fn(args...) : kFailed;
-}
-
 std::int32_t DllMeterLink::USBStart(const devlink::LinkParams& params, devlink::LinkStatus& status) {
-  return Call<devlink::USBStartFn>(usbStart_, "USBStart", &params, &status);
+  auto fn = As<devlink::USBStartFn>(Bind(usbStart_, "USBStart"));
+  return fn ? fn(&params, &status) : kFailed;
 }
 
-std::int32_t DllMeterLink::USBStop() { return Call<devlink::USBStopFn>(usbStop_, "USBStop"); }
+std::int32_t DllMeterLink::USBStop() {
+  auto fn = As<devlink::USBStopFn>(Bind(usbStop_, "USBStop"));
+  return fn ? fn() : kFailed;
+}
 
 std::int32_t DllMeterLink::DeviceStart(const devlink::LinkParams& params, devlink::LinkStatus& status) {
-  return Call<devlink::DeviceStartFn>(deviceStart_, "DeviceStart", &params, &status);
+  auto fn = As<devlink::DeviceStartFn>(Bind(deviceStart_, "DeviceStart"));
+  return fn ? fn(&params, &status) : kFailed;
 }
 
-std::int32_t DllMeterLink::DeviceStop() { return Call<devlink::DeviceStopFn>(deviceStop_, "DeviceStop"); }
+std::int32_t DllMeterLink::DeviceStop() {
+  auto fn = As<devlink::DeviceStopFn>(Bind(deviceStop_, "DeviceStop"));
+  return fn ? fn() : kFailed;
+}
 
-// The second argument is passed as the library declares it, a 32-bit word.
 std::int32_t DllMeterLink::USBReceiveRead(devlink::LinkReceive& receive, devlink::LinkStatus& status) {
-  return Call<devlink::USBReceiveReadFn>(receiveRead_, "USBReceiveRead", &receive,
-                                         static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&status)));
+  auto fn = As<devlink::USBReceiveReadFn>(Bind(receiveRead_, "USBReceiveRead"));
+  return fn ? fn(&receive, static_cast<std::uint32_t>(reinterpret_cast<std::uintptr_t>(&status)))
+            : kFailed;
 }
 
 std::int32_t DllMeterLink::DeviceErrorRead(devlink::LinkStatus& status, char* text1, char* text2) {
-  return Call<devlink::DeviceErrorReadFn>(errorRead_, "DeviceErrorRead", &status, text1, text2);
+  auto fn = As<devlink::DeviceErrorReadFn>(Bind(errorRead_, "DeviceErrorRead"));
+  return fn ? fn(&status, text1, text2) : kFailed;
 }
 
 } // namespace orva

@@ -27,8 +27,6 @@ public:
 
 private:
   FARPROC Bind(FARPROC& slot, const char* name);
-  template <typename Fn, typename... Args>
-  std::int32_t Call(FARPROC& slot, const char* name, Args... args);
 
   std::string programFolder_;
   HMODULE module_ = nullptr;
