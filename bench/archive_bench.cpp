@@ -33,12 +33,8 @@ double SecondsUntil(double start, const std::function<bool()>& done) {
 int main(int argc, char** argv) {
   const int runs = argc > 1 ? std::atoi(argv[1]) : 10000;
   const int readings = argc > 2 ? std::atoi(argv[2]) : 40;
-  char temp[MAX_PATH];
-  GetTempPathA(MAX_PATH, temp);
-  const std::string root = JoinPath(temp, "orva archive bench");
+  const std::string root = testsupport::FreshTempFolder("orva archive bench");
   const std::string folder = JoinPath(root, "ORVA Runs"), spool = JoinPath(root, "Spool");
-  testsupport::RemoveTree(root);
-  CreateDirectoryA(root.c_str(), nullptr);
   CreateDirectoryA(folder.c_str(), nullptr);
 
   std::string runLog;

@@ -117,18 +117,5 @@ bool ReadShortcut(const std::string& link, std::string& target, std::string& wor
   return SUCCEEDED(hr) && !target.empty();
 }
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA entry;
-  const std::string pattern = folder + (!folder.empty() && folder.back() == '\\' ? "*" : "\\*");
-  HANDLE find = FindFirstFileA(pattern.c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(entry.cFileName);
-  } while (FindNextFileA(find, &entry));
-  FindClose(find);
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 } // namespace orva::testsupport

@@ -4,6 +4,8 @@
 // Paths are ANSI.
 #pragma once
 
+#include "tools/testsupport/test_files.h"
+
 #include <string>
 #include <vector>
 
@@ -31,9 +33,6 @@ bool LayOutInstallation(const std::string& source, const std::string& programFol
 // The target and working directory of a shell link, read back as the shell
 // reads it; false when it cannot be read.
 bool ReadShortcut(const std::string& link, std::string& target, std::string& workingDirectory);
-
-// Files of a folder (names only, sorted, no subfolders).
-std::vector<std::string> FilesIn(const std::string& folder);
 
 bool PathExists(const std::string& path);
 

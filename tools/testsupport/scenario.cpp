@@ -111,16 +111,4 @@ bool SaveScreenshot(const std::string& name, HWND window) {
   return WriteBitmap(folder + "\\" + name + ".bmp", r);
 }
 
-std::string ReadWholeFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
-
-void WriteWholeFile(const std::string& path, const std::string& bytes) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
-}
-
 } // namespace orva::testsupport

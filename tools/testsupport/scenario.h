@@ -4,6 +4,7 @@
 // the stand-in driver tools' log and control file, and screenshots.
 #pragma once
 
+#include "tools/testsupport/test_files.h"
 #include "tools/wdreg_standin/standin_rules.h"
 
 #include <windows.h>
@@ -48,9 +49,5 @@ private:
 // (ORVA_SHOT_DIR set); false otherwise. The scenario script turns the saved
 // bitmaps into PNG files at its end.
 bool SaveScreenshot(const std::string& name, HWND window = nullptr);
-
-// A small file helper for tests: whole file as bytes, "" when missing.
-std::string ReadWholeFile(const std::string& path);
-void WriteWholeFile(const std::string& path, const std::string& bytes);
 
 } // namespace orva::testsupport

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 #include <windows.h>
 
 namespace orva::testsupport {
@@ -9,6 +10,16 @@ namespace orva::testsupport {
 // Removes a folder with everything in it, read-only files included; a
 // folder that does not exist is no error.
 void RemoveTree(const std::string& folder);
+
+// The folder <temp>\name, emptied or made anew; its path.
+std::string FreshTempFolder(const std::string& name);
+
+// Files of a folder (names only, sorted, no subfolders).
+std::vector<std::string> FilesIn(const std::string& folder);
+
+// A whole file as bytes, "" when missing; and written whole.
+std::string ReadWholeFile(const std::string& path);
+void WriteWholeFile(const std::string& path, const std::string& bytes);
 
 // Another program holding the run log open for a while (a virus scanner, a
 // backup tool), with no sharing or letting others only read. (A read-only

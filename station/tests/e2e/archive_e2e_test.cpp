@@ -15,6 +15,8 @@
 
 using e2e::Eventually;
 using e2e::StationProcess;
+using orva::testsupport::FilesIn;
+using orva::testsupport::ReadWholeFile;
 
 namespace {
 
@@ -27,35 +29,15 @@ std::string RunOf(int readings) {
   return "rate = 50\r\nscatter = 0\r\nerror_after = " + std::to_string(readings) + "\r\nstop_after_error = 1\r\n";
 }
 
-std::string IniWithArchive(const std::string& folder) {
-  return "[Limit]\r\nLimitMode=N\r\nLow=12\r\nHigh=13\r\n[Print]\r\nTitle=Belts A\r\n"
-         "[SaveType]\r\nNeglectHighLow=false\r\n[Archive]\r\nKeepEveryRun=1\r\nFolder=" +
-         folder + "\r\n";
-}
-
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  WIN32_FIND_DATAA found;
-  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
-  if (search == INVALID_HANDLE_VALUE) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-  } while (FindNextFileA(search, &found));
-  FindClose(search);
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-std::string Read(const std::string& path) {
-  std::string bytes;
-  HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                            nullptr);
-  if (file == INVALID_HANDLE_VALUE) return bytes;
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got) bytes.append(chunk, got);
-  CloseHandle(file);
-  return bytes;
+// Settings that keep every run in the program folder's `name` (made unless
+// told otherwise), and every reading in the run log. Returns the folder.
+std::string UseArchiveFolder(const StationProcess& station, const std::string& name, bool make = true) {
+  const std::string folder = station.PathOf(name);
+  if (make) CreateDirectoryA(folder.c_str(), nullptr);
+  station.WriteFile("ORVA.ini", "[Limit]\r\nLimitMode=N\r\nLow=12\r\nHigh=13\r\n[Print]\r\nTitle=Belts A\r\n"
+                                "[SaveType]\r\nNeglectHighLow=false\r\n[Archive]\r\nKeepEveryRun=1\r\nFolder=" +
+                                    folder + "\r\n");
+  return folder;
 }
 
 // The station's notice window (it takes no focus), and the text it shows.
@@ -94,7 +76,7 @@ protected:
   }
   static void SaveAs(StationProcess& station, const std::string& name) {
     ASSERT_TRUE(station.SaveResultsAs(name, kWait));
-    ASSERT_TRUE(Eventually([&] { return Read(station.PathOf(name)).find("No.,N,Hz") != std::string::npos; }, kWait));
+    ASSERT_TRUE(Eventually([&] { return ReadWholeFile(station.PathOf(name)).find("No.,N,Hz") != std::string::npos; }, kWait));
     Sleep(300); // the file closed
   }
   static void SetTitle(const StationProcess& station, const wchar_t* title) {
@@ -104,9 +86,7 @@ protected:
 
 TEST_F(ArchiveEndToEnd, EveryRunIsKeptAsTheResultsFileSaveWrites) {
   StationProcess station(RunOf(4));
-  const std::string archive = station.PathOf("Shared Runs");
-  CreateDirectoryA(archive.c_str(), nullptr);
-  station.WriteFile("ORVA.ini", IniWithArchive(archive));
+  const std::string archive = UseArchiveFolder(station, "Shared Runs");
   StartWithLink(station);
 
   MeasureRun(station, 4);
@@ -125,16 +105,14 @@ TEST_F(ArchiveEndToEnd, EveryRunIsKeptAsTheResultsFileSaveWrites) {
   std::vector<std::string> names = FilesIn(archive);
   ASSERT_EQ(names.size() + spooled.size(), 2u);
   const std::string second = names.size() == 2 ? archive + "\\" + names[1] : station.PathOf("Spool\\" + spooled[0]);
-  EXPECT_EQ(Read(archive + "\\" + names[0]), Read(station.PathOf("run1.csv")));
-  EXPECT_EQ(Read(second), Read(station.PathOf("run2.csv")));
-  EXPECT_EQ(Read(second).substr(0, 9), "Belts A\r\n");
+  EXPECT_EQ(ReadWholeFile(archive + "\\" + names[0]), ReadWholeFile(station.PathOf("run1.csv")));
+  EXPECT_EQ(ReadWholeFile(second), ReadWholeFile(station.PathOf("run2.csv")));
+  EXPECT_EQ(ReadWholeFile(second).substr(0, 9), "Belts A\r\n");
 }
 
 TEST_F(ArchiveEndToEnd, ARunKilledMidRunIsKeptAtTheNextStartBeforeStartEmptiesIt) {
   StationProcess station(RunOf(5));
-  const std::string archive = station.PathOf("Runs");
-  CreateDirectoryA(archive.c_str(), nullptr);
-  station.WriteFile("ORVA.ini", IniWithArchive(archive));
+  const std::string archive = UseArchiveFolder(station, "Runs");
   StartWithLink(station);
   MeasureRun(station, 5);
   const std::vector<std::string> killedRun = station.RunLogLines();
@@ -144,7 +122,7 @@ TEST_F(ArchiveEndToEnd, ARunKilledMidRunIsKeptAtTheNextStartBeforeStartEmptiesIt
 
   StartWithLink(station);
   ASSERT_TRUE(Eventually([&] { return FilesIn(archive).size() == 1; }, kWait)) << "kept at start-up";
-  const std::vector<std::string> kept = e2e::SplitLines(Read(archive + "\\" + FilesIn(archive)[0]));
+  const std::vector<std::string> kept = e2e::SplitLines(ReadWholeFile(archive + "\\" + FilesIn(archive)[0]));
   ASSERT_EQ(kept.size(), 7 + killedRun.size());
   EXPECT_TRUE(std::equal(killedRun.begin(), killedRun.end(), kept.begin() + 7));
   MeasureRun(station, 5); // START empties the run log for a run of its own
@@ -153,8 +131,7 @@ TEST_F(ArchiveEndToEnd, ARunKilledMidRunIsKeptAtTheNextStartBeforeStartEmptiesIt
 
 TEST_F(ArchiveEndToEnd, RunsWaitForAMissingFolderTheOperatorIsToldOnceAndTheyArriveWhenItIsThere) {
   StationProcess station(RunOf(3));
-  const std::string archive = station.PathOf("Later Runs");
-  station.WriteFile("ORVA.ini", IniWithArchive(archive));
+  const std::string archive = UseArchiveFolder(station, "Later Runs", false);
   StartWithLink(station);
   MeasureRun(station, 3);
   MeasureRun(station, 3); // the first run goes to the spool and waits
@@ -176,18 +153,16 @@ TEST_F(ArchiveEndToEnd, RunsWaitForAMissingFolderTheOperatorIsToldOnceAndTheyArr
 
 TEST_F(ArchiveEndToEnd, TheRunArchiveWindowListsTheRunsAndSurvivesADamagedFile) {
   StationProcess station(RunOf(3));
-  const std::string archive = station.PathOf("Runs");
-  CreateDirectoryA(archive.c_str(), nullptr);
+  const std::string archive = UseArchiveFolder(station, "Runs");
   station.WriteFile("Runs\\2026-12-09 17-15-02 OTHER-PC.csv", "\x01\x02 damaged\r\n");
   station.WriteFile("Runs\\notes.txt", "not a run");
-  station.WriteFile("ORVA.ini", IniWithArchive(archive));
   StartWithLink(station);
   MeasureRun(station, 3);
   MeasureRun(station, 3);
   MeasureRun(station, 3); // two runs kept, the third still measuring
   ASSERT_TRUE(Eventually([&] { return FilesIn(archive).size() == 4; }, kWait))
       << testing::PrintToString(FilesIn(archive)) << testing::PrintToString(FilesIn(station.PathOf("Spool")))
-      << Read(station.PathOf("ORVArun.ini")) << "|" << Read(station.PathOf("temp.txt"));
+      << ReadWholeFile(station.PathOf("ORVArun.ini")) << "|" << ReadWholeFile(station.PathOf("temp.txt"));
 
   PostMessageW(station.MainWindow(), WM_COMMAND, orva::MenuCommandId(orva::MainMenu::RunArchive), 0);
   const HWND window = orva::testsupport::WaitForTopLevelWindow(L"Run Archive", kWait, station.ProcessId());

@@ -19,11 +19,7 @@ namespace {
 class ArchiveFilesTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    root_ = JoinPath(temp, "orva archive test");
-    testsupport::RemoveTree(root_);
-    CreateDirectoryA(root_.c_str(), nullptr);
+    root_ = testsupport::FreshTempFolder("orva archive test");
     program_ = JoinPath(root_, "EXE");
     spool_ = JoinPath(program_, "Spool");
     archive_ = JoinPath(root_, "Shared Runs");

@@ -31,11 +31,7 @@ bool PumpUntil(const std::function<bool()>& done) {
 class RunArchiveWindowTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    root_ = JoinPath(temp, "orva archive window");
-    testsupport::RemoveTree(root_);
-    CreateDirectoryA(root_.c_str(), nullptr);
+    root_ = testsupport::FreshTempFolder("orva archive window");
     archive_ = JoinPath(root_, "ORVA Runs");
     spool_ = JoinPath(root_, "Spool");
     CreateDirectoryA(archive_.c_str(), nullptr);
