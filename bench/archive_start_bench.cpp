@@ -54,7 +54,7 @@ bool Measure(int lines, bool reachable) {
   const double start = MonotonicSeconds();
   station.Click("cmdStart"); // keeps the run of N lines, then empties the run log
   const bool kept = e2e::Eventually(
-      [&] { return FilesIn(reachable ? folder : station.PathOf("Spool")) == 1 && station.RunLogLines().size() < 100; },
+      [&] { return FilesIn(reachable ? folder : station.PathOf("Spool")) == 1 && station.RunLogLines().size() < static_cast<size_t>(lines); },
       120000);
   const double keptAfter = MonotonicSeconds() - start;
   Sleep(1000);
