@@ -59,12 +59,8 @@ public:
   void OnCourierNotice(WPARAM notice, LPARAM waiting);
   void OpenWindow();
 
-  const ArchiveSettings& Settings() const { return settings_; }
-  std::string ArchiveFolder() const;
-  std::string SpoolFolder() const { return spoolFolder_; }
-  std::wstring NoticeText() const { return notice_.Text(); }
-
 private:
+  std::string ArchiveFolder() const;
   RunRecord FallbackRecord(bool fromRunLogTime) const;
   void ChangeSettings(const ArchiveSettings& settings);
   Kept Keep(const std::string& ownLines, bool fromRunLogTime);
