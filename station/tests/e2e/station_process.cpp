@@ -6,9 +6,8 @@
 #include <commctrl.h>
 #include <dlgs.h>
 
+#include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace e2e {
 namespace {
@@ -82,15 +81,11 @@ StationProcess::~StationProcess() {
 }
 
 void StationProcess::WriteFile(const std::string& name, const std::string& bytes) const {
-  std::ofstream out(PathOf(name), std::ios::binary | std::ios::trunc);
-  out << bytes;
+  orva::testsupport::WriteWholeFile(PathOf(name), bytes);
 }
 
 std::string StationProcess::ReadFile(const std::string& name) const {
-  std::ifstream in(PathOf(name), std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return orva::testsupport::ReadWholeFile(PathOf(name));
 }
 
 bool StationProcess::FileExists(const std::string& name) const {
@@ -214,9 +209,31 @@ std::wstring StationProcess::GridCell(int row, int column) const {
 std::vector<std::string> StationProcess::RunLogLines() const { return SplitLines(ReadFile("temp.txt")); }
 
 bool StationProcess::WaitForRunLogLines(size_t n, DWORD ms) const {
+  // Counts line ends as they are appended, so a run log of 100,000 lines is
+  // not read again and again while it grows; an emptied one starts over.
+  const std::string path = PathOf("temp.txt");
+  LONGLONG counted = 0;
+  size_t lines = 0;
   const DWORD start = GetTickCount(), limit = static_cast<DWORD>(ms);
   do {
-    if (RunLogLines().size() >= n) return true;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+      LARGE_INTEGER size{};
+      GetFileSizeEx(file, &size);
+      if (size.QuadPart < counted) counted = 0, lines = 0;
+      LARGE_INTEGER at{};
+      at.QuadPart = counted;
+      SetFilePointerEx(file, at, nullptr, FILE_BEGIN);
+      char chunk[65536];
+      DWORD got = 0;
+      while (::ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0) {
+        lines += static_cast<size_t>(std::count(chunk, chunk + got, '\n'));
+        counted += got;
+      }
+      CloseHandle(file);
+    }
+    if (lines >= n) return true;
     Sleep(50);
   } while (GetTickCount() - start < limit);
   return false;
