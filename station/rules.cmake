@@ -6,6 +6,7 @@ add_library(orva_station_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/reading.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_log_queue.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid_scroll.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/grid_cells.cpp
   ${CMAKE_CURRENT_LIST_DIR}/limit_check.cpp
   ${CMAKE_CURRENT_LIST_DIR}/alarm_text.cpp
   ${CMAKE_CURRENT_LIST_DIR}/run_flow.cpp
@@ -19,6 +20,7 @@ if(NOT WIN32)
     SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/numeric_text_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/reading_rules_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_log_queue_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/grid_cells_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/alarm_text_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/run_flow_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/station_session_test.cpp

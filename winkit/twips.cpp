@@ -26,4 +26,11 @@ RECT PixelRect(const TwipRect& t, Dpi dpi) {
               TwipsToPixels(t.top + t.height, dpi.y)};
 }
 
+TwipSize WindowSizeInTwips(HWND window) {
+  RECT r{};
+  GetWindowRect(window, &r);
+  const Dpi dpi = ScreenDpi();
+  return {PixelsToTwips(r.right - r.left, dpi.x), PixelsToTwips(r.bottom - r.top, dpi.y)};
+}
+
 } // namespace winkit

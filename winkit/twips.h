@@ -21,4 +21,10 @@ Dpi DeviceDpi(HDC dc);
 // neighbours that touch in twips touch in pixels.
 RECT PixelRect(const TwipRect& rect, Dpi dpi);
 
+struct TwipSize {
+  double width = 0, height = 0;
+};
+// A window's outer size (frame included) in twips at the screen's pixels per inch.
+TwipSize WindowSizeInTwips(HWND window);
+
 } // namespace winkit

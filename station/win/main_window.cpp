@@ -202,37 +202,30 @@ LRESULT MainWindow::OnCtlColor(UINT msg, HDC dc, HWND control) {
 // ---- layout ---------------------------------------------------------------
 
 void MainWindow::RecordBaselines() {
-  RECT outer, grid, cmd = winkit::RectInParent(Control(MainControl::frmCmd));
-  GetWindowRect(Handle(), &outer);
-  GetWindowRect(grid_.Handle(), &grid);
-  baselines_.MainFormHeight = winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y);
-  baselines_.MainFormWidth = winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x);
-  baselines_.DispHeight = winkit::PixelsToTwips(grid.bottom - grid.top, winkit::ScreenDpi().y);
-  baselines_.DispWidth = winkit::PixelsToTwips(grid.right - grid.left, winkit::ScreenDpi().x);
-  baselines_.frmCmdLeft = winkit::PixelsToTwips(cmd.left, winkit::ScreenDpi().x);
+  const winkit::TwipSize form = winkit::WindowSizeInTwips(Handle()), grid = winkit::WindowSizeInTwips(grid_.Handle());
+  baselines_.MainFormHeight = form.height;
+  baselines_.MainFormWidth = form.width;
+  baselines_.DispHeight = grid.height;
+  baselines_.DispWidth = grid.width;
+  baselines_.frmCmdLeft = winkit::PixelsToTwips(winkit::RectInParent(Control(MainControl::frmCmd)).left, winkit::ScreenDpi().x);
   baselinesRecorded_ = true;
 }
 
 void MainWindow::OnSize() {
   if (!baselinesRecorded_) return;
-  RECT outer;
-  GetWindowRect(Handle(), &outer);
-  const double height = GridHeightFor(winkit::PixelsToTwips(outer.bottom - outer.top, winkit::ScreenDpi().y), baselines_);
-  const HorizontalLayout across = HorizontalLayoutFor(winkit::PixelsToTwips(outer.right - outer.left, winkit::ScreenDpi().x), baselines_);
+  const winkit::Dpi dpi = winkit::ScreenDpi();
+  const winkit::TwipSize form = winkit::WindowSizeInTwips(Handle());
+  const double height = GridHeightFor(form.height, baselines_);
+  const HorizontalLayout across = HorizontalLayoutFor(form.width, baselines_);
 
-  const int widthPx = winkit::TwipsToPixels(across.gridWidth, winkit::ScreenDpi().x), heightPx = winkit::TwipsToPixels(height, winkit::ScreenDpi().y);
+  const int widthPx = winkit::TwipsToPixels(across.gridWidth, dpi.x), heightPx = winkit::TwipsToPixels(height, dpi.y);
   for (MainControl c : {MainControl::MSFlexGridMsr, MainControl::txtError})
     SetWindowPos(Control(c), nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const RECT cmd = winkit::RectInParent(Control(MainControl::frmCmd));
-  SetWindowPos(Control(MainControl::frmCmd), nullptr, winkit::TwipsToPixels(across.frmCmdLeft, winkit::ScreenDpi().x), cmd.top, 0, 0,
+  SetWindowPos(Control(MainControl::frmCmd), nullptr, winkit::TwipsToPixels(across.frmCmdLeft, dpi.x), cmd.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  double r = 1.0;
-  if (across.scaled) {
-    RECT now;
-    GetWindowRect(grid_.Handle(), &now);
-    r = winkit::PixelsToTwips(now.right - now.left, winkit::ScreenDpi().x) / baselines_.DispWidth;
-  }
+  const double r = across.scaled ? winkit::WindowSizeInTwips(grid_.Handle()).width / baselines_.DispWidth : 1.0;
   const auto widths = ScaledColumnWidths(r);
   for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, widths[static_cast<size_t>(c)]);
 }

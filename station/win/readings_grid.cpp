@@ -8,7 +8,6 @@
 namespace orva {
 namespace {
 
-const std::wstring kEmpty;
 // An id the list-view's own timers do not use.
 constexpr UINT_PTR kRefreshTimer = 0x4F52;
 
@@ -38,43 +37,26 @@ bool ReadingsGrid::Create(HWND parent, int id, const RECT& px) {
 }
 
 void ReadingsGrid::SetTextMatrix(int row, int col, const std::wstring& text) {
-  if (!Valid(row, col)) return;
-  At(row, col).text = text;
+  cells_.SetText(row, col, text);
   RedrawRow(row);
 }
 
-const std::wstring& ReadingsGrid::TextMatrix(int row, int col) const {
-  return Valid(row, col) ? At(row, col).text : kEmpty;
-}
-
 void ReadingsGrid::SetCurrentCell(int row, int col) {
-  if (!Valid(row, col)) return;
-  row_ = row;
-  col_ = col;
+  cells_.SetCurrent(row, col);
   ViewChanged();
 }
 
 void ReadingsGrid::SetCellForeColor(std::uint32_t colour) {
-  At(row_, col_).colour = colour;
-  RedrawRow(row_);
-}
-
-std::optional<std::uint32_t> ReadingsGrid::CellForeColor(int row, int col) const {
-  return Valid(row, col) ? At(row, col).colour : std::nullopt;
+  cells_.SetCurrentColour(colour);
+  RedrawRow(cells_.Row());
 }
 
 int ReadingsGrid::TopRow() const {
   return viewDirty_ ? topRow_ : static_cast<int>(SendMessageW(Handle(), LVM_GETTOPINDEX, 0, 0));
 }
 
-// Rows past the last full page cannot be at the top, as in the list itself.
-int ReadingsGrid::MaxTopRow() const {
-  const int perPage = static_cast<int>(SendMessageW(Handle(), LVM_GETCOUNTPERPAGE, 0, 0));
-  return perPage >= kRows ? 0 : kRows - (perPage > 0 ? perPage : 1);
-}
-
 void ReadingsGrid::SetTopRow(int row) {
-  topRow_ = row < 0 ? 0 : (row > MaxTopRow() ? MaxTopRow() : row);
+  topRow_ = ClampedTopRow(row, kRows, static_cast<int>(SendMessageW(Handle(), LVM_GETCOUNTPERPAGE, 0, 0)));
   ViewChanged();
 }
 
@@ -114,7 +96,7 @@ void ReadingsGrid::SyncView() {
   LVITEMW item{};
   item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
   item.state = LVIS_SELECTED | LVIS_FOCUSED;
-  SendMessageW(Handle(), LVM_SETITEMSTATE, row_, reinterpret_cast<LPARAM>(&item));
+  SendMessageW(Handle(), LVM_SETITEMSTATE, cells_.Row(), reinterpret_cast<LPARAM>(&item));
   const int delta = topRow_ - static_cast<int>(SendMessageW(Handle(), LVM_GETTOPINDEX, 0, 0));
   if (delta != 0) SendMessageW(Handle(), LVM_SCROLL, 0, static_cast<LPARAM>(delta) * RowPixels());
 }
@@ -147,14 +129,9 @@ int ReadingsGrid::ColWidth(int col) const { return col >= 0 && col < kCols ? col
 
 void ReadingsGrid::ApplyColumnWidths() {
   int px[kCols];
-  int total = 0;
-  for (int c = 0; c < kCols; ++c) total += px[c] = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
-  if (scrollBars_ == 2) {
-    RECT client;
-    GetClientRect(Handle(), &client);
-    const int excess = total - client.right;
-    if (excess > 0) px[kCols - 1] = px[kCols - 1] > excess ? px[kCols - 1] - excess : 0;
-  }
+  for (int c = 0; c < kCols; ++c) px[c] = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
+  RECT client;
+  if (scrollBars_ == 2 && GetClientRect(Handle(), &client)) FitLastColumn(px, client.right);
   for (int c = 0; c < kCols; ++c) SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, c, px[c]);
 }
 
@@ -172,10 +149,7 @@ void ReadingsGrid::SetColAlignment(int col, int alignment) {
 }
 
 void ReadingsGrid::Clear() {
-  for (Cell& cell : cells_) {
-    cell.text.clear();
-    cell.colour.reset();
-  }
+  cells_.Clear();
   InvalidateRect(Handle(), nullptr, TRUE);
 }
 

@@ -1,17 +1,18 @@
 // The readings grid MSFlexGridMsr: a standard list-view (report view, no
 // header, owner data) behind the grid operations the station uses. The
-// cells live here; the list-view asks for the texts it shows (LVN_GETDISPINFO)
+// cells live in GridCells; the list-view asks for the texts it shows (LVN_GETDISPINFO)
 // and each cell may carry its own text colour (NM_CUSTOMDRAW), so thousands
 // of readings cost one cell update each, and screen readers still see a
 // list of rows.
 #pragma once
 
+#include "station/grid_cells.h"
+#include "winkit/subclass.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <vector>
-#include "winkit/subclass.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -20,8 +21,8 @@ namespace orva {
 
 class ReadingsGrid : public winkit::ControlSubclass {
 public:
-  static constexpr int kRows = 2048;
-  static constexpr int kCols = 4;
+  static constexpr int kRows = GridCells::kRows;
+  static constexpr int kCols = GridCells::kCols;
 
   // Creates the list-view as a child of parent at the given pixel rectangle.
   bool Create(HWND parent, int id, const RECT& pixels);
@@ -30,17 +31,17 @@ public:
   int Cols() const { return kCols; }
 
   void SetTextMatrix(int row, int col, const std::wstring& text);
-  const std::wstring& TextMatrix(int row, int col) const;
+  const std::wstring& TextMatrix(int row, int col) const { return cells_.Text(row, col); }
 
   // The current cell (MSFlexGrid Row/Col). The current row is the list's
   // selected and focused item.
   void SetCurrentCell(int row, int col);
-  int Row() const { return row_; }
-  int Col() const { return col_; }
+  int Row() const { return cells_.Row(); }
+  int Col() const { return cells_.Col(); }
 
   // Text colour (0x00BBGGRR) of the current cell only (fill style single).
   void SetCellForeColor(std::uint32_t colour);
-  std::optional<std::uint32_t> CellForeColor(int row, int col) const;
+  std::optional<std::uint32_t> CellForeColor(int row, int col) const { return cells_.Colour(row, col); }
 
   // The top row takes effect at once for the grid's operations; the list
   // itself follows within kViewRefreshMs (see SyncView), so a burst of
@@ -80,24 +81,15 @@ public:
   bool HandleNotify(const NMHDR* header, LRESULT& result);
 
 private:
-  struct Cell {
-    std::wstring text;
-    std::optional<std::uint32_t> colour;
-  };
-  Cell& At(int row, int col) { return cells_[static_cast<size_t>(row) * kCols + col]; }
-  const Cell& At(int row, int col) const { return cells_[static_cast<size_t>(row) * kCols + col]; }
-  bool Valid(int row, int col) const { return row >= 0 && row < kRows && col >= 0 && col < kCols; }
   void RedrawRow(int row);
   int RowPixels() const;
-  int MaxTopRow() const;
   void ApplyColumnWidths();
   void ViewChanged();
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
 
   HIMAGELIST rowSizer_ = nullptr; // an empty image list of the row height sets the item height
-  std::vector<Cell> cells_ = std::vector<Cell>(static_cast<size_t>(kRows) * kCols);
+  GridCells cells_;
   std::string ansiScratch_;       // for the ANSI form of LVN_GETDISPINFO
-  int row_ = 0, col_ = 0;
   int rowHeightTwips_ = 240;
   int fillStyle_ = 0;
   int scrollBars_ = 3;

@@ -85,9 +85,7 @@ void RunScreen::ColourCurrentCell(std::uint32_t colour) { grid_.SetCellForeColor
 int RunScreen::GridTopRow() const { return grid_.TopRow(); }
 
 int RunScreen::GridVisibleRows() const {
-  RECT rect;
-  GetWindowRect(grid_.Handle(), &rect);
-  return VisibleRows(winkit::PixelsToTwips(rect.bottom - rect.top, winkit::ScreenDpi().y), grid_.RowHeight());
+  return VisibleRows(winkit::WindowSizeInTwips(grid_.Handle()).height, grid_.RowHeight());
 }
 
 void RunScreen::SetGridTopRow(int row) { grid_.SetTopRow(row); }
