@@ -16,6 +16,7 @@
 #include "devlink/meterlink_api.h"
 #include "station/main_controls.h"
 #include "station/tests/e2e/station_process.h"
+#include "tools/testsupport/sim_process.h"
 
 #include <psapi.h>
 
@@ -66,15 +67,7 @@ template <typename Fn> Fn Bind(HMODULE library, const char* name) {
 // Mean round trip per reading over a burst of n (the first 100 left out as
 // the start-up's), in seconds; -1 when the link did not deliver.
 double LinkRoundTripSeconds(int n) {
-  char folder[MAX_PATH], scenarioPath[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  GetTempFileNameA(folder, "lkb", 0, scenarioPath);
-  const std::string scenario = "rate = 0\r\nburst = " + std::to_string(n) + "\r\n";
-  HANDLE file = CreateFileA(scenarioPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, scenario.data(), static_cast<DWORD>(scenario.size()), &written, nullptr);
-  CloseHandle(file);
-  SetEnvironmentVariableA("LINKKEEPER_SCENARIO", scenarioPath);
+  const orva::testsupport::ScenarioEnv scenario("rate = 0\r\nburst = " + std::to_string(n) + "\r\n");
 
   double result = -1;
   if (HMODULE library = LoadLibraryA(devlink::kLibraryName)) {
@@ -109,7 +102,6 @@ double LinkRoundTripSeconds(int n) {
     DestroyWindow(window);
     FreeLibrary(library);
   }
-  DeleteFileA(scenarioPath);
   e2e::KillSimulators();
   return result;
 }

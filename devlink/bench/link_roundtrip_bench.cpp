@@ -14,6 +14,7 @@
 
 #include "devlink/link_block.h"
 #include "devlink/meterlink_api.h"
+#include "tools/testsupport/sim_process.h"
 
 namespace {
 
@@ -99,16 +100,7 @@ int main(int argc, char** argv) {
 
   // The scenario reaches the simulator through the environment, which the
   // library passes on when it launches it.
-  char folder[MAX_PATH];
-  char scenarioPath[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  GetTempFileNameA(folder, "lkb", 0, scenarioPath);
-  const std::string scenario = "rate = 0\nnotify = send\nburst = " + std::to_string(burst) + "\n";
-  HANDLE file = CreateFileA(scenarioPath, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(file, scenario.data(), static_cast<DWORD>(scenario.size()), &written, nullptr);
-  CloseHandle(file);
-  SetEnvironmentVariableA("LINKKEEPER_SCENARIO", scenarioPath);
+  const orva::testsupport::ScenarioEnv scenario("rate = 0\nnotify = send\nburst = " + std::to_string(burst) + "\n");
 
   HMODULE library = LoadLibraryA(kLibraryName);
   if (library == nullptr) {
@@ -149,7 +141,6 @@ int main(int argc, char** argv) {
   run.api.deviceStop();
   run.api.stop();
   PumpUntil([](int) { return false; }, 0, 300); // let the handler's last notices in
-  DeleteFileA(scenarioPath);
 
   int outOfOrder = 0;
   for (std::size_t i = 0; i < run.sequence.size(); ++i) {
