@@ -4,9 +4,11 @@
 
 namespace winkit {
 
-int RunMessageLoop(HWND window) {
+int RunMessageLoop(HWND window, HACCEL shortcuts) {
   MSG msg{};
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    const bool ours = window && IsWindow(window) && (msg.hwnd == window || IsChild(window, msg.hwnd));
+    if (ours && shortcuts && TranslateAcceleratorW(window, shortcuts, &msg)) continue;
     if (window && IsWindow(window) && IsDialogMessageW(window, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
@@ -14,10 +16,10 @@ int RunMessageLoop(HWND window) {
   return static_cast<int>(msg.wParam);
 }
 
-int ShowAndRunMessageLoop(HWND window, int show) {
+int ShowAndRunMessageLoop(HWND window, int show, HACCEL shortcuts) {
   ShowWindow(window, show);
   UpdateWindow(window);
-  return RunMessageLoop(window);
+  return RunMessageLoop(window, shortcuts);
 }
 
 int RunProgram(const std::wstring& title, const std::function<int()>& program) {

@@ -15,12 +15,14 @@ namespace winkit {
 
 // Handles the thread's messages until WM_QUIT and returns its code. Keys of
 // `window` (Tab, Enter, Esc), while it exists, go through IsDialogMessage,
-// so its controls can be reached from the keyboard; nullptr for none.
-int RunMessageLoop(HWND window);
+// so its controls can be reached from the keyboard; nullptr for none. Keys
+// typed in `window` or its controls go through its accelerator table
+// `shortcuts` first, if any (not in the program's other windows).
+int RunMessageLoop(HWND window, HACCEL shortcuts = nullptr);
 
 // Shows the program's window as the shell asks (`show` of WinMain), draws
 // it at once and runs the message loop for it.
-int ShowAndRunMessageLoop(HWND window, int show);
+int ShowAndRunMessageLoop(HWND window, int show, HACCEL shortcuts = nullptr);
 
 // Sets the title of the error box, then runs `program` inside the guard;
 // returns its exit code.

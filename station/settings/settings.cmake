@@ -1,6 +1,6 @@
 # The settings unit of ORVA.exe (station/settings/).
 #  orva_settings_rules       : portable rules (text table, settings values, fonts,
-#                              layout, captions, dialog rules), both builds
+#                              layout, captions, keyboard, dialog rules), both builds
 #  orva_station_settings_win : the settings file, fonts and captions on real
 #                              windows, the settings dialog and the about box
 add_library(orva_settings_rules STATIC
@@ -9,6 +9,7 @@ add_library(orva_settings_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/fonts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_layout.cpp
   ${CMAKE_CURRENT_LIST_DIR}/main_captions.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shortcuts.cpp
   ${CMAKE_CURRENT_LIST_DIR}/dialog_rules.cpp)
 target_include_directories(orva_settings_rules PUBLIC ${PROJECT_SOURCE_DIR})
 target_link_libraries(orva_settings_rules PUBLIC winkit_portable)
@@ -35,5 +36,6 @@ else()
             ${CMAKE_CURRENT_LIST_DIR}/tests/main_layout_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/main_captions_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/dialog_rules_test.cpp
+            ${CMAKE_CURRENT_LIST_DIR}/tests/shortcuts_test.cpp
     LIBS orva_settings_rules)
 endif()

@@ -27,7 +27,7 @@ int Run(int show) {
   case orva::MainWindow::LoadResult::Loaded:
     break;
   }
-  return winkit::ShowAndRunMessageLoop(window.Handle(), show);
+  return winkit::ShowAndRunMessageLoop(window.Handle(), show, window.Shortcuts());
 }
 
 } // namespace

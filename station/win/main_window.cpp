@@ -9,6 +9,7 @@
 #include "winkit/menu.h"
 #include "winkit/message_box.h"
 #include "station/settings/win/main_control_looks.h"
+#include "station/settings/shortcuts.h"
 #include "station/win/picture_box.h"
 #include "winkit/twips.h"
 
@@ -47,6 +48,7 @@ MainWindow::MainWindow(OrvaLib& lib, StationConfig config)
 MainWindow::~MainWindow() {
   // Destroyed here, while the window still reaches this object (Form_Unload).
   if (Handle()) ::DestroyWindow(Handle());
+  if (shortcuts_) DestroyAcceleratorTable(shortcuts_);
 }
 
 bool MainWindow::Create() {
@@ -85,13 +87,25 @@ bool MainWindow::CreateControls() {
     controls_[static_cast<size_t>(design[i].control)] = made[i];
     winkit::SetFont(made[i], designFont);
   }
+  SetUpKeyboard();
   return true;
+}
+
+void MainWindow::SetUpKeyboard() {
+  for (MainControl c : TabZOrder())
+    SetWindowPos(Control(c), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  std::vector<ACCEL> keys;
+  for (const Shortcut& key : StationShortcuts())
+    keys.push_back({static_cast<BYTE>(FVIRTKEY | (key.control ? FCONTROL : 0)), key.virtualKey,
+                    static_cast<WORD>(ShortcutCommandId(key))});
+  shortcuts_ = CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size()));
 }
 
 LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
   case WM_COMMAND:
-    OnCommand(LOWORD(wp), HIWORD(wp));
+    // A shortcut key (code 1, no control) is taken as a click on its button.
+    OnCommand(LOWORD(wp), HIWORD(wp) == 1 && lp == 0 ? BN_CLICKED : HIWORD(wp));
     return 0;
   case WM_NOTIFY: {
     LRESULT result = 0;

@@ -54,6 +54,8 @@ public:
 
   HWND Control(MainControl control) const { return controls_[static_cast<size_t>(control)]; }
   HMENU Menu() const { return menu_; }
+  // The keys of StationShortcuts, for the message loop.
+  HACCEL Shortcuts() const { return shortcuts_; }
   ReadingsGrid& Grid() { return grid_; }
   OrvaLib& Lib() { return lib_; }
   const RunFlow& Flow() const { return flow_; }
@@ -91,6 +93,7 @@ private:
   bool ClickAllowed(MainControl control) const;
   LRESULT OnCtlColor(UINT msg, HDC dc, HWND control);
   void RecordBaselines();
+  void SetUpKeyboard();
   void OnSize();
 
   // The session's steps, as this window takes them (lifecycle.cpp).
@@ -131,6 +134,7 @@ private:
   OrvaLib& lib_;
   StationConfig config_;
   HMENU menu_ = nullptr;
+  HACCEL shortcuts_ = nullptr;
   MainControlHandles controls_{};
   ReadingsGrid grid_;
   winkit::UniqueHandle MutexHandle; // the single-instance mutex

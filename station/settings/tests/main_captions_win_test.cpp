@@ -140,9 +140,9 @@ TEST_F(StationSettingsCaptions, EnglishMenuCaptions) {
   const struct {
     MainMenu item;
     const char* text;
-  } items[] = {{MainMenu::fsave, "Save"},      {MainMenu::fprint, "Print"},   {MainMenu::exit, "Exit"},
+  } items[] = {{MainMenu::fsave, "Save\tCtrl+S"},      {MainMenu::fprint, "Print\tCtrl+P"}, {MainMenu::exit, "Exit"},
                {MainMenu::USBdiagnose, "Diagnose"}, {MainMenu::Setting, "Setting"},
-               {MainMenu::fhelp, "Help"},      {MainMenu::version, "Version"}};
+               {MainMenu::fhelp, "Help\tF1"},      {MainMenu::version, "Version"}};
   for (const auto& c : items) EXPECT_EQ(MenuText(MenuCommandId(c.item), MF_BYCOMMAND), c.text) << c.text;
   // The headings keep their identifiers and their popups.
   for (int i = 0; i < 3; ++i) {

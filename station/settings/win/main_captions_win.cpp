@@ -1,6 +1,8 @@
 // Carries out the caption plan on the real main window.
 #include "station/settings/win/main_captions_win.h"
 
+#include "station/settings/shortcuts.h"
+
 #include "winkit/control_helpers.h"
 #include "winkit/text.h"
 #include "station/settings/main_captions.h"
@@ -54,7 +56,9 @@ void ApplyMainCaptions(HWND mainWindow, const std::function<HWND(MainControl)>& 
       SetCtrlFont(target, curLanguage);
       break;
     case CaptionStep::MenuText:
-      if (action.menu) SetMenuText(menuBar, *action.menu, text);
+      if (action.menu)
+        SetMenuText(menuBar, *action.menu,
+                    winkit::WideFromUtf8(MenuCaptionWithShortcut(PickText(curLanguage, *action.text), *action.menu)));
       break;
     case CaptionStep::CtrlFontAndText:
       SetCtrlFont(target, curLanguage);

@@ -201,3 +201,41 @@ TEST_F(StationEndToEnd, StartWithoutHandlerSaysSo) {
 }
 
 } // namespace
+
+// ---- the keyboard -----------------------------------------------------------
+
+// Every key does what its button does, and nothing where the button would
+// refuse the click; Enter in a limit box starts nothing.
+TEST_F(StationEndToEnd, ShortcutKeysDoWhatTheirButtonsDoAndNothingWhereTheButtonIsDisabled) {
+  StationProcess station("rate = 20\r\nscatter = 0\r\noutlier_every = 0\r\n");
+  station.WriteFile("ORVA.ini", kAllowanceIni);
+  ASSERT_NO_FATAL_FAILURE(StartWithLink(station));
+
+  station.PressKey(VK_RETURN, false, "txtLimitHigh");
+  Sleep(1000);
+  EXPECT_TRUE(station.Enabled("cmdStart")) << "Enter in a limit box started a run";
+  EXPECT_TRUE(station.Text("lblMeasure").empty());
+
+  station.PressKey(VK_F5, false, "txtLimitHigh"); // START, typed where the operator types
+  ASSERT_TRUE(Eventually([&] { return station.Text("lblMeasure") == L"Measure Mode"; }));
+  ASSERT_TRUE(station.WaitForRunLogLines(5, kReadingWait));
+  station.PressKey(VK_F5); // START is disabled while measuring: the run log is not emptied
+  const size_t before = station.RunLogLines().size();
+  ASSERT_TRUE(station.WaitForRunLogLines(before + 5, kReadingWait));
+  EXPECT_EQ(station.RunLogLines()[0].substr(0, 3), " 1,");
+  EXPECT_GE(station.RunLogLines().size(), before + 5) << "a second START emptied the run log";
+
+  station.PressKey(VK_F8);
+  ASSERT_TRUE(Eventually([&] { return station.Visible("txtError"); }));
+  EXPECT_FALSE(station.Visible("MSFlexGridMsr"));
+  station.PressKey(VK_F7);
+  ASSERT_TRUE(Eventually([&] { return station.Visible("MSFlexGridMsr"); }));
+
+  station.PressKey(VK_F6); // STOP
+  ASSERT_TRUE(Eventually([&] { return station.Text("lblMeasure").empty(); }));
+  EXPECT_TRUE(station.Enabled("cmdStart"));
+
+  ASSERT_TRUE(station.SaveResultsAs("keys.csv", kWindowWait, [&] { station.PressKey('S', true); }));
+  ASSERT_TRUE(Eventually([&] { return station.FileExists("keys.csv"); }));
+  EXPECT_NE(station.ReadFile("keys.csv").find(" 1,"), std::string::npos);
+}

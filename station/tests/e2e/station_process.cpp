@@ -154,8 +154,35 @@ void StationProcess::Click(const char* name) const {
   if (HWND w = Control(name)) PostMessageW(w, BM_CLICK, 0, 0);
 }
 
-bool StationProcess::SaveResultsAs(const std::string& name, DWORD ms) const {
-  Click("cmdSave");
+// Posted keys carry no key state: for Ctrl the test thread shares the
+// station thread's input state and sets the key there while the station
+// handles the key.
+void StationProcess::PressKey(UINT virtualKey, bool control, const char* name) const {
+  const HWND target = name ? Control(name) : main_;
+  const DWORD stationThread = GetWindowThreadProcessId(main_, nullptr);
+  BYTE keys[256] = {};
+  const bool held = control && AttachThreadInput(GetCurrentThreadId(), stationThread, TRUE);
+  if (held) {
+    GetKeyboardState(keys);
+    keys[VK_CONTROL] |= 0x80;
+    SetKeyboardState(keys);
+  }
+  PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
+  PostMessageW(target, WM_KEYUP, virtualKey, static_cast<LPARAM>(0xC0000001u));
+  if (!held) return;
+  // A sent message would be answered before the posted keys: give the station
+  // time to take them instead.
+  Sleep(300);
+  keys[VK_CONTROL] &= 0x7F;
+  SetKeyboardState(keys);
+  AttachThreadInput(GetCurrentThreadId(), stationThread, FALSE);
+}
+
+bool StationProcess::SaveResultsAs(const std::string& name, DWORD ms, const std::function<void()>& open) const {
+  if (open)
+    open();
+  else
+    Click("cmdSave");
   const std::string path = PathOf(name);
   const DWORD start = GetTickCount();
   do {

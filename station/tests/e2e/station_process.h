@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,9 +50,14 @@ public:
   bool Visible(const char* name) const;
   void Click(const char* name) const;            // posted BM_CLICK
   void Close() const;                            // posted WM_CLOSE
-  // Save as an operator does it: cmdSave, then the full path of the given
-  // name typed into the save dialog and Save pressed. False when no dialog came.
-  bool SaveResultsAs(const std::string& name, DWORD ms) const;
+  // A key as the station's message loop takes it from the keyboard:
+  // WM_KEYDOWN and WM_KEYUP to the named control (the main window when none),
+  // with Ctrl held in the station thread's key state if asked.
+  void PressKey(UINT virtualKey, bool control = false, const char* name = nullptr) const;
+  // Save as an operator does it: cmdSave (or `open`, e.g. a key), then the
+  // full path of the given name typed into the save dialog and Save pressed.
+  // False when no dialog came.
+  bool SaveResultsAs(const std::string& name, DWORD ms, const std::function<void()>& open = {}) const;
 
   // Types a low-limit text of this printout only ("12.<pid><n>") into
   // txtLimitLow: its limits line tells the test's PDFs from those of other

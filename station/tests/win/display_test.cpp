@@ -65,7 +65,7 @@ std::wstring MenuText(HMENU menu, UINT position) {
   return std::wstring(text) + L"#" + std::to_wstring(info.wID);
 }
 
-TEST_F(StationTest, MenuBarCarriesCommandIdsOnHeadingsAndItemsWithEnglishCaptions) {
+TEST_F(StationTest, MenuBarCarriesCommandIdsOnHeadingsAndItemsWithEnglishCaptionsAndTheirKeys) {
   auto id = [](MainMenu m) { return L"#" + std::to_wstring(MenuCommandId(m)); };
   HMENU bar = window_->Menu();
   ASSERT_EQ(GetMenuItemCount(bar), 3);
@@ -73,14 +73,14 @@ TEST_F(StationTest, MenuBarCarriesCommandIdsOnHeadingsAndItemsWithEnglishCaption
   EXPECT_EQ(MenuText(bar, 1), L"Tool" + id(MainMenu::menu_tool));
   EXPECT_EQ(MenuText(bar, 2), L"Help" + id(MainMenu::menu_help));
   HMENU file = GetSubMenu(bar, 0), tool = GetSubMenu(bar, 1), help = GetSubMenu(bar, 2);
-  EXPECT_EQ(MenuText(file, 0), L"Save" + id(MainMenu::fsave));
-  EXPECT_EQ(MenuText(file, 1), L"Print" + id(MainMenu::fprint));
-  EXPECT_EQ(MenuText(file, 2), L"Run Archive" + id(MainMenu::RunArchive));
+  EXPECT_EQ(MenuText(file, 0), L"Save\tCtrl+S" + id(MainMenu::fsave));
+  EXPECT_EQ(MenuText(file, 1), L"Print\tCtrl+P" + id(MainMenu::fprint));
+  EXPECT_EQ(MenuText(file, 2), L"Run Archive\tCtrl+R" + id(MainMenu::RunArchive));
   EXPECT_EQ(MenuText(file, 3), L"Exit" + id(MainMenu::exit));
   EXPECT_EQ(MenuText(tool, 0), L"Diagnose" + id(MainMenu::USBdiagnose));
   EXPECT_EQ(MenuText(tool, 1), L"Setting" + id(MainMenu::Setting));
-  EXPECT_EQ(MenuText(tool, 2), L"Statistics" + id(MainMenu::Statistics));
-  EXPECT_EQ(MenuText(help, 0), L"Help" + id(MainMenu::fhelp));
+  EXPECT_EQ(MenuText(tool, 2), L"Statistics\tCtrl+T" + id(MainMenu::Statistics));
+  EXPECT_EQ(MenuText(help, 0), L"Help\tF1" + id(MainMenu::fhelp));
   EXPECT_EQ(MenuText(help, 1), L"Version" + id(MainMenu::version));
 }
 

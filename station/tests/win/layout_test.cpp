@@ -1,5 +1,6 @@
 // The window layout: every control at its design place inside its container,
 // the client area, and the resize rule.
+#include "station/settings/shortcuts.h"
 #include "station/tests/win/station_fixture.h"
 #include "winkit/control_helpers.h"
 #include "winkit/twips.h"
@@ -32,6 +33,28 @@ TEST_F(StationTest, EveryControlSitsAtItsDesignPlaceInItsContainer) {
   GetClientRect(Main(), &client);
   EXPECT_NEAR(client.right, winkit::TwipsToPixels(kMainClientWidth, winkit::ScreenDpi().x), kTolerance);
   EXPECT_NEAR(client.bottom, winkit::TwipsToPixels(kMainClientHeight, winkit::ScreenDpi().y), kTolerance);
+}
+
+// Tab, as IsDialogMessage walks it through the frames, follows the chosen
+// order: every control that takes the focus, once, and none other. Of the
+// two unit options only the chosen one is a tab stop, as in any Windows
+// option group; the arrow keys move between them.
+TEST_F(StationTest, TabWalksTheControlsInTheChosenOrder) {
+  std::vector<std::string> walked;
+  HWND first = GetNextDlgTabItem(Main(), nullptr, FALSE), at = first;
+  do {
+    const int index = GetDlgCtrlID(at) - ControlId(static_cast<MainControl>(0));
+    walked.push_back(index >= 0 && index < kMainControlCount ? kMainControlNames[index] : "?");
+    at = GetNextDlgTabItem(Main(), at, FALSE);
+  } while (at && at != first && walked.size() < 64);
+  std::vector<std::string> chosen;
+  for (MainControl c : TabOrder())
+    if (GetWindowLongW(Ctl(c), GWL_STYLE) & WS_TABSTOP && IsWindowVisible(Ctl(c)) && IsWindowEnabled(Ctl(c)))
+      chosen.push_back(kMainControlNames[static_cast<int>(c)]);
+  const bool unitHz = SendMessageW(Ctl(C::OptLimitMode1), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  EXPECT_EQ(walked.front(), unitHz ? "OptLimitMode1" : "OptLimitMode0") << "Tab starts at the allowance";
+  EXPECT_EQ(walked.size(), TabOrder().size() - 1) << "every control but the other unit option";
+  EXPECT_EQ(walked, chosen);
 }
 
 // Notifications of controls deep in the frames reach the main window.
