@@ -5,7 +5,8 @@
 add_library(orva_allowances_rules STATIC
   ${CMAKE_CURRENT_LIST_DIR}/allowance_entry.cpp ${CMAKE_CURRENT_LIST_DIR}/allowance_list.cpp
   ${CMAKE_CURRENT_LIST_DIR}/allowance_csv.cpp ${CMAKE_CURRENT_LIST_DIR}/active_allowance.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/allowances_layout.cpp ${CMAKE_CURRENT_LIST_DIR}/named_allowances.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/allowances_layout.cpp ${CMAKE_CURRENT_LIST_DIR}/named_allowances.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/allowance_import.cpp)
 target_link_libraries(orva_allowances_rules PUBLIC orva_station_rules winkit_portable)
 
 if(NOT WIN32)
@@ -16,4 +17,12 @@ if(NOT WIN32)
             ${CMAKE_CURRENT_LIST_DIR}/tests/active_allowance_test.cpp
             ${CMAKE_CURRENT_LIST_DIR}/tests/named_allowances_test.cpp
     LIBS orva_allowances_rules)
+endif()
+
+if(WIN32)
+  add_library(orva_allowances_win STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/win/allowance_files.cpp ${CMAKE_CURRENT_LIST_DIR}/win/allowance_entry_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/win/allowances_dialog.cpp ${CMAKE_CURRENT_LIST_DIR}/win/station_allowances.cpp)
+  target_link_libraries(orva_allowances_win PUBLIC
+    orva_allowances_rules orva_output_win orva_station_settings_win winkit comctl32 comdlg32)
 endif()

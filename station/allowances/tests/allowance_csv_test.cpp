@@ -2,6 +2,7 @@
 // same, and a damaged file loses its damaged lines only, each reported by
 // number and reason.
 #include "station/allowances/allowance_csv.h"
+#include "station/allowances/allowance_import.h"
 
 #include <gtest/gtest.h>
 
@@ -126,6 +127,36 @@ TEST(AllowanceCsv, TheReportNamesEachRefusedLineUpToItsLimit) {
   EXPECT_EQ(RefusalReport(kEnglish, {{0, AllowanceFault::FileUtf16}}),
             "The file is UTF-16 text: save it as CSV UTF-8.\r\n");
   EXPECT_EQ(RefusalReport(kEnglish, {}), "");
+}
+
+} // namespace
+} // namespace orva
+
+namespace orva {
+namespace {
+
+TEST(AllowanceImport, KeepsTheGoodLinesAndReportsTheRefusedOnes) {
+  AllowanceList list({{"A", LimitUnit::N, "13", "12", ""}, {"B", LimitUnit::N, "13", "12", ""}});
+  const ImportOutcome outcome = ImportAllowances(
+      list, "\xEF\xBB\xBFname,unit,high,low,title\r\nC,Hz,95,80,T\r\nB,Hz,95,80\r\nD,kg,1,0\r\nE,N,1,2\r\n", kEnglish);
+  EXPECT_EQ(outcome.counts.added, 1u);
+  EXPECT_EQ(outcome.counts.replaced, 1u);
+  EXPECT_EQ(outcome.refused, 2u);
+  EXPECT_EQ(list.Size(), 3u);
+  EXPECT_EQ(list.At(1).unit, LimitUnit::Hz);
+  EXPECT_EQ(outcome.report,
+            "Added: 1, replaced: 1\r\n"
+            "Line 4: The unit is neither N nor Hz.\r\n"
+            "Line 5: Set bigger value in high limit than low limit.\r\n");
+  EXPECT_EQ(ImportAllowances(list, "", kEnglish).report, "Added: 0, replaced: 0\r\nNo line was refused.\r\n");
+  EXPECT_EQ(list.Size(), 3u);
+}
+
+TEST(AllowanceImport, TheListFileReportSaysWhereTheDamagedFileIsKept) {
+  EXPECT_EQ(ListFileReport(kEnglish, "Allowances.csv", "Allowances.csv.bak", {}), "");
+  EXPECT_EQ(ListFileReport(kEnglish, "Allowances.csv", "Allowances.csv.bak", {{2, AllowanceFault::NotUtf8}}),
+            "These lines of the list file Allowances.csv could not be read (the file is kept as "
+            "Allowances.csv.bak):\r\nLine 2: Not UTF-8 text.\r\n");
 }
 
 } // namespace
