@@ -137,7 +137,7 @@ private:
     // edit box's own limit is smaller still.
     SendMessageW(Ctl(A::txtReport), EM_SETLIMITTEXT, 0, 0);
     ShowReport(choice_.report);
-    Refill(list_.Find(choice_.activeName));
+    Refill(list_.Find(choice_.activeName).value_or(0)); // else the first
   }
 
   // ---- the list ---------------------------------------------------------
