@@ -2,7 +2,6 @@
 
 #include "station/output/win/output_files.h"
 #include "winkit/files.h"
-#include "winkit/handle.h"
 
 #include <windows.h>
 
@@ -22,19 +21,8 @@ CsvReading ReadAllowanceListFile(const std::string& path) {
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes, bool keepOld) {
   const std::string temporary = path + "." + std::to_string(GetCurrentProcessId()) + ".tmp";
-  {
-    winkit::UniqueHandle file(
-        CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    DWORD written = 0;
-    const bool whole = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                       written == bytes.size() && FlushFileBuffers(file.Get());
-    if (!whole) {
-      file.Reset();
-      DeleteFileA(temporary.c_str());
-      return false;
-    }
-  }
+  DeleteFileA(temporary.c_str()); // left by an earlier copy of the same process id that crashed
+  if (!WriteNewFileFlushed(temporary, bytes)) return false;
   if (keepOld && winkit::FileExists(path))
     MoveFileExA(path.c_str(), (path + kDamagedListSuffix).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
   if (MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
