@@ -26,3 +26,10 @@ if(WIN32)
   target_link_libraries(orva_allowances_win PUBLIC
     orva_allowances_rules orva_output_win orva_station_settings_win winkit comctl32 comdlg32)
 endif()
+
+if(WIN32)
+  orva_win_test(station_allowances_win_test
+    SOURCES ${CMAKE_CURRENT_LIST_DIR}/tests/win/allowance_files_test.cpp
+    LIBS orva_allowances_win orva_testfiles
+    TIMEOUT 60)
+endif()
