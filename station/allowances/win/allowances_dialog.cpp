@@ -15,6 +15,7 @@
 #include <array>
 #include <commctrl.h>
 #include <commdlg.h>
+#include <shlobj.h>
 
 namespace orva {
 namespace {
@@ -66,6 +67,15 @@ std::string CsvFilter(std::string_view lang) {
   return filter;
 }
 
+// Import and export start in the operator's documents, where a file from
+// the plant is looked for and an export is found again: not the program
+// folder, whose writes Vista and later redirect to a per-user store.
+std::string DocumentsFolder() {
+  char documents[MAX_PATH] = {};
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, SHGFP_TYPE_CURRENT, documents))) return {};
+  return documents;
+}
+
 std::optional<std::string> ChooseFileToOpen(HWND owner, const std::string& filter) {
   char path[MAX_PATH] = {};
   OPENFILENAMEA ofn{};
@@ -76,6 +86,8 @@ std::optional<std::string> ChooseFileToOpen(HWND owner, const std::string& filte
   ofn.lpstrFile = path;
   ofn.nMaxFile = MAX_PATH;
   ofn.lpstrDefExt = "csv";
+  const std::string documents = DocumentsFolder();
+  ofn.lpstrInitialDir = documents.empty() ? nullptr : documents.c_str();
   ofn.Flags = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   if (!GetOpenFileNameA(&ofn)) return std::nullopt;
   return std::string(path);
@@ -257,7 +269,7 @@ private:
 
   void OnExportClick() {
     SaveDialogRequest request{CsvFilter(choice_.curLanguage), "Allowances.csv", 1,
-                              OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR};
+                              OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR, DocumentsFolder()};
     const auto path = ChooseFileToSave(Handle(), request, choice_.curLanguage);
     if (!path) return;
     if (!WriteWholeFile(*path, WriteAllowanceCsv(list_.Entries())))
