@@ -8,12 +8,13 @@
 #     count as rules;
 #   - windows -> toolkit and rules, plus the Windows shells below them in the
 #     same program: station/win -> station/settings/win, station/output/win,
-#     station/stats/win, station/link/win, station/archive/win; station/stats/win
+#     station/stats/win, station/link/win, station/archive/win,
+#     station/allowances/win; station/stats/win and station/allowances/win
 #     -> station/settings/win, station/output/win; station/archive/win ->
 #     station/settings/win, station/output/win, station/stats/win;
 #     installer tools -> installer/common/win; a unit never includes a window
 #     of a floor above it (station/settings, station/output, station/stats,
-#     station/archive -> no station/win);
+#     station/archive, station/allowances -> no station/win);
 #   - installer tools -> winkit, installer/common and their own folder (and
 #     the library's published interface devlink/meterlink_api.h);
 #   - tests, benchmarks and the test support may include what they test.
@@ -39,9 +40,9 @@ function fail(file, n, inc, why) {
 }
 function allowedWindows(from, to,   unit) {
   if (dirOf(from) == dirOf(to)) return 1
-  if (from ~ /^station\/(settings|output|stats|link|archive)\/win\// && to ~ /^station\/win\//) return 0
-  if (from ~ /^station\/win\// && to ~ /^station\/(settings|output|stats|link|archive)\/win\//) return 1
-  if (from ~ /^station\/stats\/win\// && to ~ /^station\/(settings|output)\/win\//) return 1
+  if (from ~ /^station\/(settings|output|stats|link|archive|allowances)\/win\// && to ~ /^station\/win\//) return 0
+  if (from ~ /^station\/win\// && to ~ /^station\/(settings|output|stats|link|archive|allowances)\/win\//) return 1
+  if (from ~ /^station\/(stats|allowances)\/win\// && to ~ /^station\/(settings|output)\/win\//) return 1
   if (from ~ /^station\/archive\/win\// && to ~ /^station\/(settings|output|stats)\/win\//) return 1
   if (from ~ /^installer\// && to ~ /^installer\/common\/win\//) return 1
   if (program(from) != program(to)) return 0

@@ -17,6 +17,7 @@ enum class MainControl {
   lblLowTitle, txtLimitLow, lblLow,
   lblPrintTitle, txtPrintTitle,
   cmdSave, CmdExit, cmdPrint,
+  lblAllowanceName,                    // inside frmCmd, below frmMeasure (last, so no other id moves)
   Count
 };
 
@@ -29,7 +30,7 @@ inline constexpr const char* kMainControlNames[kMainControlCount] = {
     "LblTitle", "frmMeasure", "Picture1", "cmdStart", "cmdEnd", "frmLimit",
     "OptLimitMode0", "lblForce", "OptLimitMode1", "lblHz", "lblHighTitle",
     "txtLimitHigh", "lblHigh", "lblLowTitle", "txtLimitLow", "lblLow",
-    "lblPrintTitle", "txtPrintTitle", "cmdSave", "CmdExit", "cmdPrint"};
+    "lblPrintTitle", "txtPrintTitle", "cmdSave", "CmdExit", "cmdPrint", "lblAllowanceName"};
 
 // Menu items of the main window (command identifiers in the Win32 shell).
 // What each is to the operator: what each control is stands beside its row
@@ -47,6 +48,7 @@ enum class MainMenu {
   fhelp,       // Help > Help: the operator's help
   version,     // Help > Version: the About command
   RunArchive,  // File > Run Archive: the runs kept by themselves (last, so no other item's id moves)
+  Allowances,  // Tool > Allowances...: the named allowances, chosen and managed (after the others, likewise)
   Count
 };
 

@@ -10,7 +10,7 @@ add_library(orva_station_win STATIC
   win/readings_grid.cpp win/window_commands.cpp win/dialog_commands.cpp)
 target_link_libraries(orva_station_win PUBLIC
   orva_station_rules orva_station_settings_win orva_output_win orva_stats_win orva_station_link_win orva_archive_win
-  linkblock winkit comctl32 gdi32 msimg32 user32)
+  orva_allowances_win linkblock winkit comctl32 gdi32 msimg32 user32)
 
 add_executable(ORVA WIN32 win/main.cpp res/ORVA.rc)
 target_link_libraries(ORVA PRIVATE orva_station_win)

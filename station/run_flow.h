@@ -82,6 +82,9 @@ public:
   void ScreenClicked(int index);
   void LimitOptionClicked(int option);
   void LimitsEdited(const std::string& high, const std::string& low);
+  // Both limit boxes filled in at once, as the operator would type them (a
+  // named allowance chosen): the boxes show them and the run judges by them.
+  void LimitsChosen(const std::string& high, const std::string& low) { SetLimits(high, low); }
 
   // Shutdown: stops a running device (false when the window went during the
   // pause after it), then the indicator goes off.

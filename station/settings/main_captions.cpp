@@ -14,12 +14,13 @@ std::vector<CaptionAction> BuildPlan() {
   return {
       // Texts of these change at run time and are set elsewhere; only the font here.
       FontOnly(C::lblDiag), FontOnly(C::lblExe), FontOnly(C::lblDriver), FontOnly(C::lblDisp),
-      FontOnly(C::lblMeasure), FontOnly(C::txtError), FontOnly(C::txtPrintTitle),
+      FontOnly(C::lblMeasure), FontOnly(C::txtError), FontOnly(C::txtPrintTitle), FontOnly(C::lblAllowanceName),
       // Menu items get no font.
       Menu(M::menu_file, Text::MenuFile), Menu(M::fsave, Text::MenuSave),
       Menu(M::fprint, Text::MenuPrint), Menu(M::exit, Text::MenuExit),
       Menu(M::menu_tool, Text::MenuTool), Menu(M::USBdiagnose, Text::MenuDiagnose),
-      Menu(M::Setting, Text::MenuSetting), Menu(M::Statistics, Text::MenuStatistics), Menu(M::RunArchive, Text::MenuRunArchive),
+      Menu(M::Setting, Text::MenuSetting), Menu(M::Statistics, Text::MenuStatistics), Menu(M::Allowances, Text::MenuAllowances),
+      Menu(M::RunArchive, Text::MenuRunArchive),
       Menu(M::menu_help, Text::MenuHelp),
       Menu(M::fhelp, Text::MenuHelpItem), Menu(M::version, Text::MenuVersion),
       FontAndText(C::frmLimit, Text::FrameAllowance),

@@ -43,6 +43,7 @@ constexpr std::array<ControlPlacement, kMainControlCount> kDesign = {{
     {C::cmdSave, K::frmMeasure, {360, 3120, 975, 375}},
     {C::CmdExit, K::frmMeasure, {2280, 3120, 975, 375}},
     {C::cmdPrint, K::frmMeasure, {360, 3600, 975, 375}},
+    {C::lblAllowanceName, K::frmCmd, {120, 4860, 3615, 255}}, // between frmMeasure and Picture1
 }};
 
 constexpr bool DesignInEnumOrder() {

@@ -53,6 +53,17 @@ enum class Text {
   ArchiveNotResults, ArchiveUnreadable, ArchiveOpen, ArchiveShowInFolder, ArchiveStatistics,
   ArchiveRefresh, ArchiveNoLimits, ArchiveRunsWaiting, ArchiveBacklogDelivered,
   ArchiveSpoolFailed, SettingKeepEveryRun, SettingArchiveFolder, SettingBrowse,
+  // named allowances: the list's dialog, its entry editor, the refusals and
+  // the import report (%1, %2: filled in)
+  MenuAllowances, AllowancesCaption, AllowanceName, AllowanceUnit, AllowanceHigh, AllowanceLow,
+  AllowancePrintTitle, AllowanceUse, AllowanceNew, AllowanceEdit, AllowanceDelete, AllowanceMoveUp,
+  AllowanceMoveDown, AllowanceImport, AllowanceExport, AllowanceClose, AllowanceEntryCaption,
+  AllowanceOk, AllowanceCancel, AllowanceInUse, AllowanceNotPickable,
+  FaultNameEmpty, FaultNameTooLong, FaultControlCharacter, FaultFieldTooLong, FaultNameTaken,
+  FaultNameEarlierLine, FaultUnitUnknown, FaultTooFewFields, FaultTooManyFields, FaultQuoteNotClosed,
+  FaultNotUtf8, FaultFileUtf16,
+  ImportLineRefused, ImportMoreRefused, ImportCounts, ImportNothingRefused, ImportNotRead,
+  ListFileLinesRefused, ListNotWritten, ExportNotWritten, CsvFileFilter,
   Count
 };
 

@@ -54,6 +54,7 @@ void MainWindow::DeviceStop() { config_.link->DeviceStop(); }
 void MainWindow::OnLimitsEdited() {
   flow_.LimitsEdited(winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtLimitHigh))),
                      winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtLimitLow))));
+  allowances_.LimitsChanged();
 }
 
 } // namespace orva

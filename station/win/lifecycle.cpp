@@ -53,6 +53,7 @@ void MainWindow::PrepareWindow() {
   RecordBaselines();
   SetupGrid();
   ReadSettings();
+  allowances_.Load();
   ApplyDiagMode();
   lib_.HelpPath = ProgramFolder() + "\\" + (IsEnglish(lib_.CurLanguage) ? kHelpEnglish : kHelpJapanese);
   ApplyMainCaptions(Handle(), [this](MainControl c) { return Control(c); }, lib_.CurLanguage);
@@ -107,6 +108,7 @@ void MainWindow::SaveWindowSettings() {
   settings.highLimit = text(MainControl::txtLimitHigh);
   settings.printTitle = text(MainControl::txtPrintTitle);
   orva::SaveWindowSettings(lib_.IniPath, settings);
+  allowances_.SaveActive();
 }
 
 void MainWindow::CancelPrint() { orva::CancelPrint(); }

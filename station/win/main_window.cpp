@@ -31,6 +31,7 @@ constexpr winkit::MenuRow kMenuBar[] = {
     {MenuCommandId(MainMenu::exit), L"Exit"},
     {MenuCommandId(MainMenu::menu_tool), L"Tool", true}, {MenuCommandId(MainMenu::USBdiagnose), L"Diagnose"},
     {MenuCommandId(MainMenu::Setting), L"Setting"},       {MenuCommandId(MainMenu::Statistics), L"Statistics"},
+    {MenuCommandId(MainMenu::Allowances), L"Allowances..."},
     {MenuCommandId(MainMenu::menu_help), L"Help", true}, {MenuCommandId(MainMenu::fhelp), L"Help"},
     {MenuCommandId(MainMenu::version), L"Version"},
 };
@@ -168,6 +169,7 @@ void MainWindow::OnMenuCommand(MainMenu item) {
   case MainMenu::Setting: OnSettingClick(); return;
   case MainMenu::Statistics: OnStatisticsClick(); return;
   case MainMenu::RunArchive: archive_.OpenWindow(); return;
+  case MainMenu::Allowances: OnAllowancesClick(); return;
   case MainMenu::fhelp: OnHelpClick(); return;
   case MainMenu::version: OnVersionClick(); return;
   default: return;
@@ -182,8 +184,14 @@ void MainWindow::OnButtonClick(MainControl control) {
   case MainControl::CmdErrorReset: flow_.ResetClicked(); break;
   case MainControl::cmdDispChange0: flow_.ScreenClicked(0); break;
   case MainControl::cmdDispChange1: flow_.ScreenClicked(1); break;
-  case MainControl::OptLimitMode0: flow_.LimitOptionClicked(0); break;
-  case MainControl::OptLimitMode1: flow_.LimitOptionClicked(1); break;
+  case MainControl::OptLimitMode0:
+    flow_.LimitOptionClicked(0);
+    allowances_.LimitsChanged();
+    break;
+  case MainControl::OptLimitMode1:
+    flow_.LimitOptionClicked(1);
+    allowances_.LimitsChanged();
+    break;
   case MainControl::CmdExit: session_.ExitClicked(); break;
   case MainControl::cmdSave: OnSaveClick(); break;
   case MainControl::cmdPrint: OnPrintClick(); break;

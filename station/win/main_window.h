@@ -21,6 +21,7 @@
 #include "station/win/run_screen.h"
 #include "station/stats/win/statistics_window.h"
 #include "station/archive/win/station_archive.h"
+#include "station/allowances/win/station_allowances.h"
 #include "winkit/handle.h"
 #include "winkit/window.h"
 
@@ -78,6 +79,7 @@ public:
   void OnHelpClick();
   void OnVersionClick();
   void OnStatisticsClick();
+  void OnAllowancesClick();
 
   // Link messages 0x465..0x46B, as SubclassProc hands them over.
   void OnLinkMessage(UINT message);
@@ -130,6 +132,7 @@ private:
 
   std::wstring Pick(Text id) const;
   StationArchive::Station ArchiveStation();
+  StationAllowances::Station AllowancesStation();
 
   OrvaLib& lib_;
   StationConfig config_;
@@ -148,6 +151,8 @@ private:
   StationSession session_{*this, flow_};
   // Keeps every run (START, exit, a run left by a crash); File > Run Archive.
   StationArchive archive_{ArchiveStation()};
+  // The named allowances: Tool > Allowances..., and the one in use.
+  StationAllowances allowances_{AllowancesStation()};
 };
 
 // The subclass window procedure of the main window: acts on the link

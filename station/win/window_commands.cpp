@@ -74,6 +74,18 @@ StationArchive::Station MainWindow::ArchiveStation() {
           [this] { return flow_.BringRunLogUpToDate(); }};
 }
 
+void MainWindow::OnAllowancesClick() {
+  session_.RunBusy(Busy::ModalBox, [this] { allowances_.OpenDialog(); });
+}
+StationAllowances::Station MainWindow::AllowancesStation() {
+  return {[this] { return Handle(); },
+          [this] { return lib_.IniPath; },
+          [this] { return lib_.CurLanguage; },
+          [this]() -> RunFlow& { return flow_; },
+          [this](const std::string& title) { winkit::SetUtf8Text(Control(MainControl::txtPrintTitle), title); },
+          [this](const std::string& text) { winkit::SetUtf8Text(Control(MainControl::lblAllowanceName), text); }};
+}
+
 void MainWindow::OnStatisticsClick() { statisticsWindow_.Open(Handle(), lib_.CurLanguage); }
 
 } // namespace orva

@@ -7,6 +7,7 @@
 //   stationdriver text <control>        print a control's text (UTF-8)
 //   stationdriver close                 ask the window to close (WM_CLOSE)
 //   stationdriver statistics            choose Tool > Statistics
+//   stationdriver allowances            choose Tool > Allowances...
 //   stationdriver waitgone [seconds]    wait until the main window is gone
 //
 // A control is named as in the program ("cmdStart") or by its identifier.
@@ -34,7 +35,7 @@ bool WaitForPresence(bool present, double seconds) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: stationdriver wait|click|text|close|statistics|waitgone [arg]\n");
+  std::fprintf(stderr, "usage: stationdriver wait|click|text|close|statistics|allowances|waitgone [arg]\n");
   return 2;
 }
 
@@ -54,8 +55,9 @@ int main(int argc, char** argv) {
     PostMessageW(main, WM_CLOSE, 0, 0);
     return 0;
   }
-  if (verb == "statistics") {
-    PostMessageW(main, WM_COMMAND, orva::MenuCommandId(orva::MainMenu::Statistics), 0);
+  if (verb == "statistics" || verb == "allowances") {
+    const auto item = verb == "statistics" ? orva::MainMenu::Statistics : orva::MainMenu::Allowances;
+    PostMessageW(main, WM_COMMAND, orva::MenuCommandId(item), 0);
     return 0;
   }
   if (argc < 3) return Usage();

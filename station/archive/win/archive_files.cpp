@@ -3,7 +3,6 @@
 #include "station/output/win/output_files.h"
 #include "station/output/win/results_save.h"
 #include "winkit/files.h"
-#include "winkit/handle.h"
 
 #include <windows.h>
 #include <shlobj.h>
@@ -32,19 +31,7 @@ bool WriteFileWhole(const std::string& folder, const std::string& name, const st
   static volatile LONG written = 0;
   const std::string temporary = target + "." + std::to_string(GetCurrentProcessId()) + "-" +
                                 std::to_string(InterlockedIncrement(&written)) + kTemporarySuffix;
-  {
-    winkit::UniqueHandle file(CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                          FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return false;
-    DWORD written = 0;
-    const bool whole = WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                       written == bytes.size() && FlushFileBuffers(file.Get());
-    if (!whole) {
-      file.Reset();
-      DeleteFileA(temporary.c_str());
-      return false;
-    }
-  }
+  if (!WriteNewFileFlushed(temporary, bytes)) return false;
   // MoveFile never replaces: a name taken meanwhile stays the other run's.
   if (MoveFileA(temporary.c_str(), target.c_str())) return true;
   DeleteFileA(temporary.c_str());

@@ -29,4 +29,18 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
          written == bytes.size();
 }
 
+bool WriteNewFileFlushed(const std::string& path, const std::string& bytes) {
+  {
+    winkit::UniqueHandle file(
+        CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
+    DWORD written = 0;
+    if (WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+        written == bytes.size() && FlushFileBuffers(file.Get()))
+      return true;
+  }
+  DeleteFileA(path.c_str());
+  return false;
+}
+
 } // namespace orva

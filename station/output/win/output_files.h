@@ -15,4 +15,9 @@ std::optional<std::string> ReadWholeFile(const std::string& ansiPath);
 // opened or not all bytes were written.
 bool WriteWholeFile(const std::string& ansiPath, const std::string& bytes);
 
+// Creates the file, which must not be there yet, with the bytes, flushed to
+// the disk: the first half of a write under a temporary name that is then
+// renamed. False when it could not; what was written is removed again.
+bool WriteNewFileFlushed(const std::string& ansiPath, const std::string& bytes);
+
 } // namespace orva

@@ -47,7 +47,7 @@ std::string ResultsFileBytes(const ResultsHeaderInput& header, std::string_view 
 void SaveResults(HWND owner, const ResultsSource& source) {
   const SaveDialogRequest request{DialogFilter(kResultsFilter), kResultsDefaultName,
                                   kResultsFilterIndex,
-                                  kCreatePromptFlag | OFN_NOCHANGEDIR};
+                                  kCreatePromptFlag | OFN_NOCHANGEDIR, {}};
   const std::optional<std::string> chosen = ChooseFileToSave(owner, request, source.curLanguage);
   if (!chosen) return;
   const std::string& name = *chosen;

@@ -21,6 +21,7 @@ std::optional<std::string> RealSaveDialog(HWND owner, const SaveDialogRequest& r
   ofn.lpstrFile = name;
   ofn.nMaxFile = MAX_PATH;
   ofn.Flags = request.flags;
+  ofn.lpstrInitialDir = request.initialFolder.empty() ? nullptr : request.initialFolder.c_str();
   ofn.lpstrDefExt = nullptr; // the name is used as typed: no extension added
   if (!GetSaveFileNameA(&ofn)) return std::nullopt; // Cancel, or a failure of the dialog
   return std::string(name);

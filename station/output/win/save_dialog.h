@@ -15,6 +15,7 @@ struct SaveDialogRequest {
   std::string fileName;    // initial name
   int filterIndex = 1;     // 1-based
   std::uint32_t flags = 0; // OFN_...
+  std::string initialFolder; // ANSI; empty: the dialog's own choice
 };
 
 // The chosen full name (ANSI), or nothing on Cancel or any dialog failure.

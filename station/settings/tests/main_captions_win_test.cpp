@@ -45,7 +45,7 @@ HMENU BuildMenuBar() {
     InsertMenuItemW(bar, GetMenuItemCount(bar), TRUE, &info);
   };
   addPopup(MainMenu::menu_file, {MainMenu::fsave, MainMenu::fprint, MainMenu::RunArchive, MainMenu::exit});
-  addPopup(MainMenu::menu_tool, {MainMenu::USBdiagnose, MainMenu::Setting, MainMenu::Statistics});
+  addPopup(MainMenu::menu_tool, {MainMenu::USBdiagnose, MainMenu::Setting, MainMenu::Statistics, MainMenu::Allowances});
   addPopup(MainMenu::menu_help, {MainMenu::fhelp, MainMenu::version});
   return bar;
 }

@@ -54,6 +54,7 @@ inline constexpr std::array<winkit::ControlLook<MainControl>, kMainControlCount>
     {C::cmdSave, ControlKind::Button, kButton},      // the Save button: the results file
     {C::CmdExit, ControlKind::Button, kButton},      // the Exit button: ends the program
     {C::cmdPrint, ControlKind::Button, kButton},     // the Print button: prints the run log
+    {C::lblAllowanceName, ControlKind::Label, kLabel | SS_ENDELLIPSIS}, // the named allowance in use, if any
 }};
 static_assert(winkit::RowsInEnumOrder(kMainControlLooks), "every MainControl has its row, in the order of the enum");
 

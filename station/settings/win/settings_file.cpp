@@ -8,12 +8,12 @@
 
 namespace orva {
 
-std::string ReadIni(const std::string& path, const std::string& section, const std::string& key) {
+std::string ReadIni(const std::string& path, const std::string& section, const std::string& key, int bufferSize) {
   // Filled with spaces, as the value is cut at the platform's NUL and only
   // trailing spaces are trimmed after it.
-  std::string buffer(kIniBufferSize, ' ');
+  std::string buffer(static_cast<std::size_t>(bufferSize), ' ');
   const DWORD count = GetPrivateProfileStringA(section.c_str(), key.c_str(), nullptr, buffer.data(),
-                                               kIniBufferSize, path.c_str());
+                                               static_cast<DWORD>(bufferSize), path.c_str());
   return IniValueFromBuffer(buffer.data(), buffer.size(), static_cast<long>(count));
 }
 
@@ -24,10 +24,10 @@ void WriteIni(const std::string& path, const std::string& section, const std::st
 }
 
 std::string GetIniValue(const std::string& iniPath, const std::string& section,
-                        const std::string& key) {
+                        const std::string& key, int bufferSize) {
   // A missing file (or a folder of that name) reads as empty and is left alone.
   if (!winkit::FileExists(iniPath)) return {};
-  return ReadIni(iniPath, section, key);
+  return ReadIni(iniPath, section, key, bufferSize);
 }
 
 void SaveWindowSettings(const std::string& iniPath, const WindowSettings& settings) {

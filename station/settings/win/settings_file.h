@@ -2,16 +2,21 @@
 // values are ANSI-code-page strings, as the file holds them.
 #pragma once
 
+#include "station/settings/ini_rules.h"
+
 #include <string>
 
 namespace orva {
 
-std::string ReadIni(const std::string& path, const std::string& section, const std::string& key);
+// bufferSize: the platform's buffer, the terminating NUL included; a value
+// longer than bufferSize - 1 characters is cut there.
+std::string ReadIni(const std::string& path, const std::string& section, const std::string& key,
+                    int bufferSize = kIniBufferSize);
 void WriteIni(const std::string& path, const std::string& section, const std::string& key,
               const std::string& value);
 // ReadIni of iniPath when that file exists; else "" and the file is not touched.
 std::string GetIniValue(const std::string& iniPath, const std::string& section,
-                        const std::string& key);
+                        const std::string& key, int bufferSize = kIniBufferSize);
 
 // The main-window settings written at every shutdown.
 struct WindowSettings {

@@ -277,7 +277,7 @@ void StatisticsWindow::OnCopyClick() {
 
 void StatisticsWindow::OnSavePictureClick() {
   const SaveDialogRequest request{DialogFilter(kPictureFilter), kPictureDefaultName, kPictureFilterIndex,
-                                  kCreatePromptFlag | OFN_NOCHANGEDIR};
+                                  kCreatePromptFlag | OFN_NOCHANGEDIR, {}};
   const std::optional<std::string> chosen = ChooseFileToSave(Handle(), request, curLanguage_);
   if (!chosen) return;
   if (!WritePicture(*chosen))

@@ -60,19 +60,9 @@ protected:
   void SetUp() override { e2e::KillSimulators(); }
   void TearDown() override { e2e::KillSimulators(); }
 
-  static void StartWithLink(StationProcess& station) {
-    ASSERT_TRUE(station.Start().hProcess);
-    ASSERT_TRUE(station.WaitForMainWindow(kWait)) << "no main window";
-    ASSERT_TRUE(Eventually([&] { return station.Text("lblExe") == L"Exe Run"; }, kWait)) << "no link";
-  }
-  // START, then the run's readings until the device stops by itself.
+  static void StartWithLink(StationProcess& station) { ASSERT_TRUE(station.StartWithLink(kWait)) << "no link"; }
   static void MeasureRun(StationProcess& station, size_t readings) {
-    const size_t sent = station.CountSimulatorLog("notify 0x46B");
-    station.Click("cmdStart");
-    ASSERT_TRUE(Eventually([&] {
-      return station.CountSimulatorLog("notify 0x46B") == sent + readings && station.RunLogLines().size() == readings &&
-             station.Visible("txtError");
-    }, kWait)) << station.RunLogLines().size() << " readings";
+    ASSERT_TRUE(station.MeasureRun(readings, kWait)) << station.RunLogLines().size() << " readings";
   }
   static void SaveAs(StationProcess& station, const std::string& name) {
     ASSERT_TRUE(station.SaveResultsAs(name, kWait));

@@ -9,6 +9,7 @@ add_dependencies(orva_e2e_harness ORVA meterlink LinkKeeper wirecore)
 orva_win_test(station_e2e_test
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/station_e2e_test.cpp ${CMAKE_CURRENT_LIST_DIR}/run_log_e2e_test.cpp
           ${CMAKE_CURRENT_LIST_DIR}/statistics_e2e_test.cpp ${CMAKE_CURRENT_LIST_DIR}/archive_e2e_test.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/allowances_e2e_test.cpp
   LIBS orva_e2e_harness
   TIMEOUT 600)
 

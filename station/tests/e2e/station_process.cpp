@@ -178,12 +178,25 @@ void StationProcess::PressKey(UINT virtualKey, bool control, const char* name) c
   AttachThreadInput(GetCurrentThreadId(), stationThread, FALSE);
 }
 
-bool StationProcess::SaveResultsAs(const std::string& name, DWORD ms, const std::function<void()>& open) const {
-  if (open)
-    open();
-  else
-    Click("cmdSave");
-  const std::string path = PathOf(name);
+bool StationProcess::StartWithLink(DWORD ms) {
+  return Start().hProcess && WaitForMainWindow(ms) && Eventually([&] { return Text("lblExe") == L"Exe Run"; }, ms);
+}
+
+bool StationProcess::MeasureRun(size_t readings, DWORD ms) {
+  const size_t sent = CountSimulatorLog("notify 0x46B");
+  Click("cmdStart");
+  return Eventually([&] {
+    return CountSimulatorLog("notify 0x46B") == sent + readings && RunLogLines().size() == readings &&
+           Visible("txtError");
+  }, ms);
+}
+
+bool StationProcess::SaveResultsAs(const std::string& name, DWORD ms) const {
+  Click("cmdSave");
+  return AnswerFileDialog(PathOf(name), ms);
+}
+
+bool StationProcess::AnswerFileDialog(const std::string& path, DWORD ms) const {
   const DWORD start = GetTickCount();
   do {
     HWND dialog = nullptr;
@@ -191,7 +204,7 @@ bool StationProcess::SaveResultsAs(const std::string& name, DWORD ms, const std:
       DWORD pid = 0;
       GetWindowThreadProcessId(dialog, &pid);
       if (pid != process_.dwProcessId || !IsWindowVisible(dialog)) continue;
-      if (!GetDlgItem(dialog, edt1) && !GetDlgItem(dialog, cmb13)) continue; // a message box
+      if (!GetDlgItem(dialog, edt1) && !GetDlgItem(dialog, cmb13)) continue; // a message box or another dialog
       SetDlgItemTextA(dialog, cmb13, path.c_str());
       SetDlgItemTextA(dialog, edt1, path.c_str());
       PostMessageW(dialog, WM_COMMAND, IDOK, 0);

@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,6 +34,12 @@ public:
 
   // Starts ORVA.exe with the program folder as current directory.
   PROCESS_INFORMATION Start();
+  // Start, then its main window and the link up (the handler's first notice
+  // handled); false on time-out.
+  bool StartWithLink(DWORD ms);
+  // START, then a run of the scenario's `readings` readings until the device
+  // stops by itself (its error report shown): false on time-out.
+  bool MeasureRun(size_t readings, DWORD ms);
   DWORD ProcessId() const { return process_.dwProcessId; }
   // Ends the process at once, as a crash or a power failure would.
   void Kill();
@@ -54,10 +59,12 @@ public:
   // WM_KEYDOWN and WM_KEYUP to the named control (the main window when none),
   // with Ctrl held in the station thread's key state if asked.
   void PressKey(UINT virtualKey, bool control = false, const char* name = nullptr) const;
-  // Save as an operator does it: cmdSave (or `open`, e.g. a key), then the
-  // full path of the given name typed into the save dialog and Save pressed.
-  // False when no dialog came.
-  bool SaveResultsAs(const std::string& name, DWORD ms, const std::function<void()>& open = {}) const;
+  // Save as an operator does it: cmdSave, then the full path of the given
+  // name typed into the save dialog and Save pressed. False when no dialog came.
+  bool SaveResultsAs(const std::string& name, DWORD ms) const;
+  // The station's open or save dialog: the full path typed in and the
+  // dialog's OK pressed. False when no such dialog came.
+  bool AnswerFileDialog(const std::string& path, DWORD ms) const;
 
   // Types a low-limit text of this printout only ("12.<pid><n>") into
   // txtLimitLow: its limits line tells the test's PDFs from those of other

@@ -80,6 +80,7 @@ TEST_F(StationTest, MenuBarCarriesCommandIdsOnHeadingsAndItemsWithEnglishCaption
   EXPECT_EQ(MenuText(tool, 0), L"Diagnose" + id(MainMenu::USBdiagnose));
   EXPECT_EQ(MenuText(tool, 1), L"Setting" + id(MainMenu::Setting));
   EXPECT_EQ(MenuText(tool, 2), L"Statistics\tCtrl+T" + id(MainMenu::Statistics));
+  EXPECT_EQ(MenuText(tool, 3), L"Allowances..." + id(MainMenu::Allowances));
   EXPECT_EQ(MenuText(help, 0), L"Help\tF1" + id(MainMenu::fhelp));
   EXPECT_EQ(MenuText(help, 1), L"Version" + id(MainMenu::version));
 }

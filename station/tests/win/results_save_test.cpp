@@ -302,7 +302,7 @@ std::thread DriveDialog(HWND owner, DialogSeen& seen, std::string typed) {
 TEST_F(ResultsSaveTest, RealDialogOffersTheCsvEntryAndAddsNoExtension) {
   SetSaveDialogFn(nullptr);
   const SaveDialogRequest request{std::string(" (*.*)\0*.*\0 (*.txt)\0*.txt\0 (*.csv)\0*.csv\0\0", 42),
-                                  "temp.csv", 3, OFN_CREATEPROMPT | OFN_NOCHANGEDIR};
+                                  "temp.csv", 3, OFN_CREATEPROMPT | OFN_NOCHANGEDIR, {}};
   DialogSeen seen;
   std::thread driver = DriveDialog(Main(), seen, "");
   EXPECT_FALSE(ShowSaveDialog(Main(), request).has_value());
