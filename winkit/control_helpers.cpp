@@ -14,6 +14,8 @@ void SetUtf8Text(HWND control, std::string_view utf8) { SetText(control, WideFro
 
 void SetAnsiText(HWND control, std::string_view ansi) { SetText(control, WideFromAnsi(ansi)); }
 
+std::string Utf8Text(HWND control) { return Utf8FromWide(WindowText(control)); }
+
 void SetChecked(HWND button, bool checked) {
   SendMessageW(button, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }

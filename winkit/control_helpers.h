@@ -15,6 +15,8 @@ void Show(HWND control, bool shown);
 void SetText(HWND control, const std::wstring& text);
 void SetUtf8Text(HWND control, std::string_view utf8);
 void SetAnsiText(HWND control, std::string_view ansi);
+// The control's text in UTF-8, as the portable rules take texts.
+std::string Utf8Text(HWND control);
 
 void SetChecked(HWND button, bool checked);
 bool IsChecked(HWND button);

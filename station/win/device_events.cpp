@@ -4,6 +4,7 @@
 #include "station/win/main_window.h"
 
 #include "station/alarm_text.h"
+#include "winkit/control_helpers.h"
 #include "winkit/subclass.h"
 #include "winkit/text.h"
 
@@ -52,8 +53,8 @@ void MainWindow::DeviceStop() { config_.link->DeviceStop(); }
 // The limit boxes changed, by the operator or by the run: the run judges
 // against what they hold now.
 void MainWindow::OnLimitsEdited() {
-  flow_.LimitsEdited(winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtLimitHigh))),
-                     winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtLimitLow))));
+  flow_.LimitsEdited(winkit::Utf8Text(Control(MainControl::txtLimitHigh)),
+                     winkit::Utf8Text(Control(MainControl::txtLimitLow)));
   allowances_.LimitsChanged();
 }
 

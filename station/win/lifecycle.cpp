@@ -102,12 +102,8 @@ void MainWindow::ReadSettings() {
 
 void MainWindow::SaveWindowSettings() {
   const auto text = [this](MainControl c) { return winkit::AnsiFromWide(winkit::WindowText(Control(c))); };
-  WindowSettings settings;
-  settings.limitUnitMode = flow_.State().LimitUnitMode;
-  settings.lowLimit = text(MainControl::txtLimitLow);
-  settings.highLimit = text(MainControl::txtLimitHigh);
-  settings.printTitle = text(MainControl::txtPrintTitle);
-  orva::SaveWindowSettings(lib_.IniPath, settings);
+  orva::SaveWindowSettings(lib_.IniPath, {flow_.State().LimitUnitMode, text(MainControl::txtLimitLow),
+                                          text(MainControl::txtLimitHigh), text(MainControl::txtPrintTitle)});
   allowances_.SaveActive();
 }
 

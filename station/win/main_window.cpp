@@ -185,11 +185,8 @@ void MainWindow::OnButtonClick(MainControl control) {
   case MainControl::cmdDispChange0: flow_.ScreenClicked(0); break;
   case MainControl::cmdDispChange1: flow_.ScreenClicked(1); break;
   case MainControl::OptLimitMode0:
-    flow_.LimitOptionClicked(0);
-    allowances_.LimitsChanged();
-    break;
   case MainControl::OptLimitMode1:
-    flow_.LimitOptionClicked(1);
+    flow_.LimitOptionClicked(control == MainControl::OptLimitMode1 ? 1 : 0);
     allowances_.LimitsChanged();
     break;
   case MainControl::CmdExit: session_.ExitClicked(); break;
@@ -229,7 +226,8 @@ void MainWindow::RecordBaselines() {
   baselines_.MainFormWidth = form.width;
   baselines_.DispHeight = grid.height;
   baselines_.DispWidth = grid.width;
-  baselines_.frmCmdLeft = winkit::PixelsToTwips(winkit::RectInParent(Control(MainControl::frmCmd)).left, winkit::ScreenDpi().x);
+  const int cmdLeft = winkit::RectInParent(Control(MainControl::frmCmd)).left;
+  baselines_.frmCmdLeft = winkit::PixelsToTwips(cmdLeft, winkit::ScreenDpi().x);
   baselinesRecorded_ = true;
 }
 

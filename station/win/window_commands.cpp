@@ -38,7 +38,7 @@ void MainWindow::ShowDiagnose(bool show) {
 // The window gathers what they need (the texts of txtPrintTitle, txtLimitHigh
 // and txtLimitLow and ORVA_lib's state) and passes it down as a record.
 ResultsSource MainWindow::Results() {
-  const auto text = [this](MainControl c) { return winkit::Utf8FromWide(winkit::WindowText(Control(c))); };
+  const auto text = [this](MainControl c) { return winkit::Utf8Text(Control(c)); };
   return {lib_.CurLanguage, text(MainControl::txtPrintTitle), text(MainControl::txtLimitHigh),
           text(MainControl::txtLimitLow), flow_.State().LimitUnitMode, lib_.TempPath,
           [this] { return flow_.BringRunLogUpToDate(); }};
@@ -67,7 +67,7 @@ StationArchive::Station MainWindow::ArchiveStation() {
           [this] { return lib_.TempPath; },
           [this] {
             return StationArchive::Shown{
-                lib_.CurLanguage, winkit::Utf8FromWide(winkit::WindowText(Control(MainControl::txtPrintTitle))),
+                lib_.CurLanguage, winkit::Utf8Text(Control(MainControl::txtPrintTitle)),
                 {flow_.HighLimit(), flow_.LowLimit(), flow_.State().LimitUnitMode}};
           },
           [this]() -> const std::string& { return flow_.RunLines(); },

@@ -5,6 +5,7 @@
 #include "installer/common/win/routines.h"
 #include "installer/common/win/tool_window.h"
 #include "tools/testsupport/test_files.h"
+#include "winkit/control_helpers.h"
 #include "winkit/message_box.h"
 #include "winkit/text.h"
 
@@ -74,7 +75,7 @@ void SetWriteTime(const std::string& path, int dayOffset) {
   SetFileTime(f, nullptr, nullptr, &ft);
   CloseHandle(f);
 }
-std::string Text(HWND w) { return winkit::Utf8FromWide(winkit::WindowText(w)); }
+std::string Text(HWND w) { return winkit::Utf8Text(w); }
 
 // A tool window with only the shared pieces, for the routines that write to them.
 class PiecesWindow final : public ToolWindow {

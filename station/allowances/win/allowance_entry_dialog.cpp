@@ -59,7 +59,7 @@ private:
 
   HWND Ctl(EntryCtl c) const { return GetDlgItem(Handle(), IdOf(c)); }
   std::string Pick(Text id) const { return PickText(choice_.curLanguage, id); }
-  std::string TextOf(EntryCtl c) const { return winkit::Utf8FromWide(winkit::WindowText(Ctl(c))); }
+  std::string TextOf(EntryCtl c) const { return winkit::Utf8Text(Ctl(c)); }
 
   void FormLoad() {
     SizeClient(kEntryClientWidth, kEntryClientHeight);

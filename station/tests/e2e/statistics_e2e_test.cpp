@@ -95,6 +95,8 @@ TEST_F(StatisticsEndToEnd, TheWindowFollowsTheRunThroughStopAndStartAndCopiesIts
       << "no counting after STOP";
 
   // Copy: the figures as a table, the chart as a picture; the counts add up.
+  // The clipboard is emptied first: an earlier test's copy must not pass for this one.
+  ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && CloseClipboard());
   PostMessageW(statistics, WM_COMMAND, MAKEWPARAM(orva::kCopyButtonId, BN_CLICKED), 0);
   bool withPicture = false;
   std::map<std::string, std::string> figures;

@@ -7,6 +7,7 @@
 #include "station/output/win/results_save.h"
 #include "station/stats/win/statistics_window.h"
 #include "tools/testsupport/test_files.h"
+#include "winkit/control_helpers.h"
 #include "winkit/text.h"
 #include "winkit/wait.h"
 
@@ -81,13 +82,13 @@ TEST_F(RunArchiveWindowTest, ShowsTheStatisticsOfARunAndSaysWhenItsLimitsCannotB
 
   window_.ShowStatisticsOf(0);
   ASSERT_TRUE(PumpUntil([&] { return window_.Statistics() && window_.Statistics()->Handle(); }));
-  EXPECT_EQ(winkit::Utf8FromWide(winkit::WindowText(window_.Statistics()->Handle())),
+  EXPECT_EQ(winkit::Utf8Text(window_.Statistics()->Handle()),
             "Run Statistics - 2026-12-09 17-15-02 PC.csv");
   const HWND first = window_.Statistics()->Handle();
 
   window_.ShowStatisticsOf(1);
   ASSERT_TRUE(PumpUntil([&] { return window_.Statistics() && window_.Statistics()->Handle() && window_.Statistics()->Handle() != first; }));
-  EXPECT_EQ(winkit::Utf8FromWide(winkit::WindowText(window_.Statistics()->Handle())),
+  EXPECT_EQ(winkit::Utf8Text(window_.Statistics()->Handle()),
             "Run Statistics - 2026-12-09 16-00-00 PC.csv - The limits line cannot be read: no capability against "
             "the allowance.");
   EXPECT_FALSE(IsWindow(first)) << "one run's statistics at a time";

@@ -5,6 +5,7 @@
 #include "station/output/win/save_dialog.h"
 #include "station/stats/stats_layout.h"
 #include "station/stats/win/statistics_window.h"
+#include "winkit/control_helpers.h"
 #include "winkit/text.h"
 #include "winkit/wait.h"
 
@@ -42,7 +43,7 @@ private:
 };
 
 std::string CellText(const StatisticsWindow& window, int row, int column) {
-  return winkit::Utf8FromWide(winkit::WindowText(GetDlgItem(window.Handle(), StatsCellId(row, column))));
+  return winkit::Utf8Text(GetDlgItem(window.Handle(), StatsCellId(row, column)));
 }
 
 void Feed(StatisticsWindow& window) {
@@ -176,7 +177,7 @@ TEST_F(StatisticsWindowTest, OpensBesideItsOwnerAndClosesWithIt) {
   EXPECT_EQ(rect.left, ownerRect.right);
   EXPECT_EQ(rect.top, ownerRect.top);
   EXPECT_EQ(GetWindow(window.Handle(), GW_OWNER), owner.Handle());
-  EXPECT_EQ(winkit::Utf8FromWide(winkit::WindowText(window.Handle())), "測定統計");
+  EXPECT_EQ(winkit::Utf8Text(window.Handle()), "測定統計");
   EXPECT_EQ(CellText(window, RowMean, 0), "平均");
 
   DestroyWindow(owner.Handle());
