@@ -113,7 +113,7 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     if (grid_.HandleNotify(reinterpret_cast<const NMHDR*>(lp), result)) return result;
     break;
   }
-  case WM_NOTIFYFORMAT:
+  case WM_NOTIFYFORMAT: // so the grid asks for its texts in the wide form only
     return NFR_UNICODE;
   case WM_CTLCOLORSTATIC:
   case WM_CTLCOLOREDIT:

@@ -1,6 +1,5 @@
 #include "station/win/readings_grid.h"
 
-#include "winkit/text.h"
 #include "winkit/twips.h"
 
 #include <commctrl.h>
@@ -164,14 +163,6 @@ bool ReadingsGrid::HandleNotify(const NMHDR* header, LRESULT& result) {
     if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0)
       lstrcpynW(info->item.pszText, TextMatrix(info->item.iItem, info->item.iSubItem).c_str(),
                 info->item.cchTextMax);
-    return true;
-  }
-  case LVN_GETDISPINFOA: {
-    auto* info = const_cast<NMLVDISPINFOA*>(reinterpret_cast<const NMLVDISPINFOA*>(header));
-    if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0) {
-      ansiScratch_ = winkit::AnsiFromWide(TextMatrix(info->item.iItem, info->item.iSubItem));
-      lstrcpynA(info->item.pszText, ansiScratch_.c_str(), info->item.cchTextMax);
-    }
     return true;
   }
   case LVN_ODFINDITEMW:

@@ -89,7 +89,6 @@ private:
 
   HIMAGELIST rowSizer_ = nullptr; // an empty image list of the row height sets the item height
   GridCells cells_;
-  std::string ansiScratch_;       // for the ANSI form of LVN_GETDISPINFO
   int rowHeightTwips_ = 240;
   int fillStyle_ = 0;
   int scrollBars_ = 3;
