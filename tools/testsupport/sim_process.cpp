@@ -117,8 +117,18 @@ bool SimulatorProcess::Start(const std::string& scenarioText, const std::string&
   startup.cb = sizeof(startup);
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_SHOWNORMAL;
-  if (!CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
-                      folder.c_str(), &startup, &info_)) {
+  const auto launch = [&] {
+    return CreateProcessA(nullptr, mutableLine.data(), nullptr, nullptr, FALSE, 0, environment.data(),
+                          folder.c_str(), &startup, &info_) != FALSE;
+  };
+  // Wine now and then fails a start with ERROR_INTERNAL_ERROR while its
+  // server is busy starting other programs; a second try starts it.
+  bool started = launch();
+  if (!started && GetLastError() == ERROR_INTERNAL_ERROR) {
+    Sleep(500);
+    started = launch();
+  }
+  if (!started) {
     std::ostringstream why;
     why << "CreateProcess failed for " << exe << " (error " << GetLastError() << ")";
     error_ = why.str();
