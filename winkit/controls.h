@@ -49,10 +49,37 @@ struct ControlLook {
 // Creates a Custom row; returns nullptr on failure.
 using CustomControlFn = std::function<HWND(const ControlSpec& row, HWND parent, const RECT& pixels)>;
 
+// Where a row sits: in the window (parentRow -1) or in an earlier row's
+// window, at `placed`, in the twips of that parent. Empty when a row names a
+// container that is not an earlier row.
+struct ControlPlacement {
+  int parentRow;
+  TwipRect placed;
+};
+std::vector<ControlPlacement> ControlPlacements(std::span<const ControlSpec> table);
+
 // Creates the table's controls in order, at `dpi`. Returns their handles in
 // table order, or an empty vector when one could not be created (or names a
 // container that is not an earlier row).
 std::vector<HWND> BuildControls(HWND window, std::span<const ControlSpec> table, Dpi dpi,
                                 const CustomControlFn& custom = {});
+
+// Puts controls made by BuildControls from `table` at their places for `dpi`
+// (a window moved to a monitor of another scaling).
+void PlaceControls(std::span<const ControlSpec> table, std::span<const HWND> handles, Dpi dpi);
+
+// A window's controls together with their table, so that they can be placed
+// again at another scaling.
+class BuiltControls {
+public:
+  // False when a control could not be made (Handles() is then empty).
+  bool Build(HWND window, std::span<const ControlSpec> table, Dpi dpi, const CustomControlFn& custom = {});
+  void Place(Dpi dpi) const;
+  const std::vector<HWND>& Handles() const { return handles_; }
+
+private:
+  std::vector<ControlSpec> table_;
+  std::vector<HWND> handles_;
+};
 
 } // namespace winkit

@@ -42,11 +42,13 @@ void Dialog::CloseModeless() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-void Dialog::SizeClient(int widthTwips, int heightTwips, Dpi dpi) {
-  RECT r{0, 0, TwipsToPixels(widthTwips, dpi.x), TwipsToPixels(heightTwips, dpi.y)};
-  AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE)));
-  const int w = r.right - r.left, h = r.bottom - r.top;
+bool Dialog::BuildDialogControls(std::span<const ControlSpec> table, const CustomControlFn& custom) {
+  return controls_.Build(hwnd_, table, DialogDpi(), custom);
+}
+
+void Dialog::SizeClient(int widthTwips, int heightTwips) {
+  const SIZE outer = OuterSizeForClient(hwnd_, widthTwips, heightTwips);
+  const int w = outer.cx, h = outer.cy;
   RECT around{};
   HWND owner = GetWindow(hwnd_, GW_OWNER);
   if (!owner || !GetWindowRect(owner, &around)) SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
@@ -71,7 +73,15 @@ INT_PTR CALLBACK Dialog::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       self->OnCancel();
       result = TRUE;
     }
+    if (!result && msg == WM_DPICHANGED) {
+      TakeDpiChange(hwnd, wp, lp, [self](Dpi dpi) {
+        self->controls_.Place(dpi);
+        self->OnDpiChanged(dpi);
+      });
+      result = TRUE;
+    }
     if (msg == WM_NCDESTROY) {
+      ForgetWindowDpi(hwnd);
       SetWindowLongPtrW(hwnd, DWLP_USER, 0);
       self->hwnd_ = nullptr;
     }

@@ -8,7 +8,8 @@
 // work's own message pump serves it (MessagePump::HandlePending(dialog)).
 #pragma once
 
-#include "winkit/twips.h"
+#include "winkit/controls.h"
+#include "winkit/window_dpi.h"
 
 #include <windows.h>
 
@@ -44,14 +45,23 @@ protected:
     if (modal_) End(IDCANCEL);
   }
 
-  // Gives the dialog a client area of the given twips (at `dpi`) and centres
-  // it over its owner, or over the work area when it has none.
-  void SizeClient(int widthTwips, int heightTwips, Dpi dpi = ScreenDpi());
+  // Gives the dialog a client area of the given twips at its pixels per inch
+  // and centres it over its owner, or over the work area when it has none.
+  void SizeClient(int widthTwips, int heightTwips);
+
+  // The dialog's controls, made from its twips table at the dialog's pixels
+  // per inch; a move to a monitor of another scaling places them again
+  // (WM_DPICHANGED, when OnMessage leaves it), then calls OnDpiChanged.
+  bool BuildDialogControls(std::span<const ControlSpec> table, const CustomControlFn& custom = {});
+  const std::vector<HWND>& DialogControls() const { return controls_.Handles(); }
+  Dpi DialogDpi() const { return WindowDpi(hwnd_); }
+  virtual void OnDpiChanged(Dpi) {}
 
 private:
   static INT_PTR CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
   HWND hwnd_ = nullptr;
   bool modal_ = false;
+  BuiltControls controls_;
 };
 
 } // namespace winkit

@@ -1,7 +1,7 @@
 #include "winkit/notice_window.h"
 
 #include "winkit/control_helpers.h"
-#include "winkit/twips.h"
+#include "winkit/window_dpi.h"
 
 namespace winkit {
 namespace {
@@ -11,28 +11,28 @@ constexpr int kOkId = 1;
 // In twips: the window, its margin and the OK button.
 constexpr int kWidth = 5100, kHeight = 1650, kMargin = 120, kButtonWidth = 1200, kButtonHeight = 360;
 
-int Scaled(int twips) { return PixelRect({0, 0, twips, 0}, ScreenDpi()).right; }
+int Scaled(int twips, HWND owner) { return TwipsToPixels(twips, WindowDpi(owner).x); }
 
 } // namespace
 
 void NoticeWindow::Show(HWND owner, const std::wstring& title, const std::wstring& text, HFONT font) {
   text_ = text;
   if (!Handle()) {
-    const int width = Scaled(kWidth), height = Scaled(kHeight);
+    const int width = Scaled(kWidth, owner), height = Scaled(kHeight, owner);
     RECT ownerRect{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     if (owner) GetWindowRect(owner, &ownerRect);
     if (!CreateWin({kClass, 0, nullptr, nullptr, reinterpret_cast<HBRUSH>(COLOR_INFOBK + 1)},
                    WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, WS_POPUP | WS_CAPTION | WS_SYSMENU, title.c_str(),
-                   ownerRect.right - width - Scaled(kMargin), ownerRect.bottom - height - Scaled(kMargin), width,
+                   ownerRect.right - width - Scaled(kMargin, owner), ownerRect.bottom - height - Scaled(kMargin, owner), width,
                    height, owner, nullptr))
       return;
     RECT client;
     GetClientRect(Handle(), &client);
-    const int m = Scaled(kMargin), button = Scaled(kButtonHeight);
+    const int m = Scaled(kMargin, owner), button = Scaled(kButtonHeight, owner);
     label_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, m, m, client.right - 2 * m,
                              client.bottom - button - 3 * m, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
     const HWND ok = CreateWindowExW(0, L"BUTTON", L"OK", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
-                                    client.right - Scaled(kButtonWidth) - m, client.bottom - button - m, Scaled(kButtonWidth), button,
+                                    client.right - Scaled(kButtonWidth, owner) - m, client.bottom - button - m, Scaled(kButtonWidth, owner), button,
                                     Handle(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kOkId)),
                                     GetModuleHandleW(nullptr), nullptr);
     SetFont(label_, font);

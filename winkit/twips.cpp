@@ -1,5 +1,7 @@
 #include "winkit/twips.h"
 
+#include "winkit/window_dpi.h"
+
 namespace winkit {
 
 Dpi DeviceDpi(HDC dc) {
@@ -29,7 +31,7 @@ RECT PixelRect(const TwipRect& t, Dpi dpi) {
 TwipSize WindowSizeInTwips(HWND window) {
   RECT r{};
   GetWindowRect(window, &r);
-  const Dpi dpi = ScreenDpi();
+  const Dpi dpi = WindowDpi(window);
   return {PixelsToTwips(r.right - r.left, dpi.x), PixelsToTwips(r.bottom - r.top, dpi.y)};
 }
 

@@ -24,7 +24,7 @@ RECT PixelRect(const TwipRect& rect, Dpi dpi);
 struct TwipSize {
   double width = 0, height = 0;
 };
-// A window's outer size (frame included) in twips at the screen's pixels per inch.
+// A window's outer size (frame included) in twips at its pixels per inch.
 TwipSize WindowSizeInTwips(HWND window);
 
 } // namespace winkit

@@ -1,6 +1,7 @@
 #include "winkit/window.h"
 
 #include "winkit/unexpected_error.h"
+#include "winkit/window_dpi.h"
 
 namespace winkit {
 
@@ -60,6 +61,7 @@ LRESULT CALLBACK Window::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return Guarded(hwnd, [&]() -> LRESULT {
     if (msg != WM_NCDESTROY) return self->OnMessage(msg, wp, lp);
     const LRESULT result = self->OnMessage(msg, wp, lp);
+    ForgetWindowDpi(hwnd);
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     if (self->deleteWithWindow_) delete self;

@@ -113,7 +113,7 @@ private:
   INT_PTR OnMessage(UINT msg, WPARAM, LPARAM) override {
     if (msg == WM_INITDIALOG) {
       order.push_back(msg);
-      SizeClient(1440, 720, Dpi{96, 96});
+      SizeClient(1440, 720);
       GetClientRect(Handle(), &client);
       PostMessageW(Handle(), WM_APP, 0, 0);
       return TRUE;
@@ -133,8 +133,10 @@ TEST(WinkitDialog, InitFirstClientInTwipsResultFromEnd) {
   SizedDialog dialog;
   EXPECT_EQ(dialog.Show(owner.Handle()), 77);
   EXPECT_EQ(dialog.order, (std::vector<UINT>{WM_INITDIALOG, WM_APP}));
-  EXPECT_EQ(dialog.client.right - dialog.client.left, 96);
-  EXPECT_EQ(dialog.client.bottom - dialog.client.top, 48);
+  // An inch wide, half an inch high, at the dialog's pixels per inch.
+  const Dpi dpi = WindowDpi(owner.Handle());
+  EXPECT_EQ(dialog.client.right - dialog.client.left, dpi.x);
+  EXPECT_EQ(dialog.client.bottom - dialog.client.top, dpi.y / 2);
 }
 
 // A dialog that handles nothing but its start: Esc and the title-bar close
