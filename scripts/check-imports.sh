@@ -8,7 +8,10 @@
 #    runtime DLL and nothing newer than XP (GetTickCount64 came with Vista);
 #  - meterlink.dll exports exactly its eight functions by undecorated name;
 #  - SETUP.EXE, INSTALL.EXE and UNINSTALL.EXE carry the administrator
-#    manifest, ORVA.exe none.
+#    manifest; ORVA.exe one with no execution level at all (an execution
+#    level turns off the VirtualStore its run log and ORVA.ini rely on);
+#  - all five programs declare per-monitor display scaling with the older
+#    system-aware form beside it.
 # A new import fails here until someone confirms that XP SP3 has it and adds
 # it to the list. Usage: scripts/check-imports.sh [32-bit build folder]
 set -uo pipefail
@@ -70,7 +73,14 @@ for name in "${!FILES[@]}"; do
     SETUP.EXE|INSTALL.EXE|UNINSTALL.EXE)
       grep -aq 'level="requireAdministrator"' "$f" || fault "$name: no administrator manifest" ;;
     ORVA.exe)
-      grep -aq '<assembly' "$f" && fault "$name: carries a manifest" ;;
+      grep -aqE '<trustInfo|<requestedExecutionLevel' "$f" && fault "$name: declares an execution level (no VirtualStore)" ;;
+  esac
+  case "$name" in
+    *.exe|*.EXE)
+      grep -aq '<dpiAwareness[^>]*>PerMonitorV2, PerMonitor</dpiAwareness>' "$f" ||
+        fault "$name: no per-monitor (v2) display scaling in its manifest"
+      grep -aq '<dpiAware[^>]*>true/pm</dpiAware>' "$f" ||
+        fault "$name: no system-aware fallback (dpiAware true/pm) in its manifest" ;;
   esac
 done
 
