@@ -13,6 +13,9 @@ target_link_libraries(orva_station_win PUBLIC
   orva_allowances_win linkblock winkit comctl32 gdi32 msimg32 user32)
 
 add_executable(ORVA WIN32 win/main.cpp res/ORVA.rc)
+# windres does not report what a script includes: the icon and the manifest.
+set_source_files_properties(res/ORVA.rc PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_CURRENT_SOURCE_DIR}/res/ORVA.manifest;${CMAKE_CURRENT_SOURCE_DIR}/res/orva.ico")
 target_link_libraries(ORVA PRIVATE orva_station_win)
 orva_deliverable(ORVA)
 
@@ -23,6 +26,13 @@ orva_win_test(station_win_test
           output/tests/win/printer_test.cpp
   LIBS orva_station_win orva_printdialog orva_testfiles
   TIMEOUT 300)
+
+# Every window at the scaling the prefix is set to, run at 96, 144 and 192 dpi.
+orva_win_test(station_display_scaling_win_test
+  SOURCES tests/win/display_scaling_test.cpp tests/win/station_fixture.cpp res/ORVA.rc
+  LIBS orva_station_win orva_textfit orva_testfiles
+  TIMEOUT 300
+  AT_DPI 96 144 192)
 
 # The settings dialog, the about box and help (Tool > Setting, Help > Help,
 # Help > Version); the compiled help files go beside the program.

@@ -92,6 +92,13 @@ HorizontalLayout HorizontalLayoutFor(double outerWidth, const LayoutBaselines& b
   return {base.frmCmdLeft + extra, base.DispWidth + extra, true};
 }
 
+MainResizePixels MainResizeAt(int outerWidth, int outerHeight, int dpiX, int dpiY, const LayoutBaselines& base) {
+  const HorizontalLayout across = HorizontalLayoutFor(winkit::PixelsToTwips(outerWidth, dpiX), base);
+  const double height = GridHeightFor(winkit::PixelsToTwips(outerHeight, dpiY), base);
+  return {winkit::TwipsToPixels(across.gridWidth, dpiX), winkit::TwipsToPixels(height, dpiY),
+          winkit::TwipsToPixels(across.frmCmdLeft, dpiX), across.scaled};
+}
+
 std::array<int, 4> ScaledColumnWidths(double r) {
   std::array<int, 4> widths{};
   for (std::size_t i = 0; i < widths.size(); ++i)

@@ -55,6 +55,17 @@ struct HorizontalLayout {
 };
 HorizontalLayout HorizontalLayoutFor(double outerWidth, const LayoutBaselines& base);
 
+// The resize rule on a monitor of `dpiX` × `dpiY` pixels per inch, for a
+// window of the given outer size in those pixels: the grid's (and the alarm
+// box's) size and the command frame's left edge in the same pixels. The
+// baselines are twips, so one recording serves every scaling.
+struct MainResizePixels {
+  int gridWidth, gridHeight;
+  int frmCmdLeft;
+  bool scaled; // as HorizontalLayout::scaled
+};
+MainResizePixels MainResizeAt(int outerWidth, int outerHeight, int dpiX, int dpiY, const LayoutBaselines& base);
+
 // Column widths for scale factor r, each rounded to the nearest twip with
 // halves going to the even neighbour.
 std::array<int, 4> ScaledColumnWidths(double r);

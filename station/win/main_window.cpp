@@ -12,6 +12,7 @@
 #include "station/settings/shortcuts.h"
 #include "station/win/picture_box.h"
 #include "winkit/twips.h"
+#include "winkit/window_dpi.h"
 
 #include <commctrl.h>
 #include <array>
@@ -65,6 +66,8 @@ bool MainWindow::Create() {
   if (!CreateWin(cls, kMainExStyle, kMainStyle, L"", CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                  outer.bottom - outer.top, nullptr, menu_))
     return false;
+  // Opened on a monitor whose scaling is not the system's: its size there.
+  if (winkit::WindowDpi(Handle()).y != dpi.y) winkit::SizeToClient(Handle(), kMainClientWidth, kMainClientHeight);
   return CreateControls();
 }
 
@@ -81,9 +84,10 @@ bool MainWindow::CreateControls() {
     if (row.id == ControlId(MainControl::MSFlexGridMsr)) return grid_.Create(parent, row.id, px) ? grid_.Handle() : nullptr;
     return CreatePictureBox(parent, row.id, px);
   };
-  const std::vector<HWND> made = winkit::BuildControls(Handle(), table, winkit::ScreenDpi(), custom);
-  if (made.size() != table.size()) return false;
-  HFONT designFont = FontFor(CtrlFontSpec(kEnglish));
+  const winkit::Dpi dpi = winkit::WindowDpi(Handle());
+  if (!built_.Build(Handle(), table, dpi, custom)) return false;
+  const std::vector<HWND>& made = built_.Handles();
+  HFONT designFont = FontFor(CtrlFontSpec(kEnglish), dpi);
   for (std::size_t i = 0; i < design.size(); ++i) {
     controls_[static_cast<size_t>(design[i].control)] = made[i];
     winkit::SetFont(made[i], designFont);
@@ -121,6 +125,9 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     return OnCtlColor(msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
   case WM_SIZE:
     if (wp != SIZE_MINIMIZED) OnSize();
+    return 0;
+  case WM_DPICHANGED:
+    OnDpiChanged(wp, lp);
     return 0;
   case kMsgTellPending:
     screen_.TellWhatIsPending();
@@ -227,27 +234,37 @@ void MainWindow::RecordBaselines() {
   baselines_.DispHeight = grid.height;
   baselines_.DispWidth = grid.width;
   const int cmdLeft = winkit::RectInParent(Control(MainControl::frmCmd)).left;
-  baselines_.frmCmdLeft = winkit::PixelsToTwips(cmdLeft, winkit::ScreenDpi().x);
+  baselines_.frmCmdLeft = winkit::PixelsToTwips(cmdLeft, winkit::WindowDpi(Handle()).x);
   baselinesRecorded_ = true;
 }
 
 void MainWindow::OnSize() {
   if (!baselinesRecorded_) return;
-  const winkit::Dpi dpi = winkit::ScreenDpi();
-  const winkit::TwipSize form = winkit::WindowSizeInTwips(Handle());
-  const double height = GridHeightFor(form.height, baselines_);
-  const HorizontalLayout across = HorizontalLayoutFor(form.width, baselines_);
-
-  const int widthPx = winkit::TwipsToPixels(across.gridWidth, dpi.x), heightPx = winkit::TwipsToPixels(height, dpi.y);
+  const winkit::Dpi dpi = winkit::WindowDpi(Handle());
+  RECT outer{};
+  GetWindowRect(Handle(), &outer);
+  const MainResizePixels size =
+      MainResizeAt(outer.right - outer.left, outer.bottom - outer.top, dpi.x, dpi.y, baselines_);
   for (MainControl c : {MainControl::MSFlexGridMsr, MainControl::txtError})
-    SetWindowPos(Control(c), nullptr, 0, 0, widthPx, heightPx, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(Control(c), nullptr, 0, 0, size.gridWidth, size.gridHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   const RECT cmd = winkit::RectInParent(Control(MainControl::frmCmd));
-  SetWindowPos(Control(MainControl::frmCmd), nullptr, winkit::TwipsToPixels(across.frmCmdLeft, dpi.x), cmd.top, 0, 0,
+  SetWindowPos(Control(MainControl::frmCmd), nullptr, size.frmCmdLeft, cmd.top, 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 
-  const double r = across.scaled ? winkit::WindowSizeInTwips(grid_.Handle()).width / baselines_.DispWidth : 1.0;
+  const double r = size.scaled ? winkit::WindowSizeInTwips(grid_.Handle()).width / baselines_.DispWidth : 1.0;
   const auto widths = ScaledColumnWidths(r);
   for (int c = 0; c < ReadingsGrid::kCols; ++c) grid_.SetColWidth(c, widths[static_cast<size_t>(c)]);
+}
+
+// Moved to a monitor of another scaling: the controls at their table places
+// for it, then the resize rules for the size Windows suggests. The baselines
+// are twips, so they hold at every scaling.
+void MainWindow::OnDpiChanged(WPARAM wp, LPARAM lp) {
+  winkit::TakeDpiChange(Handle(), wp, lp, [this](winkit::Dpi dpi) {
+    built_.Place(dpi);
+    grid_.ScaleToWindowDpi();
+  });
+  OnSize();
 }
 
 } // namespace orva

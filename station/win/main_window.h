@@ -23,6 +23,7 @@
 #include "station/archive/win/station_archive.h"
 #include "station/allowances/win/station_allowances.h"
 #include "winkit/handle.h"
+#include "winkit/controls.h"
 #include "winkit/window.h"
 
 #include <array>
@@ -97,6 +98,7 @@ private:
   void RecordBaselines();
   void SetUpKeyboard();
   void OnSize();
+  void OnDpiChanged(WPARAM wp, LPARAM lp);
 
   // The session's steps, as this window takes them (lifecycle.cpp).
   bool TakeProgramName() override;
@@ -138,6 +140,7 @@ private:
   StationConfig config_;
   HMENU menu_ = nullptr;
   HACCEL shortcuts_ = nullptr;
+  winkit::BuiltControls built_;
   MainControlHandles controls_{};
   ReadingsGrid grid_;
   winkit::UniqueHandle MutexHandle; // the single-instance mutex

@@ -2,6 +2,7 @@
 
 #include "winkit/selected_object.h"
 #include "winkit/window.h"
+#include "winkit/window_dpi.h"
 
 #include <cmath>
 #include <memory>
@@ -14,7 +15,9 @@ void DrawPulley(HDC dc, int cx, int cy, int r) {
   Ellipse(dc, cx - r / 4, cy - r / 4, cx + r / 4, cy + r / 4);
 }
 
-void PaintPicture(HDC dc, const RECT& rc) {
+// Shapes follow the picture's size; strokes follow the window's scaling.
+void PaintPicture(HDC dc, const RECT& rc, int dpi) {
+  const auto stroke = [dpi](int pixels) { return winkit::ScaledPixels(pixels, dpi); };
   const int w = rc.right - rc.left, h = rc.bottom - rc.top;
   TRIVERTEX sky[2] = {{rc.left, rc.top, 0xF000, 0xF600, 0xFF00, 0},
                       {rc.right, rc.bottom, 0xC800, 0xDC00, 0xF400, 0}};
@@ -26,13 +29,13 @@ void PaintPicture(HDC dc, const RECT& rc) {
   const int cy = h * 70 / 100;
   const int left = w * 18 / 100, right = w * 82 / 100;
   {
-    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 2, RGB(60, 60, 70)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, stroke(2), RGB(60, 60, 70)));
     winkit::SelectedObject brush(dc, CreateSolidBrush(RGB(170, 176, 190)));
     DrawPulley(dc, left, cy, r);
     DrawPulley(dc, right, cy, r);
   }
   {
-    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 3, RGB(40, 40, 40)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, stroke(3), RGB(40, 40, 40)));
     MoveToEx(dc, left, cy + r, nullptr);
     LineTo(dc, right, cy + r);
     // The upper strand vibrates: a damped wave along it.
@@ -47,12 +50,12 @@ void PaintPicture(HDC dc, const RECT& rc) {
   // Sensor head above the belt's middle and the sound wave it picks up.
   const int sx = w / 2, sy = h * 5 / 100;
   {
-    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 1, RGB(20, 20, 20)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, stroke(1), RGB(20, 20, 20)));
     winkit::SelectedObject brush(dc, CreateSolidBrush(RGB(230, 120, 30)));
-    RoundRect(dc, sx - w / 14, sy, sx + w / 14, sy + h / 8, 6, 6);
+    RoundRect(dc, sx - w / 14, sy, sx + w / 14, sy + h / 8, stroke(6), stroke(6));
   }
   {
-    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, 2, RGB(20, 90, 200)));
+    winkit::SelectedObject pen(dc, CreatePen(PS_SOLID, stroke(2), RGB(20, 90, 200)));
     const winkit::SelectedFor noFill(dc, GetStockObject(NULL_BRUSH));
     const int top = sy + h / 8;
     const int belt = cy - r;
@@ -86,7 +89,7 @@ private:
     HDC dc = BeginPaint(Handle(), &ps);
     RECT client;
     GetClientRect(Handle(), &client);
-    PaintPicture(dc, client);
+    PaintPicture(dc, client, winkit::WindowDpi(Handle()).y);
     EndPaint(Handle(), &ps);
     return 0;
   }

@@ -1,6 +1,6 @@
 #include "station/win/readings_grid.h"
 
-#include "winkit/twips.h"
+#include "winkit/window_dpi.h"
 
 #include <commctrl.h>
 
@@ -25,7 +25,7 @@ bool ReadingsGrid::Create(HWND parent, int id, const RECT& px) {
     LVCOLUMNW column{};
     column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_SUBITEM;
     column.fmt = LVCFMT_LEFT;
-    column.cx = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
+    column.cx = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::WindowDpi(Handle()).x);
     column.iSubItem = c;
     SendMessageW(Handle(), LVM_INSERTCOLUMNW, c, reinterpret_cast<LPARAM>(&column));
   }
@@ -105,17 +105,22 @@ int ReadingsGrid::RowPixels() const {
   r.left = LVIR_BOUNDS;
   if (SendMessageW(Handle(), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&r)) && r.bottom > r.top)
     return r.bottom - r.top;
-  return winkit::TwipsToPixels(rowHeightTwips_, winkit::ScreenDpi().y);
+  return winkit::TwipsToPixels(rowHeightTwips_, winkit::WindowDpi(Handle()).y);
 }
 
 void ReadingsGrid::SetRowHeight(int twips) {
   rowHeightTwips_ = twips;
   // The list's row height follows its small image list; an empty list of the
   // wanted height (one pixel wide) sets it without showing anything.
-  HIMAGELIST sizer = ImageList_Create(1, winkit::TwipsToPixels(twips, winkit::ScreenDpi().y), ILC_COLOR, 0, 1);
+  HIMAGELIST sizer = ImageList_Create(1, winkit::TwipsToPixels(twips, winkit::WindowDpi(Handle()).y), ILC_COLOR, 0, 1);
   SendMessageW(Handle(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(sizer));
   if (rowSizer_) ImageList_Destroy(rowSizer_);
   rowSizer_ = sizer;
+}
+
+void ReadingsGrid::ScaleToWindowDpi() {
+  SetRowHeight(rowHeightTwips_);
+  ApplyColumnWidths();
 }
 
 void ReadingsGrid::SetColWidth(int col, int twips) {
@@ -128,7 +133,8 @@ int ReadingsGrid::ColWidth(int col) const { return col >= 0 && col < kCols ? col
 
 void ReadingsGrid::ApplyColumnWidths() {
   int px[kCols];
-  for (int c = 0; c < kCols; ++c) px[c] = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], winkit::ScreenDpi().x);
+  const int dpi = winkit::WindowDpi(Handle()).x;
+  for (int c = 0; c < kCols; ++c) px[c] = winkit::TwipsToPixels(colTwips_[static_cast<size_t>(c)], dpi);
   RECT client;
   if (scrollBars_ == 2 && GetClientRect(Handle(), &client)) FitLastColumn(px, client.right);
   for (int c = 0; c < kCols; ++c) SendMessageW(Handle(), LVM_SETCOLUMNWIDTH, c, px[c]);

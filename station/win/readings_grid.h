@@ -50,8 +50,10 @@ public:
   void SetTopRow(int row);
   static constexpr UINT kViewRefreshMs = 100;
 
-  // Geometry in twips, converted with the screen's pixels per inch.
+  // Geometry in twips, converted with the window's pixels per inch.
   void SetRowHeight(int twips);
+  // After a move to a monitor of another scaling: rows and columns again.
+  void ScaleToWindowDpi();
   int RowHeight() const { return rowHeightTwips_; }
   // The width set, in twips; with vertical scroll bars only, the list may
   // show less of the last column (see SetScrollBars).

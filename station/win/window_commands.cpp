@@ -9,6 +9,7 @@
 #include "station/win/dialog_commands.h"
 #include "winkit/control_helpers.h"
 #include "winkit/text.h"
+#include "winkit/window_dpi.h"
 
 namespace orva {
 namespace {
@@ -48,7 +49,7 @@ void MainWindow::OnSaveClick() {
 }
 void MainWindow::OnPrintClick() {
   session_.RunBusy(Busy::PrintDialog, [this] {
-    PrintResults({Handle(), Results(), lib_.PrintPath, FontFor(FormFontSpec(lib_.CurLanguage)),
+    PrintResults({Handle(), Results(), lib_.PrintPath, FontFor(FormFontSpec(lib_.CurLanguage), winkit::WindowDpi(Handle())),
                   [this] { session_.PrintJobStarted(); }});
   });
 }

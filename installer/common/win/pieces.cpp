@@ -4,6 +4,7 @@
 #include "winkit/held_font.h"
 #include "winkit/twips.h"
 #include "winkit/window.h"
+#include "winkit/window_dpi.h"
 
 #include <memory>
 
@@ -42,7 +43,14 @@ private:
   LRESULT OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(Handle(), &ps);
-    const winkit::Dpi dpi = winkit::DeviceDpi(dc);
+    // The window's own scaling: a per-monitor aware program's screen DC
+    // tells only the system's.
+    const winkit::Dpi dpi = winkit::WindowDpi(Handle());
+    if (font_ && fontDpi_ != dpi.y) {
+      DeleteObject(font_);
+      font_ = nullptr;
+    }
+    fontDpi_ = dpi.y;
     if (!font_)
       font_ = CreateFontW(-MulDiv(kBannerPoints, dpi.y, 72), 0, 0, 0, FW_BOLD, TRUE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -60,6 +68,7 @@ private:
 
   std::wstring text_;
   HFONT font_ = nullptr;
+  int fontDpi_ = 0;
 };
 
 class StatusLine final : public winkit::Window {

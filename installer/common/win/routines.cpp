@@ -9,6 +9,7 @@
 #include "winkit/files.h"
 #include "winkit/font_cache.h"
 #include "winkit/handle.h"
+#include "winkit/window_dpi.h"
 #include "winkit/message_box.h"
 #include "winkit/record_size.h"
 #include "winkit/text.h"
@@ -55,14 +56,17 @@ bool LastWriteTime(const std::string& path, FILETIME& time) {
 bool IsFile(const std::string& path) { return winkit::FileExists(path); }
 bool IsFolder(const std::string& path) { return winkit::FolderExists(path); }
 
-HFONT InstallerFont(Language language) {
+HFONT InstallerFont(Language language, winkit::Dpi dpi) {
   const bool japanese = language == kLanguageJapanese;
   return winkit::CachedFont({japanese ? winkit::WideFromUtf8(kJapaneseFace) : L"arial", kFontPoints, false,
                              static_cast<BYTE>(japanese ? SHIFTJIS_CHARSET : DEFAULT_CHARSET),
-                             DEFAULT_PITCH | FF_SWISS});
+                             DEFAULT_PITCH | FF_SWISS},
+                            dpi);
 }
 
-void ApplyFont(const Tool& tool, HWND control) { winkit::SetFont(control, InstallerFont(tool.language), true); }
+void ApplyFont(const Tool& tool, HWND control) {
+  winkit::SetFont(control, InstallerFont(tool.language, winkit::WindowDpi(control)), true);
+}
 
 void ShowStatus(const Tool& tool, std::string_view japanese, std::string_view english, int alignment,
                 unsigned colour) {

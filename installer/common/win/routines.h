@@ -12,6 +12,8 @@
 
 #include <string>
 #include <string_view>
+#include "winkit/twips.h"
+
 #include <windows.h>
 
 namespace orva::installer {
@@ -21,7 +23,7 @@ bool IsFolder(const std::string& path);
 
 // bold off, 9 points, "ＭＳＰゴシック" in Japanese, else "arial".
 void ApplyFont(const Tool& tool, HWND control);
-HFONT InstallerFont(Language language);
+HFONT InstallerFont(Language language, winkit::Dpi dpi);
 
 // On LblDisp: font, colour (0x00BBGGRR), alignment (0 left, 2 centred), the
 // picked text, repainted at once.

@@ -6,6 +6,7 @@
 #include "winkit/control_helpers.h"
 #include "winkit/program_folder.h"
 #include "winkit/twips.h"
+#include "winkit/window_dpi.h"
 
 namespace orva::installer {
 
@@ -19,7 +20,7 @@ bool ToolWindow::Build(const ToolDesign& design, const std::wstring& messageTitl
   tool_.folder = WithBackslash(winkit::ModuleFolder());
   tool_.title = messageTitle;
 
-  const winkit::Dpi dpi = winkit::ScreenDpi();
+  winkit::Dpi dpi = winkit::ScreenDpi();
   const RECT client = winkit::PixelRect({0, 0, design.clientWidth, design.clientHeight}, dpi);
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   RECT outer = client;
@@ -30,17 +31,22 @@ bool ToolWindow::Build(const ToolDesign& design, const std::wstring& messageTitl
                         outer.right - outer.left, outer.bottom - outer.top, nullptr, menu);
   if (!hwnd) return false;
   tool_.window = hwnd;
+  // Made on a monitor of another scaling than the system's: its size there.
+  if (const winkit::Dpi there = winkit::WindowDpi(hwnd); there.y != dpi.y) {
+    dpi = there;
+    winkit::SizeToClient(hwnd, design.clientWidth, design.clientHeight);
+  }
 
   const auto custom = [](const winkit::ControlSpec& row, HWND parent, const RECT& px) -> HWND {
     if (row.id == kPicture1) return CreateBanner(parent, row.id, px);
     if (row.id == kLblDisp) return CreateStatusLine(parent, row.id, px);
     return nullptr;
   };
-  const std::vector<HWND> handles = winkit::BuildControls(hwnd, design.controls, dpi, custom);
-  if (handles.size() != design.controls.size()) return false;
+  if (!built_.Build(hwnd, design.controls, dpi, custom)) return false;
+  const std::vector<HWND>& handles = built_.Handles();
   for (std::size_t i = 0; i < handles.size(); ++i) {
     controls_.emplace_back(design.controls[i].id, handles[i]);
-    winkit::SetFont(handles[i], InstallerFont(kLanguageEnglish));
+    winkit::SetFont(handles[i], InstallerFont(kLanguageEnglish, dpi));
   }
   for (const DesignCaption& c : design.captions)
     if (HWND control = Control(c.id)) SetWindowTextW(control, c.caption);
@@ -94,6 +100,9 @@ LRESULT ToolWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     OnClick(id);
     return 0;
   }
+  case WM_DPICHANGED:
+    winkit::TakeDpiChange(Handle(), wp, lp, [this](winkit::Dpi dpi) { built_.Place(dpi); });
+    return 0;
   case WM_CLOSE: RequestClose(); return 0;
   case WM_DESTROY: PostQuitMessage(0); return 0;
   default: return Default(msg, wp, lp);

@@ -116,6 +116,7 @@ private:
   void StepDone();
 
   Tool tool_;
+  winkit::BuiltControls built_;
   std::vector<std::pair<int, HWND>> controls_;
   int steps_ = 0;
 };

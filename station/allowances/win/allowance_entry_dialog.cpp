@@ -66,7 +66,8 @@ private:
     std::array<winkit::ControlSpec, kLooks.size()> table{};
     for (const auto& look : kLooks)
       table[static_cast<std::size_t>(look.id)] = {IdOf(look.id), look.kind, 0, EntryRect(look.id), look.style};
-    for (HWND made : winkit::BuildControls(Handle(), table, winkit::ScreenDpi())) SetCtrlFont(made, choice_.curLanguage);
+    BuildDialogControls(table);
+    for (HWND made : DialogControls()) SetCtrlFont(made, choice_.curLanguage);
     SetFormFont(Handle(), choice_.curLanguage);
     winkit::SetUtf8Text(Handle(), Pick(Text::AllowanceEntryCaption));
     const std::pair<EntryCtl, std::string> captions[] = {

@@ -116,8 +116,7 @@ private:
     std::array<winkit::ControlSpec, kLooks.size()> table{};
     for (const auto& look : kLooks)
       table[static_cast<std::size_t>(look.id)] = {IdOf(look.id), look.kind, 0, AllowancesRect(look.id), look.style};
-    const auto made = winkit::BuildControls(Handle(), table, winkit::ScreenDpi(),
-                                            [](const winkit::ControlSpec& row, HWND parent, const RECT& r) {
+    BuildDialogControls(table, [](const winkit::ControlSpec& row, HWND parent, const RECT& r) {
       const HWND list = CreateWindowExW(
           WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
           WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA,
@@ -126,7 +125,7 @@ private:
       if (list) SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
       return list;
     });
-    for (HWND control : made) SetCtrlFont(control, choice_.curLanguage);
+    for (HWND control : DialogControls()) SetCtrlFont(control, choice_.curLanguage);
     SetFormFont(Handle(), choice_.curLanguage);
     winkit::SetUtf8Text(Handle(), Pick(Text::AllowancesCaption));
     const std::pair<AllowancesCtl, Text> captions[] = {
@@ -136,21 +135,26 @@ private:
         {A::cmdImport, Text::AllowanceImport},   {A::cmdExport, Text::AllowanceExport},
         {A::cmdClose, Text::AllowanceClose}};
     for (const auto& [control, text] : captions) winkit::SetUtf8Text(Ctl(control), Pick(text));
-    const winkit::Dpi dpi = winkit::ScreenDpi();
     for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
       const std::wstring head = winkit::WideFromUtf8(Pick(kColumns[i].head));
       LVCOLUMNW column{};
-      column.mask = LVCF_TEXT | LVCF_WIDTH;
-      column.cx = winkit::PixelRect({0, 0, kColumns[i].twips, 0}, dpi).right;
+      column.mask = LVCF_TEXT;
       column.pszText = const_cast<wchar_t*>(head.c_str());
       SendMessageW(Ctl(A::lstAllowances), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
+    SizeColumns(DialogDpi());
     // The report may be long: ten thousand refused lines are cut, but the
     // edit box's own limit is smaller still.
     SendMessageW(Ctl(A::txtReport), EM_SETLIMITTEXT, 0, 0);
     ShowReport(choice_.report);
     Refill(list_.Find(choice_.activeName).value_or(0)); // else the first
   }
+
+  void SizeColumns(winkit::Dpi dpi) {
+    for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+      SendMessageW(Ctl(A::lstAllowances), LVM_SETCOLUMNWIDTH, i, winkit::TwipsToPixels(kColumns[i].twips, dpi.x));
+  }
+  void OnDpiChanged(winkit::Dpi dpi) override { SizeColumns(dpi); }
 
   // ---- the list ---------------------------------------------------------
 

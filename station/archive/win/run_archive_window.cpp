@@ -11,6 +11,7 @@
 #include "winkit/controls.h"
 #include "winkit/message_box.h"
 #include "winkit/text.h"
+#include "winkit/window_dpi.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -90,6 +91,8 @@ bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const Ar
                  title.c_str(), CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                  owner, nullptr))
     return false;
+  // Opened on a monitor whose scaling is not the system's: its size there.
+  winkit::SizeToClient(Handle(), kClient.width, kClient.height);
   if (!FormLoad()) {
     Close();
     return false;
@@ -98,6 +101,11 @@ bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const Ar
   ShowWindow(Handle(), SW_SHOW);
   ReadFolders();
   return true;
+}
+
+void RunArchiveWindow::SizeColumns(winkit::Dpi dpi) {
+  for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i)
+    SendMessageW(listView_, LVM_SETCOLUMNWIDTH, i, winkit::TwipsToPixels(kColumns[i].twips, dpi.x));
 }
 
 void RunArchiveWindow::ShowSettings() {
@@ -111,22 +119,20 @@ void RunArchiveWindow::Close() {
 }
 
 bool RunArchiveWindow::FormLoad() {
-  const std::vector<HWND> made = winkit::BuildControls(
-      Handle(), kControls, winkit::ScreenDpi(),
-      [](const winkit::ControlSpec& row, HWND parent, const RECT& r) { return CreateRunList(parent, r, row.id); });
-  if (made.size() != std::size(kControls)) return false;
-  for (const HWND control : made) SetCtrlFont(control, curLanguage_);
+  if (!built_.Build(Handle(), kControls, winkit::WindowDpi(Handle()),
+                    [](const winkit::ControlSpec& row, HWND parent, const RECT& r) { return CreateRunList(parent, r, row.id); }))
+    return false;
+  for (const HWND control : built_.Handles()) SetCtrlFont(control, curLanguage_);
   listView_ = GetDlgItem(Handle(), lstRuns);
-  const winkit::Dpi dpi = winkit::ScreenDpi();
   for (int i = 0; i < static_cast<int>(std::size(kColumns)); ++i) {
     const std::wstring head = winkit::WideFromUtf8(PickText(curLanguage_, kColumns[i].head));
     LVCOLUMNW column{};
-    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_FMT;
+    column.mask = LVCF_TEXT | LVCF_FMT;
     column.fmt = kColumns[i].format;
-    column.cx = winkit::PixelRect({0, 0, kColumns[i].twips, 0}, dpi).right;
     column.pszText = const_cast<wchar_t*>(head.c_str());
     SendMessageW(listView_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
   }
+  SizeColumns(winkit::WindowDpi(Handle()));
   const std::pair<int, Text> captions[] = {{chkKeepEveryRun, Text::SettingKeepEveryRun},
                                            {lblFolder, Text::SettingArchiveFolder},
                                            {cmdBrowse, Text::SettingBrowse},
@@ -219,6 +225,12 @@ LRESULT RunArchiveWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
   case winkit::kRunOnWindowMessage: winkit::RunPostedOnWindow(lp); return 0;
   case WM_NOTIFY: return OnListNotify(reinterpret_cast<NMHDR*>(lp));
+  case WM_DPICHANGED:
+    winkit::TakeDpiChange(Handle(), wp, lp, [this](winkit::Dpi dpi) {
+      built_.Place(dpi);
+      SizeColumns(dpi);
+    });
+    return 0;
   case WM_COMMAND:
     switch (LOWORD(wp)) {
     case cmdOpen: OnOpenClick(); break;

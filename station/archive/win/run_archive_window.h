@@ -14,6 +14,7 @@
 #include "station/archive/archived_run.h"
 #include "station/archive/archive_settings.h"
 #include "station/stats/run_statistics.h"
+#include "winkit/controls.h"
 #include "winkit/window.h"
 #include "winkit/worker_thread.h"
 
@@ -60,6 +61,7 @@ public:
 private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool FormLoad();
+  void SizeColumns(winkit::Dpi dpi);
   void ShowSettings();
   void ReadFolders();
   void OnListed(unsigned generation, const std::vector<std::string>& archived,
@@ -83,6 +85,7 @@ private:
   std::function<void(const ArchiveSettings&)> settingsChanged_;
   ArchiveList list_;
   HWND listView_ = nullptr;
+  winkit::BuiltControls built_;
   unsigned generation_ = 0; // a listing or read from before Refresh is dropped
   bool listed_ = false;
   bool reading_ = false;    // one file is being read

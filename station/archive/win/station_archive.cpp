@@ -5,6 +5,7 @@
 #include "station/settings/win/fonts_win.h"
 #include "station/settings/win/settings_file.h"
 #include "winkit/text.h"
+#include "winkit/window_dpi.h"
 
 namespace orva {
 namespace {
@@ -99,7 +100,7 @@ void StationArchive::OnCourierNotice(WPARAM notice, LPARAM waiting) {
   case ArchiveNotice::None: return;
   }
   notice_.Show(station_.window(), winkit::WideFromUtf8(PickText(lang, Text::ArchiveCaption)), winkit::WideFromUtf8(text),
-               FontFor(CtrlFontSpec(lang)));
+               FontFor(CtrlFontSpec(lang), winkit::WindowDpi(station_.window())));
 }
 
 void StationArchive::OpenWindow() {

@@ -64,8 +64,8 @@ private:
 
   void FormLoad() {
     SizeClient(kClientWidth, kClientHeight);
-    const std::vector<HWND> made = winkit::BuildControls(Handle(), kControls, winkit::ScreenDpi());
-    if (made.size() != kControls.size()) return;
+    if (!BuildDialogControls(kControls)) return;
+    const std::vector<HWND>& made = DialogControls();
     page_ = made[1];
     cancel_ = made[2];
     if (font_)

@@ -5,6 +5,8 @@
 #include "winkit/held_font.h"
 #include "winkit/text.h"
 
+#include "winkit/window_dpi.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -198,9 +200,10 @@ TEST_F(StationSettingsCaptions, JapaneseForAnyOtherLanguage) {
 }
 
 TEST_F(StationSettingsCaptions, FontsAreSharedNotRecreated) {
-  const HFONT first = FontFor(CtrlFontSpec("english"));
-  EXPECT_EQ(FontFor(CtrlFontSpec("english")), first);
-  EXPECT_NE(FontFor(FormFontSpec("english")), first);
+  const winkit::Dpi dpi = winkit::WindowDpi(Control(MainControl::cmdStart));
+  const HFONT first = FontFor(CtrlFontSpec("english"), dpi);
+  EXPECT_EQ(FontFor(CtrlFontSpec("english"), dpi), first);
+  EXPECT_NE(FontFor(FormFontSpec("english"), dpi), first);
   Apply("english");
   Apply("english");
   EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(Control(MainControl::cmdStart), WM_GETFONT, 0, 0)), first);

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cfenv>
 #include <set>
 #include <tuple>
@@ -98,6 +99,86 @@ TEST(StationLayout, WidthRule) {
     EXPECT_DOUBLE_EQ(h.gridWidth, c.gridWidth) << c.outerWidth;
     EXPECT_EQ(h.scaled, c.scaled) << c.outerWidth;
   }
+}
+
+// Display scaling of 100, 125, 150 and 200 %.
+constexpr int kScalings[] = {96, 120, 144, 192};
+
+int Px(double twips, int dpi) { return winkit::TwipsToPixels(twips, dpi); }
+
+TEST(StationLayoutAtEveryScaling, TheSameWindowInInchesGetsTheSameGridInInches) {
+  const struct {
+    double wider, taller; // twips beyond the load size
+    double gridWidth, gridHeight, frmCmdLeft;
+    bool scaled;
+  } cases[] = {
+      {0, 0, 4935, 4950, 5400, false},             // load size
+      {2880, 1440, 4935 + 2880, 4950 + 1440, 5400 + 2880, true}, // two inches wider, one taller
+      {-1000, -500, 4935, 4450, 5400, false},      // narrower: nothing moves; shorter: the grid gives
+      {0, -6000, 4935, 4950, 5400, false},         // shorter than the grid can give: design height
+  };
+  for (const int dpi : kScalings)
+    for (const auto& c : cases) {
+      // Recorded as the window records them: read back from its pixels.
+      const auto back = [dpi](double twips) { return winkit::PixelsToTwips(Px(twips, dpi), dpi); };
+      const LayoutBaselines base{back(kBase.MainFormHeight), back(kBase.MainFormWidth), back(kBase.DispHeight),
+                                 back(kBase.DispWidth), back(kBase.frmCmdLeft)};
+      const MainResizePixels at = MainResizeAt(Px(kBase.MainFormWidth + c.wider, dpi),
+                                               Px(kBase.MainFormHeight + c.taller, dpi), dpi, dpi, base);
+      // A pixel of rounding in the window's size, one in the result's.
+      EXPECT_NEAR(at.gridWidth, Px(c.gridWidth, dpi), 1) << dpi << " dpi, " << c.wider << " wider";
+      EXPECT_NEAR(at.gridHeight, Px(c.gridHeight, dpi), 1) << dpi << " dpi, " << c.taller << " taller";
+      EXPECT_NEAR(at.frmCmdLeft, Px(c.frmCmdLeft, dpi), 1) << dpi << " dpi, " << c.wider << " wider";
+      EXPECT_EQ(at.scaled, c.scaled) << dpi << " dpi";
+      // The command column never overlaps the grid.
+      EXPECT_GE(at.frmCmdLeft, Px(PlacementOf(MainControl::MSFlexGridMsr).rect.left, dpi) + at.gridWidth - 1) << dpi;
+    }
+}
+
+TEST(StationLayoutAtEveryScaling, AnAxisOfItsOwnScaleIsReadWithIt) {
+  // A monitor with other pixels per inch across than down: each axis is
+  // converted with its own value.
+  const MainResizePixels at =
+      MainResizeAt(Px(kBase.MainFormWidth + 1440, 96), Px(kBase.MainFormHeight + 1440, 192), 96, 192, kBase);
+  EXPECT_NEAR(at.gridWidth, Px(4935 + 1440, 96), 1);
+  EXPECT_NEAR(at.gridHeight, Px(4950 + 1440, 192), 1);
+}
+
+// In pixels, at every scaling, the design keeps what it has in twips: each
+// control inside its container, and two controls of one container that do
+// not overlap in twips do not overlap in pixels.
+TEST(StationLayoutAtEveryScaling, ControlsStayInsideAndApartInPixels) {
+  const auto containerOf = [](Container c) -> winkit::TwipRect {
+    if (c == Container::Window) return {0, 0, kMainClientWidth, kMainClientHeight};
+    return PlacementOf(ContainerControl(c)).rect;
+  };
+  const auto pixels = [](const winkit::TwipRect& t, int dpi) {
+    return std::array<int, 4>{Px(t.left, dpi), Px(t.top, dpi), Px(t.left + t.width, dpi), Px(t.top + t.height, dpi)};
+  };
+  const auto overlap = [](const std::array<int, 4>& a, const std::array<int, 4>& b) {
+    return a[0] < b[2] && b[0] < a[2] && a[1] < b[3] && b[1] < a[3];
+  };
+  const auto& design = MainWindowDesign();
+  for (const int dpi : kScalings)
+    for (std::size_t i = 0; i < design.size(); ++i) {
+      const ControlPlacement& p = design[i];
+      const winkit::TwipRect outer = containerOf(p.container);
+      const auto r = pixels(p.rect, dpi);
+      const char* name = kMainControlNames[static_cast<int>(p.control)];
+      EXPECT_LE(r[2], Px(outer.width, dpi)) << name << " at " << dpi;
+      EXPECT_LE(r[3], Px(outer.height, dpi)) << name << " at " << dpi;
+      EXPECT_GT(r[2] - r[0], 0) << name << " at " << dpi;
+      EXPECT_GT(r[3] - r[1], 0) << name << " at " << dpi;
+      for (std::size_t j = i + 1; j < design.size(); ++j) {
+        const ControlPlacement& q = design[j];
+        if (q.container != p.container) continue;
+        const auto twipsA = std::array<int, 4>{p.rect.left, p.rect.top, p.rect.left + p.rect.width, p.rect.top + p.rect.height};
+        const auto twipsB = std::array<int, 4>{q.rect.left, q.rect.top, q.rect.left + q.rect.width, q.rect.top + q.rect.height};
+        if (overlap(twipsA, twipsB)) continue; // meant to lie over each other (the alarm box over the grid)
+        EXPECT_FALSE(overlap(r, pixels(q.rect, dpi)))
+            << name << " and " << kMainControlNames[static_cast<int>(q.control)] << " at " << dpi;
+      }
+    }
 }
 
 TEST(StationLayout, ColumnWidthsScaleAndRoundHalfToEven) {

@@ -64,14 +64,14 @@ private:
     for (const auto& look : kControlLooks)
       table[static_cast<std::size_t>(look.id)] = {AboutControlId(look.id), look.kind, 0,
                                                        AboutRect(look.id), look.style};
-    const std::vector<HWND> made = winkit::BuildControls(Handle(), table, winkit::ScreenDpi());
-    if (made.size() != table.size()) return;
+    if (!BuildDialogControls(table)) return;
+    const std::vector<HWND>& made = DialogControls();
     const HWND icon = made[0], title = made[1], file = made[2], version = made[3], maker = made[4], ok = made[5];
 
     // Design content: the program's icon, its file name and "OK" in the form's font.
     HICON image = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
     SendMessageW(icon, STM_SETICON, reinterpret_cast<WPARAM>(image ? image : LoadIconW(nullptr, MAKEINTRESOURCEW(32512))), 0);
-    const HFONT designFont = FontFor(FormFontSpec(lang));
+    const HFONT designFont = FontFor(FormFontSpec(lang), DialogDpi());
     for (HWND c : {file, ok}) winkit::SetFont(c, designFont);
     winkit::SetUtf8Text(file, kProgramFile);
     winkit::SetText(ok, L"OK");

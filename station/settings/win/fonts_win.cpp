@@ -4,23 +4,24 @@
 #include "winkit/control_helpers.h"
 #include "winkit/font_cache.h"
 #include "winkit/text.h"
+#include "winkit/window_dpi.h"
 
 namespace orva {
 
-HFONT FontFor(const FontSpec& wanted) {
-  return winkit::CachedFont({winkit::WideFromUtf8(wanted.face), wanted.points, wanted.bold});
+HFONT FontFor(const FontSpec& wanted, winkit::Dpi dpi) {
+  return winkit::CachedFont({winkit::WideFromUtf8(wanted.face), wanted.points, wanted.bold}, dpi);
 }
 
 void SetCtrlFont(HWND control, std::string_view curLanguage) {
-  winkit::SetFont(control, FontFor(CtrlFontSpec(curLanguage)), true);
+  winkit::SetFont(control, FontFor(CtrlFontSpec(curLanguage), winkit::WindowDpi(control)), true);
 }
 
 void SetFormFont(HWND form, std::string_view curLanguage) {
-  winkit::SetFont(form, FontFor(FormFontSpec(curLanguage)), true);
+  winkit::SetFont(form, FontFor(FormFontSpec(curLanguage), winkit::WindowDpi(form)), true);
 }
 
 void SetTitleFont(HWND label, std::string_view curLanguage) {
-  winkit::SetFont(label, FontFor(TitleFontSpec(curLanguage)), true);
+  winkit::SetFont(label, FontFor(TitleFontSpec(curLanguage), winkit::WindowDpi(label)), true);
 }
 
 } // namespace orva

@@ -67,7 +67,7 @@ private:
       table[static_cast<std::size_t>(look.id)] = {SettingControlId(look.id), look.kind, container,
                                                        SettingRect(look.id), look.style};
     }
-    winkit::BuildControls(Handle(), table, winkit::ScreenDpi());
+    BuildDialogControls(table);
   }
 
   // Turning an element on counts as its click, so the pending value follows.

@@ -22,10 +22,13 @@ constexpr COLORREF kBarColour = RGB(150, 170, 200);
 constexpr COLORREF kTextColour = RGB(0, 0, 0);
 
 constexpr int kRunChartShare = 58;   // percent of the height above the histogram
-constexpr int kValueLabelWidth = 52; // pixels left of a plot for the value labels
+// Pixels at 96 dpi, scaled to the window's (Px).
+constexpr int kValueLabelWidth = 52; // left of a plot, for the value labels
 constexpr int kRightMargin = 18;     // room for half of the last value label
 constexpr int kMaxBins = 40;
 constexpr int kMinBinPixels = 4;
+
+int Px(const ChartScene& scene, int pixels) { return MulDiv(pixels, scene.dpi, 96); }
 
 // Out-of-limit readings are drawn last, so no other colour covers them.
 constexpr std::array<Judgement, 4> kDrawOrder = {Judgement::Good, Judgement::None, Judgement::Low,
@@ -69,9 +72,10 @@ struct Limits {
 // below it, with room for value labels on the left and below.
 RECT TitledPlot(HDC dc, const RECT& area, const ChartScene& scene, Text title, int lineHeight) {
   const std::string unit = LimitUnitText(scene.allowance.limitUnitMode);
-  DrawLabel(dc, area.left + 4, area.top + 2, FillIn(PickText(scene.curLanguage, title), unit, ""), TA_LEFT | TA_TOP);
-  return RECT{area.left + kValueLabelWidth, area.top + lineHeight + 6, area.right - kRightMargin,
-              area.bottom - lineHeight - 6};
+  DrawLabel(dc, area.left + Px(scene, 4), area.top + Px(scene, 2), FillIn(PickText(scene.curLanguage, title), unit, ""),
+            TA_LEFT | TA_TOP);
+  return RECT{area.left + Px(scene, kValueLabelWidth), area.top + lineHeight + Px(scene, 6),
+              area.right - Px(scene, kRightMargin), area.bottom - lineHeight - Px(scene, 6)};
 }
 
 void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis& axis, const Limits& limits,
@@ -82,7 +86,7 @@ void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis
   for (const double tick : AxisTicks(axis)) {
     const int y = PixelRow(axis, tick, plot.top, plot.bottom - 1);
     HorizontalLine(dc, plot.left, plot.right, y, kGridColour, PS_SOLID);
-    DrawLabel(dc, plot.left - 4, y - lineHeight / 2, FormatFixed(tick, axis.tickDecimals), TA_RIGHT | TA_TOP);
+    DrawLabel(dc, plot.left - Px(scene, 4), y - lineHeight / 2, FormatFixed(tick, axis.tickDecimals), TA_RIGHT | TA_TOP);
   }
   Frame(dc, plot);
 
@@ -107,9 +111,10 @@ void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis
       const int top = PixelRow(axis, e.max, plot.top, plot.bottom - 1);
       const int bottom = PixelRow(axis, e.min, plot.top, plot.bottom - 1);
       if (dots) {
-        const int left = std::max<int>(x - 1, plot.left), right = std::min<int>(x + 2, plot.right);
-        FillBox(dc, left, top - 1, right, top + 2, colour);
-        FillBox(dc, left, bottom - 1, right, bottom + 2, colour);
+        const int before = Px(scene, 1), after = Px(scene, 2);
+        const int left = std::max<int>(x - before, plot.left), right = std::min<int>(x + after, plot.right);
+        FillBox(dc, left, top - before, right, top + after, colour);
+        FillBox(dc, left, bottom - before, right, bottom + after, colour);
       } else {
         FillBox(dc, x, top, x + 1, bottom + 1, colour);
       }
@@ -118,8 +123,8 @@ void RunChart(HDC dc, const RECT& area, const ChartScene& scene, const ValueAxis
 
   if (stats.Readings() > 0) {
     const std::int64_t first = stats.FirstReadingNo();
-    DrawLabel(dc, plot.left, plot.bottom + 3, std::to_string(first), TA_LEFT | TA_TOP);
-    DrawLabel(dc, plot.right, plot.bottom + 3, std::to_string(first + stats.Readings() - 1), TA_RIGHT | TA_TOP);
+    DrawLabel(dc, plot.left, plot.bottom + Px(scene, 3), std::to_string(first), TA_LEFT | TA_TOP);
+    DrawLabel(dc, plot.right, plot.bottom + Px(scene, 3), std::to_string(first + stats.Readings() - 1), TA_RIGHT | TA_TOP);
   }
 }
 
@@ -132,7 +137,7 @@ void HistogramChart(HDC dc, const RECT& area, const ChartScene& scene, const Val
   const Quantity quantity = QuantityOfUnit(scene.allowance.limitUnitMode);
   const double resolution = std::pow(10.0, -scene.stats.Decimals(quantity));
   const Histogram h = BinValues(scene.stats.Values(quantity), axis, resolution,
-                                std::clamp(width / kMinBinPixels, 1, kMaxBins));
+                                std::clamp(width / Px(scene, kMinBinPixels), 1, kMaxBins));
   // The axis along the bottom, as wide as the bins reach.
   const ValueAxis along{h.start, h.start + h.binWidth * static_cast<double>(h.counts.size()), axis.tickStep,
                         axis.tickDecimals};
@@ -142,11 +147,11 @@ void HistogramChart(HDC dc, const RECT& area, const ChartScene& scene, const Val
     if (tick < along.low - slack || tick > along.high + slack) continue;
     const int x = std::clamp(column(tick), static_cast<int>(plot.left), static_cast<int>(plot.right));
     VerticalLine(dc, x, plot.top, plot.bottom, kGridColour, PS_SOLID);
-    DrawLabel(dc, x, plot.bottom + 3, FormatFixed(tick, axis.tickDecimals), TA_CENTER | TA_TOP);
+    DrawLabel(dc, x, plot.bottom + Px(scene, 3), FormatFixed(tick, axis.tickDecimals), TA_CENTER | TA_TOP);
   }
   const std::int64_t peak = h.Peak();
   if (peak > 0) {
-    DrawLabel(dc, plot.left - 4, plot.top - lineHeight / 2, std::to_string(peak), TA_RIGHT | TA_TOP);
+    DrawLabel(dc, plot.left - Px(scene, 4), plot.top - lineHeight / 2, std::to_string(peak), TA_RIGHT | TA_TOP);
     for (std::size_t b = 0; b < h.counts.size(); ++b) {
       if (h.counts[b] == 0) continue;
       const int left = column(h.start + h.binWidth * static_cast<double>(b));

@@ -17,6 +17,7 @@ struct ChartScene {
   const Allowance& allowance;
   const std::string& curLanguage;
   HFONT font; // the labels' font; may be null
+  int dpi = 96; // the window's pixels per inch: margins and dots follow it
 };
 
 void PaintCharts(HDC dc, const RECT& area, const ChartScene& scene);

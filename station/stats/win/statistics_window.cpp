@@ -17,6 +17,7 @@
 #include "winkit/message_box.h"
 #include "winkit/subclass.h"
 #include "winkit/text.h"
+#include "winkit/window_dpi.h"
 
 #include <commdlg.h>
 #include <vector>
@@ -142,13 +143,14 @@ void StatisticsWindow::Close() {
 }
 
 bool StatisticsWindow::FormLoad() {
-  font_ = FontFor(CtrlFontSpec(curLanguage_));
+  const winkit::Dpi dpi = winkit::WindowDpi(Handle());
+  font_ = FontFor(CtrlFontSpec(curLanguage_), dpi);
   const std::vector<winkit::ControlSpec> table = ControlTable();
-  const std::vector<HWND> made = winkit::BuildControls(
-      Handle(), table, winkit::ScreenDpi(), [this](const winkit::ControlSpec& row, HWND parent, const RECT& r) {
+  if (!built_.Build(Handle(), table, dpi, [this](const winkit::ControlSpec& row, HWND parent, const RECT& r) {
         return winkit::CreateOwnedByWindow(std::make_unique<ChartPanel>(*this), parent, r, row.id);
-      });
-  if (made.size() != table.size()) return false;
+      }))
+    return false;
+  const std::vector<HWND>& made = built_.Handles();
   for (std::size_t i = 0; i < table.size(); ++i) {
     if (table[i].id == kChartPanelId) {
       panel_ = made[i];
@@ -169,10 +171,8 @@ bool StatisticsWindow::FormLoad() {
 }
 
 void StatisticsWindow::PlaceBesideOwner(HWND owner) {
-  const RECT client = winkit::PixelRect({0, 0, kStatsClientWidth, kStatsClientHeight}, winkit::ScreenDpi());
-  RECT frame = client;
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
-  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  const SIZE outer = winkit::OuterSizeForClient(Handle(), kStatsClientWidth, kStatsClientHeight);
+  const int width = outer.cx, height = outer.cy;
   RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
   RECT ownerRect = work;
@@ -190,6 +190,12 @@ LRESULT StatisticsWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   case WM_COMMAND:
     if (LOWORD(wp) == kCopyButtonId) OnCopyClick();
     if (LOWORD(wp) == kSavePictureButtonId) OnSavePictureClick();
+    return 0;
+  case WM_DPICHANGED:
+    winkit::TakeDpiChange(Handle(), wp, lp, [this](winkit::Dpi dpi) {
+      built_.Place(dpi);
+      font_ = FontFor(CtrlFontSpec(curLanguage_), dpi);
+    });
     return 0;
   case WM_KEYDOWN:
     if (!IsCtrlC(msg, wp)) return Default(msg, wp, lp);
@@ -245,13 +251,13 @@ void StatisticsWindow::RefreshNow() {
 }
 
 void StatisticsWindow::PaintPanel(HDC dc, const RECT& area) {
-  PaintCharts(dc, area, ChartScene{stats_, allowance_, curLanguage_, font_});
+  PaintCharts(dc, area, ChartScene{stats_, allowance_, curLanguage_, font_, winkit::WindowDpi(Handle()).y});
 }
 
 SIZE StatisticsWindow::PictureSize() const {
   RECT r{};
   if (panel_ && GetClientRect(panel_, &r)) return {r.right, r.bottom};
-  r = winkit::PixelRect(kChartPanelRect, winkit::ScreenDpi());
+  r = winkit::PixelRect(kChartPanelRect, winkit::WindowDpi(Handle()));
   return {r.right - r.left, r.bottom - r.top};
 }
 
@@ -259,13 +265,13 @@ bool StatisticsWindow::CopyFigures() {
   const std::wstring text =
       winkit::WideFromUtf8(FiguresTable(curLanguage_, MakeFigureTexts(stats_, allowance_), allowance_));
   const SIZE size = PictureSize();
-  const ChartPicture picture(size.cx, size.cy, ChartScene{stats_, allowance_, curLanguage_, font_});
+  const ChartPicture picture(size.cx, size.cy, ChartScene{stats_, allowance_, curLanguage_, font_, winkit::WindowDpi(Handle()).y});
   return picture.Ok() && CopyTextAndPicture(Handle(), text, picture.PackedDib());
 }
 
 bool StatisticsWindow::WritePicture(const std::string& ansiPath) {
   const SIZE size = PictureSize();
-  const ChartPicture picture(size.cx, size.cy, ChartScene{stats_, allowance_, curLanguage_, font_});
+  const ChartPicture picture(size.cx, size.cy, ChartScene{stats_, allowance_, curLanguage_, font_, winkit::WindowDpi(Handle()).y});
   return picture.Ok() && WritePng(picture.Bitmap(), winkit::WideFromAnsi(ansiPath));
 }
 

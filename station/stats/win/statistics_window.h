@@ -14,6 +14,7 @@
 #include "station/run_view.h"
 #include "station/allowance.h"
 #include "station/stats/run_statistics.h"
+#include "winkit/controls.h"
 #include "winkit/window.h"
 
 #include <array>
@@ -68,6 +69,7 @@ private:
   Allowance allowance_;
   std::string curLanguage_;
   HFONT font_ = nullptr;
+  winkit::BuiltControls built_;
   HWND panel_ = nullptr;
   bool refreshPending_ = false;
   std::array<std::unique_ptr<CopyKey>, 2> copyKeys_;

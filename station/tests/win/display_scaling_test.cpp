@@ -1,0 +1,148 @@
+// Every window of the station at the pixels per inch the test runs at, in
+// both languages: it opens, and no control's text is cut in the control's
+// own font. ctest runs this program at 96, 144 and 192 dpi (scripts/at-dpi.sh).
+#include "station/allowances/allowances_layout.h"
+#include "station/allowances/win/allowances_dialog.h"
+#include "station/output/print_progress.h"
+#include "station/output/win/printing_dialog.h"
+#include "station/settings/win/fonts_win.h"
+#include "station/settings/win/main_captions_win.h"
+#include "station/tests/win/station_fixture.h"
+#include "tools/testsupport/text_fit.h"
+#include "winkit/control_helpers.h"
+#include "winkit/window_dpi.h"
+
+#include <cstdlib>
+#include <set>
+
+namespace orva::test {
+namespace {
+
+std::string Joined(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const std::string& line : lines) all += "\n  " + line;
+  return all;
+}
+
+HWND VisibleWindowOfClass(const wchar_t* cls) {
+  const HWND found = FindWindowW(cls, nullptr);
+  return found && IsWindowVisible(found) ? found : nullptr;
+}
+
+// Modal dialogs measured from a timer inside their own loops: each new one
+// is measured, then ended with Esc, or first asked to open the one beyond it.
+struct ModalRound {
+  std::set<HWND> seen;
+  std::vector<std::string> cut;
+  std::vector<std::wstring> titles;
+  int measured = 0;
+  std::function<bool(HWND dialog)> openNext; // true: it opened one more
+};
+ModalRound* g_round = nullptr;
+
+BOOL CALLBACK TopDialog(HWND window, LPARAM found) {
+  wchar_t cls[16] = {};
+  GetClassNameW(window, cls, 16);
+  if (IsWindowVisible(window) && IsWindowEnabled(window) && std::wstring(cls) == L"#32770")
+    *reinterpret_cast<HWND*>(found) = window;
+  return TRUE;
+}
+
+void CALLBACK OnModalTimer(HWND, UINT, UINT_PTR, DWORD) {
+  HWND dialog = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &TopDialog, reinterpret_cast<LPARAM>(&dialog));
+  if (!dialog || !g_round) return;
+  if (g_round->seen.insert(dialog).second) {
+    for (const std::string& line : testsupport::CutTexts(dialog)) g_round->cut.push_back(line);
+    g_round->measured += testsupport::MeasuredControls(dialog);
+    wchar_t title[128] = {};
+    GetWindowTextW(dialog, title, 128);
+    g_round->titles.emplace_back(title);
+    if (g_round->openNext && g_round->openNext(dialog)) return;
+  }
+  PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+class DisplayScaling : public StationTest {
+protected:
+  void ExpectAllShown(HWND window, const char* what) {
+    ASSERT_TRUE(window) << what << " did not open";
+    EXPECT_GT(testsupport::MeasuredControls(window), 0) << what;
+    const std::vector<std::string> cut = testsupport::CutTexts(window);
+    EXPECT_TRUE(cut.empty()) << what << " at " << winkit::WindowDpi(window).y << " dpi:" << Joined(cut);
+  }
+
+  void Menu(MainMenu item) { SendMessageW(Main(), WM_COMMAND, MenuCommandId(item), 0); }
+
+  // Opens the modal dialog of `item`, measures it (and what openNext opens).
+  ModalRound ModalOf(MainMenu item, std::function<bool(HWND)> openNext = {}) {
+    ModalRound round;
+    round.openNext = std::move(openNext);
+    g_round = &round;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 150, &OnModalTimer);
+    Menu(item);
+    KillTimer(nullptr, timer);
+    g_round = nullptr;
+    return round;
+  }
+
+  void EveryWindow(const char* language) {
+    ExpectAllShown(Main(), language);
+
+    for (const MainMenu item : {MainMenu::Setting, MainMenu::version}) {
+      const ModalRound round = ModalOf(item);
+      EXPECT_EQ(round.seen.size(), 1u) << language << " menu item " << static_cast<int>(item);
+      EXPECT_GT(round.measured, 0);
+      EXPECT_TRUE(round.cut.empty()) << language << ":" << Joined(round.cut);
+    }
+    // The allowances dialog, and the entry editor its New button opens.
+    bool newClicked = false;
+    const ModalRound allowances = ModalOf(MainMenu::Allowances, [&](HWND dialog) {
+      if (newClicked) return false;
+      newClicked = true;
+      const HWND button = GetDlgItem(dialog, kAllowancesFirstControlId + static_cast<int>(AllowancesCtl::cmdNew));
+      if (!button) return false;
+      PostMessageW(button, BM_CLICK, 0, 0);
+      return true;
+    });
+    EXPECT_EQ(allowances.seen.size(), 2u) << language << ": the allowances dialog and its entry editor";
+    EXPECT_TRUE(allowances.cut.empty()) << language << ":" << Joined(allowances.cut);
+
+    Menu(MainMenu::Statistics);
+    ExpectAllShown(VisibleWindowOfClass(L"OrvaStatistics"), "statistics");
+    Menu(MainMenu::RunArchive);
+    ExpectAllShown(VisibleWindowOfClass(L"OrvaRunArchive"), "run archive");
+
+    const std::string lang = lib_.CurLanguage;
+    PrintingDialog box(Main(), lang, PrintingWhatText(lang, 1234, "PDF"), FontFor(FormFontSpec(lang), winkit::WindowDpi(Main())));
+    HWND printing = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), &TopDialog, reinterpret_cast<LPARAM>(&printing));
+    ExpectAllShown(printing, "printing box");
+  }
+};
+
+TEST_F(DisplayScaling, EveryWindowShowsItsWholeTextsInEnglish) { EveryWindow("english"); }
+
+// The station starts in English whatever the settings say; its Japanese
+// texts are shown as a Japanese station would show them.
+TEST_F(DisplayScaling, EveryWindowShowsItsWholeTextsInJapanese) {
+  lib_.CurLanguage = "japanese";
+  ApplyMainCaptions(Main(), [this](MainControl c) { return Ctl(c); }, lib_.CurLanguage);
+  EveryWindow("japanese");
+}
+
+// The main window at this scaling: fonts made for it, and the design's
+// client area at its size.
+TEST_F(DisplayScaling, TheMainWindowIsMadeForTheScalingItRunsAt) {
+  const int dpi = winkit::WindowDpi(Main()).y;
+  // Run by scripts/at-dpi.sh: the prefix's scaling must have reached the program.
+  if (const char* wanted = std::getenv("ORVA_EXPECT_DPI")) EXPECT_EQ(dpi, std::atoi(wanted));
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(MainControl::cmdStart), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -MulDiv(CtrlFontSpec(kEnglish).points, dpi, 72));
+  const RECT start = winkit::RectInParent(Ctl(MainControl::cmdStart));
+  EXPECT_NEAR(start.right - start.left, winkit::TwipsToPixels(PlacementOf(MainControl::cmdStart).rect.width, dpi), 1);
+}
+
+} // namespace
+} // namespace orva::test

@@ -1,0 +1,23 @@
+// Whether every control of a window shows its whole text, measured with the
+// control's own font at the pixels per inch the program runs at: what a
+// person reading the window at 150 or 200 % display scaling would see cut.
+#pragma once
+
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace orva::testsupport {
+
+// One line per cut text: "<class> <id> \"<text>\": needs W x H, has w x h".
+// Covers the window itself (its caption is the system's) and every visible
+// control below it: push buttons, check and option buttons, group boxes and
+// frames (their captions), labels (wrapped as they wrap), and edit boxes
+// (one line of the font must fit their height).
+std::vector<std::string> CutTexts(HWND window);
+
+// The texts of a window's visible controls, to tell that a window was
+// measured with something in it.
+int MeasuredControls(HWND window);
+
+} // namespace orva::testsupport
