@@ -6,6 +6,7 @@
 #include "installer/setup/win/setup_window.h"
 #include "installer/uninstall/win/uninstall_window.h"
 #include "tools/testsupport/text_fit.h"
+#include "winkit/control_helpers.h"
 #include "winkit/window_dpi.h"
 
 #include <gtest/gtest.h>
@@ -35,6 +36,17 @@ void ExpectWholeTexts(ToolWindow& tool, const char* name) {
     EXPECT_TRUE(cut.empty()) << name << (option == kOptJapanese ? " in Japanese" : " in English") << " at "
                              << winkit::WindowDpi(tool.Handle()).y << " dpi:" << Joined(cut);
   }
+  // Moved to a monitor of other scaling: placed and lettered for it.
+  const int from = winkit::WindowDpi(tool.Handle()).y, to = from == 96 ? 144 : 96;
+  RECT outer{};
+  GetWindowRect(tool.Handle(), &outer);
+  RECT suggested{outer.left, outer.top, outer.left + MulDiv(outer.right - outer.left, to, from),
+                 outer.top + MulDiv(outer.bottom - outer.top, to, from)};
+  SendMessageW(tool.Handle(), WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
+  const RECT next = winkit::RectInParent(tool.Control(kCmdNext));
+  EXPECT_EQ(next.right - next.left, winkit::TwipsToPixels(1360, to)) << name << ": the tools' button width";
+  const std::vector<std::string> cut = testsupport::CutTexts(tool.Handle());
+  EXPECT_TRUE(cut.empty()) << name << " after the move to " << to << " dpi:" << Joined(cut);
   DestroyWindow(tool.Handle());
 }
 

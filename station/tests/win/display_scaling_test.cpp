@@ -12,6 +12,7 @@
 #include "winkit/control_helpers.h"
 #include "winkit/window_dpi.h"
 
+#include <commctrl.h>
 #include <cstdlib>
 #include <set>
 
@@ -142,6 +143,51 @@ TEST_F(DisplayScaling, TheMainWindowIsMadeForTheScalingItRunsAt) {
   EXPECT_EQ(font.lfHeight, -MulDiv(CtrlFontSpec(kEnglish).points, dpi, 72));
   const RECT start = winkit::RectInParent(Ctl(MainControl::cmdStart));
   EXPECT_NEAR(start.right - start.left, winkit::TwipsToPixels(PlacementOf(MainControl::cmdStart).rect.width, dpi), 1);
+}
+
+// What Windows sends when the window reaches a monitor of `dpi`.
+void SendDpiChange(HWND window, int dpi, RECT suggested) {
+  SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// Dragged onto a monitor of other scaling, Windows suggests the rectangle of
+// the same size in inches; the window lays out for it, keeping its resize
+// rule (here: an inch wider and half an inch taller than at load). Wine's
+// headless screen is 1024 x 768, so the move goes to 120 dpi from 96 and to
+// 96 from the others.
+TEST_F(DisplayScaling, AMoveToAMonitorOfOtherScalingLaysTheWindowOutForIt) {
+  const int from = winkit::WindowDpi(Main()).y, to = from == 96 ? 120 : 96;
+  RECT loaded{};
+  GetWindowRect(Main(), &loaded);
+  const auto there = [&](int pixelsHere) { return MulDiv(pixelsHere, to, from); };
+  const RECT suggested{loaded.left, loaded.top, loaded.left + there(loaded.right - loaded.left) + to,
+                       loaded.top + there(loaded.bottom - loaded.top) + to / 2};
+  SendDpiChange(Main(), to, suggested);
+
+  EXPECT_EQ(winkit::WindowDpi(Ctl(MainControl::cmdStart)).y, to);
+  RECT now{};
+  GetWindowRect(Main(), &now);
+  EXPECT_EQ(now.right - now.left, suggested.right - suggested.left);
+  // Controls at their design places for the new scaling, in fonts made for it.
+  const winkit::TwipRect start = PlacementOf(MainControl::cmdStart).rect;
+  const RECT placed = winkit::RectInParent(Ctl(MainControl::cmdStart));
+  EXPECT_EQ(placed.left, winkit::TwipsToPixels(start.left, to));
+  EXPECT_EQ(placed.right - placed.left, winkit::TwipsToPixels(start.left + start.width, to) - winkit::TwipsToPixels(start.left, to));
+  LOGFONTW font{};
+  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Ctl(MainControl::cmdStart), WM_GETFONT, 0, 0)), sizeof font, &font);
+  EXPECT_EQ(font.lfHeight, -MulDiv(CtrlFontSpec(kEnglish).points, to, 72));
+  // The resize rule at the new scaling: the grid an inch wider than its
+  // design width, the command column moved as far; the rows as high in inches.
+  const RECT grid = winkit::RectInParent(Ctl(MainControl::MSFlexGridMsr));
+  const LayoutBaselines& base = window_->Baselines();
+  EXPECT_NEAR(grid.right - grid.left, winkit::TwipsToPixels(base.DispWidth + 1440, to), 3);
+  EXPECT_NEAR(winkit::RectInParent(Ctl(MainControl::frmCmd)).left, winkit::TwipsToPixels(base.frmCmdLeft + 1440, to), 3);
+  RECT row{LVIR_BOUNDS};
+  ASSERT_TRUE(SendMessageW(Ctl(MainControl::MSFlexGridMsr), LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row)));
+  EXPECT_NEAR(row.bottom - row.top, winkit::TwipsToPixels(window_->Grid().RowHeight(), to), 1);
+  // Nothing cut at the new scaling either.
+  const std::vector<std::string> cut = testsupport::CutTexts(Main());
+  EXPECT_TRUE(cut.empty()) << "after the move to " << to << " dpi:" << Joined(cut);
 }
 
 } // namespace
