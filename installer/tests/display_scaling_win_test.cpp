@@ -27,8 +27,9 @@ std::string Joined(const std::vector<std::string>& lines) {
 // user makes it), and measures it each time.
 void ExpectWholeTexts(ToolWindow& tool, const char* name) {
   ShowWindow(tool.Handle(), SW_SHOWNOACTIVATE);
-  if (const char* wanted = std::getenv("ORVA_EXPECT_DPI"))
+  if (const char* wanted = std::getenv("ORVA_EXPECT_DPI")) {
     EXPECT_EQ(winkit::WindowDpi(tool.Handle()).y, std::atoi(wanted)) << name;
+  }
   for (const int option : {kOptEnglish, kOptJapanese}) {
     SendMessageW(tool.Control(option), BM_CLICK, 0, 0);
     EXPECT_GT(testsupport::MeasuredControls(tool.Handle()), 3) << name;

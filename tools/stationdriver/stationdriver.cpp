@@ -8,6 +8,7 @@
 //   stationdriver close                 ask the window to close (WM_CLOSE)
 //   stationdriver statistics            choose Tool > Statistics
 //   stationdriver allowances            choose Tool > Allowances...
+//   stationdriver archive               choose File > Run Archive
 //   stationdriver waitgone [seconds]    wait until the main window is gone
 //
 // A control is named as in the program ("cmdStart") or by its identifier.
@@ -35,7 +36,7 @@ bool WaitForPresence(bool present, double seconds) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: stationdriver wait|click|text|close|statistics|allowances|waitgone [arg]\n");
+  std::fprintf(stderr, "usage: stationdriver wait|click|text|close|statistics|allowances|archive|waitgone [arg]\n");
   return 2;
 }
 
@@ -55,8 +56,10 @@ int main(int argc, char** argv) {
     PostMessageW(main, WM_CLOSE, 0, 0);
     return 0;
   }
-  if (verb == "statistics" || verb == "allowances") {
-    const auto item = verb == "statistics" ? orva::MainMenu::Statistics : orva::MainMenu::Allowances;
+  if (verb == "statistics" || verb == "allowances" || verb == "archive") {
+    const auto item = verb == "statistics" ? orva::MainMenu::Statistics
+                      : verb == "archive"  ? orva::MainMenu::RunArchive
+                                           : orva::MainMenu::Allowances;
     PostMessageW(main, WM_COMMAND, orva::MenuCommandId(item), 0);
     return 0;
   }

@@ -116,7 +116,60 @@ Measure MeasureWindow(HWND window) {
   return m;
 }
 
+std::string NameOf(HWND control) {
+  return winkit::Utf8FromWide(ClassOf(control)) + " " + std::to_string(GetDlgCtrlID(control));
+}
+
+bool IsGroupBox(HWND control) {
+  return _wcsicmp(ClassOf(control).c_str(), L"Button") == 0 &&
+         (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+bool Inside(const RECT& inner, const RECT& outer) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right && inner.bottom <= outer.bottom;
+}
+
+RECT RectIn(HWND control) {
+  RECT r{};
+  GetWindowRect(control, &r);
+  MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+BOOL CALLBACK CollectVisible(HWND control, LPARAM list) {
+  for (HWND w = control; w; w = GetParent(w))
+    if (!IsWindowVisible(w)) return TRUE;
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(control);
+  return TRUE;
+}
+
 } // namespace
+
+std::vector<std::string> CoveredControls(HWND window, bool outside) {
+  std::vector<HWND> controls;
+  EnumChildWindows(window, &CollectVisible, reinterpret_cast<LPARAM>(&controls));
+  std::vector<std::string> found;
+  for (std::size_t i = 0; i < controls.size(); ++i) {
+    const HWND a = controls[i], parent = GetParent(a);
+    // A control's own parts (a list's header) are the control's business.
+    if (parent != window && !winkit::FrameBorderStyle(parent) && _wcsicmp(ClassOf(parent).c_str(), L"OrvaFrame") != 0)
+      continue;
+    RECT client{};
+    GetClientRect(parent, &client);
+    const RECT ra = RectIn(a);
+    if (outside && !Inside(ra, client)) found.push_back(NameOf(a) + " outside");
+    for (std::size_t j = i + 1; j < controls.size(); ++j) {
+      const HWND b = controls[j];
+      if (GetParent(b) != parent) continue;
+      const RECT rb = RectIn(b);
+      RECT both{};
+      if (!IntersectRect(&both, &ra, &rb)) continue;
+      if ((IsGroupBox(a) && Inside(rb, ra)) || (IsGroupBox(b) && Inside(ra, rb))) continue;
+      found.push_back(NameOf(a) + " over " + NameOf(b));
+    }
+  }
+  return found;
+}
 
 std::vector<std::string> CutTexts(HWND window) { return MeasureWindow(window).cut; }
 

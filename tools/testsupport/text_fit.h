@@ -16,6 +16,13 @@ namespace orva::testsupport {
 // (one line of the font must fit their height).
 std::vector<std::string> CutTexts(HWND window);
 
+// One line per visible control that lies over a visible sibling (a group box
+// and what lies inside it excepted), "<class> <id> over <class> <id>", and,
+// with `outside`, that lies partly outside its parent's client area,
+// "<class> <id> outside". A window larger than the screen is cut to it, so
+// the test screen's size decides whether `outside` can be asked.
+std::vector<std::string> CoveredControls(HWND window, bool outside = true);
+
 // The texts of a window's visible controls, to tell that a window was
 // measured with something in it.
 int MeasuredControls(HWND window);

@@ -28,15 +28,15 @@ enum Id { chkKeepEveryRun = 101, lblFolder, txtFolder, cmdBrowse, lstRuns, cmdOp
 // The window's client area and its controls, in twips.
 constexpr winkit::TwipRect kClient{0, 0, 11400, 6840};
 const winkit::ControlSpec kControls[] = {
-    {chkKeepEveryRun, winkit::ControlKind::Button, 0, {120, 120, 3000, 420}, BS_AUTOCHECKBOX | WS_TABSTOP},
-    {lblFolder, winkit::ControlKind::Label, 0, {3120, 180, 4680, 420}, SS_NOPREFIX | SS_RIGHT},
-    {txtFolder, winkit::ControlKind::Edit, 0, {4740, 120, 9600, 420}, ES_AUTOHSCROLL | WS_TABSTOP},
-    {cmdBrowse, winkit::ControlKind::Button, 0, {9720, 100, 11280, 440}, BS_PUSHBUTTON | WS_TABSTOP},
-    {lstRuns, winkit::ControlKind::Custom, 0, {120, 560, 11280, 6060}, 0},
-    {cmdOpen, winkit::ControlKind::Button, 0, {120, 6240, 1920, 6720}, BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {cmdShowInFolder, winkit::ControlKind::Button, 0, {2040, 6240, 4440, 6720}, BS_PUSHBUTTON | WS_TABSTOP},
-    {cmdStatistics, winkit::ControlKind::Button, 0, {4560, 6240, 6360, 6720}, BS_PUSHBUTTON | WS_TABSTOP},
-    {cmdRefresh, winkit::ControlKind::Button, 0, {9000, 6240, 11280, 6720}, BS_PUSHBUTTON | WS_TABSTOP},
+    {chkKeepEveryRun, winkit::ControlKind::Button, 0, {120, 120, 2880, 300}, BS_AUTOCHECKBOX | WS_TABSTOP},
+    {lblFolder, winkit::ControlKind::Label, 0, {3120, 180, 1560, 240}, SS_NOPREFIX | SS_RIGHT},
+    {txtFolder, winkit::ControlKind::Edit, 0, {4740, 120, 4860, 300}, ES_AUTOHSCROLL | WS_TABSTOP},
+    {cmdBrowse, winkit::ControlKind::Button, 0, {9720, 100, 1560, 340}, BS_PUSHBUTTON | WS_TABSTOP},
+    {lstRuns, winkit::ControlKind::Custom, 0, {120, 560, 11160, 5500}, 0},
+    {cmdOpen, winkit::ControlKind::Button, 0, {120, 6240, 1800, 480}, BS_DEFPUSHBUTTON | WS_TABSTOP},
+    {cmdShowInFolder, winkit::ControlKind::Button, 0, {2040, 6240, 2400, 480}, BS_PUSHBUTTON | WS_TABSTOP},
+    {cmdStatistics, winkit::ControlKind::Button, 0, {4560, 6240, 1800, 480}, BS_PUSHBUTTON | WS_TABSTOP},
+    {cmdRefresh, winkit::ControlKind::Button, 0, {9000, 6240, 2280, 480}, BS_PUSHBUTTON | WS_TABSTOP},
 };
 
 struct Column {

@@ -20,9 +20,9 @@ protected:
   void TearDown() override { DestroyWindow(window_); }
 
   HWND Add(const wchar_t* cls, DWORD style, const wchar_t* text, int width, int height) {
-    const HWND control = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, 10, 10 + 40 * count_++, width,
-                                         height, window_, reinterpret_cast<HMENU>(INT_PTR{100} + count_), nullptr,
-                                         nullptr);
+    const int row = count_++;
+    const HWND control = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, 10, 10 + 40 * row, width, height,
+                                         window_, reinterpret_cast<HMENU>(INT_PTR{100} + row), nullptr, nullptr);
     SendMessageW(control, WM_SETFONT,
                  reinterpret_cast<WPARAM>(winkit::CachedFont({L"Arial", 9}, winkit::WindowDpi(window_))), FALSE);
     return control;
@@ -61,6 +61,25 @@ TEST_F(Bench, HiddenControlsAndThoseInHiddenParentsAreNotMeasured) {
   ShowWindow(hidden, SW_HIDE);
   EXPECT_TRUE(Cut().empty());
   EXPECT_EQ(MeasuredControls(window_), 0);
+}
+
+TEST_F(Bench, ControlsOverOneAnotherOrOutsideTheWindowAreReported) {
+  // Add stacks controls 40 pixels apart: a group box of 120 holds the next two.
+  const HWND group = Add(L"BUTTON", BS_GROUPBOX, L"Limits", 300, 120);
+  const HWND inside = Add(L"BUTTON", BS_AUTORADIOBUTTON, L"N", 100, 30);
+  Add(L"BUTTON", BS_AUTORADIOBUTTON, L"Hz", 100, 30);
+  EXPECT_TRUE(CoveredControls(window_).empty()) << "a group box and what lies inside it";
+  SetWindowPos(inside, nullptr, 250, 50, 100, 30, SWP_NOZORDER); // half out of its group box
+  const std::vector<std::string> over = CoveredControls(window_);
+  ASSERT_EQ(over.size(), 1u);
+  EXPECT_EQ(over[0], "Button " + std::to_string(GetDlgCtrlID(group)) + " over Button " +
+                         std::to_string(GetDlgCtrlID(inside)));
+
+  SetWindowPos(inside, nullptr, 2000, 50, 100, 30, SWP_NOZORDER); // beyond the window's right edge
+  const std::vector<std::string> outside = CoveredControls(window_);
+  ASSERT_EQ(outside.size(), 1u);
+  EXPECT_EQ(outside[0], "Button " + std::to_string(GetDlgCtrlID(inside)) + " outside");
+  EXPECT_TRUE(CoveredControls(window_, false).empty());
 }
 
 } // namespace
