@@ -11,6 +11,9 @@
 #   orva.png   screenshot of the window and its statistics while measuring
 #   temp.txt   the run log
 #   ORVA.ini   the settings written at exit
+# ORVA_DPI=144 or 192 runs it at 150 or 200 % display scaling (the prefix's
+# LogPixels, set back to 96 afterwards) on a display as much larger, and
+# also leaves setup.png, the installer's first window at that scaling.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/wine-env.sh
@@ -37,9 +40,14 @@ fi
 
 # xvfb-run goes through sh, which drops exported bash functions: the
 # headless part lives in its own script.
-export PROG OUT DRIVER RUN_SECONDS
-xvfb-run -a -s "-screen 0 1600x720x24" bash scripts/demo/headless-run.sh
+ORVA_DPI="${ORVA_DPI:-96}"
+SETUP_EXE=
+[ "$ORVA_DPI" != 96 ] && SETUP_EXE="$ORVA_WIN_BUILD/installer/SETUP.EXE" &&
+  ORVA_BUILD_WIN=$ORVA_WIN_ARCH scripts/build.sh setup_exe >/dev/null
+export PROG OUT DRIVER RUN_SECONDS ORVA_DPI SETUP_EXE
+xvfb-run -a -s "-screen 0 $((1600 * ORVA_DPI / 96))x$((720 * ORVA_DPI / 96))x24" bash scripts/demo/headless-run.sh
 
 cp "$PROG/temp.txt" "$PROG/ORVA.ini" "$OUT/" 2>/dev/null || true
 echo "screenshot: $OUT/orva.png"
+[ -n "$SETUP_EXE" ] && echo "installer:  $OUT/setup.png"
 echo "run log:    $OUT/temp.txt ($(wc -l < "$OUT/temp.txt" 2>/dev/null || echo 0) readings)"

@@ -72,6 +72,13 @@ wine_prefix_ready() {
   wineserver -w
 }
 
+# wine_set_dpi DPI: the prefix's display scaling (HKCU\Control Panel\Desktop
+# LogPixels: 96 is 100 %, 144 is 150 %, 192 is 200 %). Wine reads it when a
+# program starts, so a running server may stay up.
+wine_set_dpi() {
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+}
+
 # wine_server_up: one persistent wineserver for the run, with Wine's own
 # background services already started. Without this warm-up the first test
 # program starts them, they inherit ctest's output pipe, and ctest waits for
