@@ -17,12 +17,6 @@
 namespace orva::installer {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string all;
-  for (const std::string& line : lines) all += "\n  " + line;
-  return all;
-}
-
 // Shows the tool in English, then in Japanese (a click on the option, as the
 // user makes it), and measures it each time.
 void ExpectWholeTexts(ToolWindow& tool, const char* name) {
@@ -35,7 +29,7 @@ void ExpectWholeTexts(ToolWindow& tool, const char* name) {
     EXPECT_GT(testsupport::MeasuredControls(tool.Handle()), 3) << name;
     const std::vector<std::string> cut = testsupport::CutTexts(tool.Handle());
     EXPECT_TRUE(cut.empty()) << name << (option == kOptJapanese ? " in Japanese" : " in English") << " at "
-                             << winkit::WindowDpi(tool.Handle()).y << " dpi:" << Joined(cut);
+                             << winkit::WindowDpi(tool.Handle()).y << " dpi:" << testsupport::Listed(cut);
   }
   // Moved to a monitor of other scaling: placed and lettered for it.
   const int from = winkit::WindowDpi(tool.Handle()).y, to = from == 96 ? 144 : 96;
@@ -47,7 +41,7 @@ void ExpectWholeTexts(ToolWindow& tool, const char* name) {
   const RECT next = winkit::RectInParent(tool.Control(kCmdNext));
   EXPECT_EQ(next.right - next.left, winkit::TwipsToPixels(1360, to)) << name << ": the tools' button width";
   const std::vector<std::string> cut = testsupport::CutTexts(tool.Handle());
-  EXPECT_TRUE(cut.empty()) << name << " after the move to " << to << " dpi:" << Joined(cut);
+  EXPECT_TRUE(cut.empty()) << name << " after the move to " << to << " dpi:" << testsupport::Listed(cut);
   DestroyWindow(tool.Handle());
 }
 

@@ -6,7 +6,7 @@ set -uo pipefail
 ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 SCRIPT="$ROOT/scripts/make-icon.py"
 ICON="$ROOT/station/res/orva.ico"
-passed=0 failed=0
+source "$ROOT/scripts/tests/checks.sh"
 T="$(mktemp -d)"
 trap 'rm -rf "$T"' EXIT
 
@@ -18,16 +18,6 @@ run_check() {
   RC=$?
 }
 
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s: %s\n--- output ---\n%s\n\n' "$CASE" "$what" "$OUT"
-  fi
-}
-out_has()  { grep -qF -- "$1" <<< "$OUT"; }
 one_line() { [ "$(wc -l <<< "$OUT")" -eq 1 ]; }
 
 # edit NAME PYTHON: a copy of the icon as $T/NAME, changed by PYTHON, which
@@ -135,5 +125,4 @@ check "fails with 1" test $RC -eq 1
 check "one line" one_line
 check "says an entry lies outside" out_has "entry lies outside the file"
 
-echo "icon: $passed passed, $failed failed"
-[ $failed -eq 0 ]
+checks_summary icon

@@ -7,7 +7,7 @@
 set -uo pipefail
 ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
 SCRIPT="$ROOT/scripts/install-deps.sh"
-passed=0 failed=0
+source "$ROOT/scripts/tests/checks.sh"
 
 # stand_ins DIR: writes the stand-ins into DIR/bin; their state lives in DIR.
 stand_ins() {
@@ -123,18 +123,9 @@ run_case() {
   RC=$?
 }
 
-check() {  # check DESCRIPTION COMMAND...
-  local what=$1; shift
-  if "$@"; then
-    passed=$((passed + 1))
-  else
-    failed=$((failed + 1))
-    printf 'FAIL %s: %s\n--- output ---\n%s\n--- calls ---\n%s\n\n' "$CASE" "$what" "$OUT" "$(cat "$S/calls")"
-  fi
-}
+check_details() { printf -- '--- calls ---\n%s\n' "$(cat "$S/calls")"; }
 calls_have() { grep -q -- "$1" "$S/calls"; }
 calls_lack() { ! grep -q -- "$1" "$S/calls"; }
-out_has()    { grep -qF -- "$1" <<< "$OUT"; }
 installed()  { grep -qx -- "$1" "$S/installed"; }
 no_i386_arch() { ! grep -qx i386 "$S/arches"; }
 twin_line_count() { grep -c 'the 32-bit Wine could not be installed.*the x86-64 twin will run instead' <<< "$OUT"; }
@@ -202,5 +193,4 @@ check "no apt-get call" calls_lack "apt-get"
 check "no architecture change" calls_lack "architecture"
 rm -rf "$S"
 
-echo "install-deps: $passed passed, $failed failed"
-[ $failed -eq 0 ]
+checks_summary install-deps

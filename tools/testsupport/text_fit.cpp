@@ -171,6 +171,12 @@ std::vector<std::string> CoveredControls(HWND window, bool outside) {
   return found;
 }
 
+std::string Listed(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const std::string& line : lines) all += "\n  " + line;
+  return all;
+}
+
 std::vector<std::string> CutTexts(HWND window) { return MeasureWindow(window).cut; }
 
 int MeasuredControls(HWND window) { return MeasureWindow(window).measured; }

@@ -23,6 +23,10 @@ std::vector<std::string> CutTexts(HWND window);
 // the test screen's size decides whether `outside` can be asked.
 std::vector<std::string> CoveredControls(HWND window, bool outside = true);
 
+// The lines above as one text for a test's failure message, each on a line
+// of its own.
+std::string Listed(const std::vector<std::string>& lines);
+
 // The texts of a window's visible controls, to tell that a window was
 // measured with something in it.
 int MeasuredControls(HWND window);

@@ -19,12 +19,6 @@
 namespace orva::test {
 namespace {
 
-std::string Joined(const std::vector<std::string>& lines) {
-  std::string all;
-  for (const std::string& line : lines) all += "\n  " + line;
-  return all;
-}
-
 HWND VisibleWindowOfClass(const wchar_t* cls) {
   const HWND found = FindWindowW(cls, nullptr);
   return found && IsWindowVisible(found) ? found : nullptr;
@@ -78,7 +72,7 @@ protected:
     ASSERT_TRUE(window) << what << " did not open";
     EXPECT_GT(testsupport::MeasuredControls(window), 0) << what;
     const std::vector<std::string> cut = testsupport::CutTexts(window);
-    EXPECT_TRUE(cut.empty()) << what << " at " << winkit::WindowDpi(window).y << " dpi:" << Joined(cut);
+    EXPECT_TRUE(cut.empty()) << what << " at " << winkit::WindowDpi(window).y << " dpi:" << testsupport::Listed(cut);
     // Wine's headless screen is 1024 x 768: at 192 dpi a window larger than
     // that is cut to it, and what lies beyond is not the layout's fault.
     RECT outer{};
@@ -87,7 +81,7 @@ protected:
                        outer.bottom - outer.top <= GetSystemMetrics(SM_CYSCREEN);
     const std::vector<std::string> covered =
         ownPlaces ? testsupport::CoveredControls(window, whole) : std::vector<std::string>{};
-    EXPECT_TRUE(covered.empty()) << what << " at " << winkit::WindowDpi(window).y << " dpi:" << Joined(covered);
+    EXPECT_TRUE(covered.empty()) << what << " at " << winkit::WindowDpi(window).y << " dpi:" << testsupport::Listed(covered);
   }
 
   void Menu(MainMenu item) { SendMessageW(Main(), WM_COMMAND, MenuCommandId(item), 0); }
@@ -112,7 +106,7 @@ protected:
       const ModalRound round = ModalOf(item);
       EXPECT_EQ(round.seen.size(), 1u) << language << " menu item " << static_cast<int>(item);
       EXPECT_GT(round.measured, 0);
-      EXPECT_TRUE(round.cut.empty()) << language << ":" << Joined(round.cut);
+      EXPECT_TRUE(round.cut.empty()) << language << ":" << testsupport::Listed(round.cut);
     }
     // The allowances dialog, and the entry editor its New button opens.
     bool newClicked = false;
@@ -125,7 +119,7 @@ protected:
       return true;
     });
     EXPECT_EQ(allowances.seen.size(), 2u) << language << ": the allowances dialog and its entry editor";
-    EXPECT_TRUE(allowances.cut.empty()) << language << ":" << Joined(allowances.cut);
+    EXPECT_TRUE(allowances.cut.empty()) << language << ":" << testsupport::Listed(allowances.cut);
 
     Menu(MainMenu::Statistics);
     ExpectAllShown(VisibleWindowOfClass(L"OrvaStatistics"), "statistics", true);
@@ -207,7 +201,7 @@ TEST_F(DisplayScaling, AMoveToAMonitorOfOtherScalingLaysTheWindowOutForIt) {
   EXPECT_NEAR(row.bottom - row.top, winkit::TwipsToPixels(window_->Grid().RowHeight(), to), 1);
   // Nothing cut at the new scaling either.
   const std::vector<std::string> cut = testsupport::CutTexts(Main());
-  EXPECT_TRUE(cut.empty()) << "after the move to " << to << " dpi:" << Joined(cut);
+  EXPECT_TRUE(cut.empty()) << "after the move to " << to << " dpi:" << testsupport::Listed(cut);
 }
 
 } // namespace
