@@ -249,6 +249,12 @@ TEST_F(DialogsTest, StationHelpOpensTheEnglishFileWhateverTheStoredLanguage) {
     EXPECT_TRUE(call.noDirectory);
     EXPECT_EQ(call.show, SW_SHOWNORMAL);
   }
+  // F1, as the window's message loop translates it, opens the same file.
+  g_shellCalls.clear();
+  MSG key{Main(), WM_KEYDOWN, VK_F1, 0x003B0001, 0, {}};
+  EXPECT_TRUE(TranslateAcceleratorW(Main(), window_->Shortcuts(), &key));
+  ASSERT_EQ(g_shellCalls.size(), 1u);
+  EXPECT_EQ(g_shellCalls[0].file, PathOf("ORVAhelpE.chm"));
   winkit::SetShellExecute(previous);
   // Both compiled help files sit in the program folder (the working folder).
   for (const char* chm : {"ORVAhelpE.chm", "ORVAhelpJ.chm"}) {

@@ -239,4 +239,30 @@ TEST_F(StationEndToEnd, ShortcutKeysDoWhatTheirButtonsDoAndNothingWhereTheButton
   ASSERT_TRUE(station.AnswerFileDialog(station.PathOf("keys.csv"), kWindowWait)) << "Ctrl+S opened no save dialog";
   ASSERT_TRUE(Eventually([&] { return station.FileExists("keys.csv"); }));
   EXPECT_NE(station.ReadFile("keys.csv").find(" 1,"), std::string::npos);
+
+  // The two windows beside the station, each once however often asked.
+  using orva::testsupport::FindTopLevelWindow;
+  using orva::testsupport::WaitForTopLevelWindow;
+  const DWORD pid = station.ProcessId();
+  station.PressKey('T', true);
+  EXPECT_TRUE(WaitForTopLevelWindow(L"Run Statistics", kWindowWait, pid)) << "Ctrl+T opened no statistics";
+  station.PressKey('R', true);
+  const HWND archive = WaitForTopLevelWindow(L"Run Archive", kWindowWait, pid);
+  EXPECT_TRUE(archive) << "Ctrl+R opened no run archive";
+  station.PressKey('R', true);
+  Sleep(500);
+  EXPECT_EQ(FindTopLevelWindow(L"Run Archive", pid), archive);
+
+  // Ctrl+P: the Print dialog, over a main window that takes no keys
+  // meanwhile (F5 starts nothing); Cancel prints nothing.
+  station.PressKey('P', true);
+  const HWND print = WaitForTopLevelWindow(L"Print", kWindowWait, pid);
+  ASSERT_TRUE(print) << "Ctrl+P opened no Print dialog";
+  station.PressKey(VK_F5);
+  Sleep(1000);
+  EXPECT_TRUE(station.Text("lblMeasure").empty()) << "F5 started a run behind the Print dialog";
+  PostMessageW(print, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(Eventually([&] { return !IsWindow(print); }));
+  ASSERT_TRUE(Eventually([&] { return station.Enabled("cmdStart"); }));
+  // F1 is checked in the dialogs' tests, where opening the help is recorded.
 }
