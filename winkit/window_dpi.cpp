@@ -13,7 +13,7 @@ HWND TopLevel(HWND window) {
   return root ? root : window;
 }
 
-// Windows 10 1607 and later; nullptr on earlier systems.
+// What Windows 10 (1607 and later) says of the window; 0 on earlier systems.
 UINT SystemDpiForWindow(HWND window) {
   using Fn = UINT(WINAPI*)(HWND);
   static const Fn fn = [] {
