@@ -9,7 +9,10 @@ int RunMessageLoop(HWND window, HACCEL shortcuts) {
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     const bool ours = window && IsWindow(window) && (msg.hwnd == window || IsChild(window, msg.hwnd));
     if (ours && shortcuts && TranslateAcceleratorW(window, shortcuts, &msg)) continue;
-    if (window && IsWindow(window) && IsDialogMessageW(window, &msg)) continue;
+    const HWND top = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    const bool holdsControls =
+        top && (top == window || (GetWindowLongW(top, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0);
+    if (holdsControls && IsDialogMessageW(top, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }

@@ -14,10 +14,12 @@
 namespace winkit {
 
 // Handles the thread's messages until WM_QUIT and returns its code. Keys of
-// `window` (Tab, Enter, Esc), while it exists, go through IsDialogMessage,
-// so its controls can be reached from the keyboard; nullptr for none. Keys
-// typed in `window` or its controls go through its accelerator table
-// `shortcuts` first, if any (not in the program's other windows).
+// `window` (Tab, Enter, Esc), while it exists, and of every other top-level
+// window that holds controls (WS_EX_CONTROLPARENT) go through
+// IsDialogMessage, so their controls can be reached from the keyboard;
+// `window` may be nullptr. Keys typed in `window` or its controls go through
+// its accelerator table `shortcuts` first, if any (not in the program's other
+// windows).
 int RunMessageLoop(HWND window, HACCEL shortcuts = nullptr);
 
 // Shows the program's window as the shell asks (`show` of WinMain), draws

@@ -333,6 +333,30 @@ TEST(WinkitControls, AFrameKeepsTheFontItIsGivenAsAStandardControlDoes) {
   EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(made[0], WM_GETFONT, 0, 0)), font);
 }
 
+// A second window of the program that holds controls (the statistics, the
+// run archive) gets Tab and Esc from the loop as the main window does; one
+// that does not say so is left alone.
+TEST(WinkitProgram, TheLoopGivesKeysToEveryWindowThatHoldsControls) {
+  for (const bool holdsControls : {true, false}) {
+    const HWND other = CreateWindowExW(holdsControls ? WS_EX_CONTROLPARENT : 0, L"STATIC", L"other",
+                                       WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr, nullptr,
+                                       nullptr);
+    ASSERT_TRUE(other);
+    const auto button = [&](int id, int top) {
+      return CreateWindowExW(0, L"BUTTON", L"b", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 10, top, 80, 30,
+                             other, reinterpret_cast<HMENU>(INT_PTR{id}), nullptr, nullptr);
+    };
+    const HWND first = button(1, 10), second = button(2, 50);
+    SetFocus(first);
+    PostMessageW(first, WM_KEYDOWN, VK_TAB, 0x000F0001);
+    PostMessageW(first, WM_KEYUP, VK_TAB, 0xC00F0001);
+    PostQuitMessage(0);
+    RunMessageLoop(nullptr);
+    EXPECT_EQ(GetFocus(), holdsControls ? second : first) << (holdsControls ? "holds controls" : "holds none");
+    DestroyWindow(other);
+  }
+}
+
 TEST(WinkitProgram, TheMessageLoopServesUntilQuitAndReturnsItsCode) {
   Recorder window;
   ASSERT_TRUE(window.Create());

@@ -87,7 +87,9 @@ bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const Ar
   RECT frame = winkit::PixelRect(kClient, winkit::ScreenDpi());
   AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
   const std::wstring title = winkit::WideFromUtf8(PickText(curLanguage_, Text::ArchiveCaption));
-  if (!CreateWin({kWindowClass, 0, nullptr, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, 0, kWindowStyle,
+  // Holding controls: Tab walks them, Enter and Esc act (the message loop).
+  if (!CreateWin({kWindowClass, 0, nullptr, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, WS_EX_CONTROLPARENT,
+                 kWindowStyle,
                  title.c_str(), CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                  owner, nullptr))
     return false;
@@ -101,6 +103,22 @@ bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const Ar
   ShowWindow(Handle(), SW_SHOW);
   ReadFolders();
   return true;
+}
+
+// Enter, as in a dialog: a focused push button is pressed, a folder typed in
+// the folder box is taken, anywhere else the default button (Open) acts.
+void RunArchiveWindow::OnEnter() {
+  const HWND focus = GetFocus();
+  if (focus == GetDlgItem(Handle(), txtFolder)) {
+    ChooseFolder(winkit::AnsiFromWide(winkit::WindowText(focus)));
+    return;
+  }
+  const int id = GetDlgCtrlID(focus);
+  if (GetParent(focus) == Handle() && (id == cmdBrowse || id == cmdShowInFolder || id == cmdStatistics || id == cmdRefresh)) {
+    SendMessageW(focus, BM_CLICK, 0, 0);
+    return;
+  }
+  OnOpenClick();
 }
 
 void RunArchiveWindow::SizeColumns(winkit::Dpi dpi) {
@@ -242,7 +260,8 @@ LRESULT RunArchiveWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
     case txtFolder:
       if (HIWORD(wp) == EN_KILLFOCUS) ChooseFolder(winkit::AnsiFromWide(winkit::WindowText(GetDlgItem(Handle(), txtFolder))));
       break;
-    case IDCANCEL: Close(); break;
+    case IDOK: OnEnter(); break;
+    case IDCANCEL: Close(); break; // Esc
     }
     return 0;
   case WM_DESTROY:

@@ -62,6 +62,7 @@ private:
   LRESULT OnMessage(UINT msg, WPARAM wp, LPARAM lp) override;
   bool FormLoad();
   void SizeColumns(winkit::Dpi dpi);
+  void OnEnter();
   void ShowSettings();
   void ReadFolders();
   void OnListed(unsigned generation, const std::vector<std::string>& archived,

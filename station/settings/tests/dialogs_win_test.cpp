@@ -168,6 +168,16 @@ TEST_F(DialogsTest, StationSettingsAbandonedChoiceChangesNothing) {
   EXPECT_EQ(lib_.NewSaveType, "true");
 }
 
+TEST_F(DialogsTest, StationSettingsEnterSetsAsSetDoes) {
+  RestartWithIni("[SaveType]\r\nNeglectHighLow=true\r\n");
+  OpenSetting([](HWND dlg) {
+    Click(dlg, SettingCtl::OptSave1);
+    PostMessageW(dlg, WM_KEYDOWN, VK_RETURN, 0x001C0001); // through the dialog's own loop
+  });
+  EXPECT_EQ(lib_.CurSaveType, "false");
+  EXPECT_EQ(Ini("SaveType", "NeglectHighLow"), "false");
+}
+
 TEST_F(DialogsTest, StationSettingsSetWritesOnlyTheChangedValue) {
   RestartWithIni("[SaveType]\r\nNeglectHighLow=true\r\n[Diagnose]\r\nMode=enable\r\n");
   window_->ShowDiagnose(true);

@@ -138,6 +138,11 @@ private:
   }
 
   INT_PTR OnCommand(int id, int code) {
+    // Enter (no button is the default one): as Set, as Windows dialogs take it.
+    if (id == IDOK) {
+      End(IDOK);
+      return TRUE;
+    }
     if (id < SettingControlId(SettingCtl::LblSetting0) || id >= SettingControlId(SettingCtl::Count))
       return FALSE;
     const auto c = static_cast<SettingCtl>(id - SettingControlId(SettingCtl::LblSetting0));

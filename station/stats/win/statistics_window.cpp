@@ -125,7 +125,9 @@ bool StatisticsWindow::Open(HWND owner, const std::string& curLanguage) {
   }
   curLanguage_ = curLanguage;
   const std::wstring title = winkit::WideFromUtf8(PickText(curLanguage_, Text::StatsCaption));
-  if (!CreateWin({kWindowClass, 0, nullptr, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, 0, kWindowStyle,
+  // Holding controls: Tab walks them, Esc closes (the message loop).
+  if (!CreateWin({kWindowClass, 0, nullptr, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, WS_EX_CONTROLPARENT,
+                 kWindowStyle,
                  title.c_str(), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr))
     return false;
   if (!FormLoad()) {
@@ -190,6 +192,7 @@ LRESULT StatisticsWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp) {
   case WM_COMMAND:
     if (LOWORD(wp) == kCopyButtonId) OnCopyClick();
     if (LOWORD(wp) == kSavePictureButtonId) OnSavePictureClick();
+    if (LOWORD(wp) == IDCANCEL) Close(); // Esc
     return 0;
   case WM_DPICHANGED:
     winkit::TakeDpiChange(Handle(), wp, lp, [this](winkit::Dpi dpi) {

@@ -245,13 +245,19 @@ TEST_F(StationEndToEnd, ShortcutKeysDoWhatTheirButtonsDoAndNothingWhereTheButton
   using orva::testsupport::WaitForTopLevelWindow;
   const DWORD pid = station.ProcessId();
   station.PressKey('T', true);
-  EXPECT_TRUE(WaitForTopLevelWindow(L"Run Statistics", kWindowWait, pid)) << "Ctrl+T opened no statistics";
+  const HWND statistics = WaitForTopLevelWindow(L"Run Statistics", kWindowWait, pid);
+  EXPECT_TRUE(statistics) << "Ctrl+T opened no statistics";
   station.PressKey('R', true);
   const HWND archive = WaitForTopLevelWindow(L"Run Archive", kWindowWait, pid);
   EXPECT_TRUE(archive) << "Ctrl+R opened no run archive";
   station.PressKey('R', true);
   Sleep(500);
   EXPECT_EQ(FindTopLevelWindow(L"Run Archive", pid), archive);
+  // Esc closes either, as it closes a dialog.
+  for (const HWND window : {archive, statistics}) {
+    PostMessageW(window, WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    EXPECT_TRUE(Eventually([&] { return !IsWindow(window); })) << "Esc left a window open";
+  }
 
   // Ctrl+P: the Print dialog, over a main window that takes no keys
   // meanwhile (F5 starts nothing); Cancel prints nothing.
