@@ -127,24 +127,6 @@ TEST(WinkitDpi, FontsTheCacheDidNotMakeAreLeftAlone) {
   DeleteObject(own);
 }
 
-TEST(WinkitDpi, TheCacheMakesOneFontPerScalingAndKnowsWhatFrom) {
-  const FontRequest request{L"Arial", 12, true};
-  const HFONT at96 = CachedFont(request, Dpi{96, 96}), at192 = CachedFont(request, Dpi{192, 192});
-  ASSERT_NE(at96, nullptr);
-  ASSERT_NE(at192, nullptr);
-  EXPECT_NE(at96, at192);
-  EXPECT_EQ(CachedFont(request, Dpi{192, 192}), at192);
-  LOGFONTW font{};
-  ASSERT_TRUE(GetObjectW(at192, sizeof font, &font));
-  EXPECT_EQ(font.lfHeight, -32); // 12 points at 192 dpi
-  const auto known = CachedFontRequest(at192);
-  ASSERT_TRUE(known.has_value());
-  EXPECT_EQ(known->face, L"Arial");
-  EXPECT_EQ(known->points, 12);
-  EXPECT_TRUE(known->bold);
-  EXPECT_FALSE(CachedFontRequest(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))).has_value());
-}
-
 // A dialog of the toolkit's base: WM_DPICHANGED it leaves to the base places
 // its controls and tells it afterwards.
 class ScalingDialog : public Dialog {
@@ -181,13 +163,6 @@ TEST(WinkitDpi, ADialogPlacesItsControlsAgainAndTellsItself) {
   EXPECT_EQ(dialog.Show(nullptr), 1);
   EXPECT_EQ(dialog.told, std::vector<int>{192});
   EXPECT_TRUE(dialog.placedWhenTold);
-}
-
-TEST(WinkitDpi, ScaledPixelsNeverVanish) {
-  EXPECT_EQ(ScaledPixels(1, 96), 1);
-  EXPECT_EQ(ScaledPixels(3, 144), 5); // 4.5 rounds up
-  EXPECT_EQ(ScaledPixels(2, 192), 4);
-  EXPECT_EQ(ScaledPixels(0, 192), 1);
 }
 
 } // namespace

@@ -135,15 +135,6 @@ TEST(StationLayoutAtEveryScaling, TheSameWindowInInchesGetsTheSameGridInInches) 
     }
 }
 
-TEST(StationLayoutAtEveryScaling, AnAxisOfItsOwnScaleIsReadWithIt) {
-  // A monitor with other pixels per inch across than down: each axis is
-  // converted with its own value.
-  const MainResizePixels at =
-      MainResizeAt(Px(kBase.MainFormWidth + 1440, 96), Px(kBase.MainFormHeight + 1440, 192), 96, 192, kBase);
-  EXPECT_NEAR(at.gridWidth, Px(4935 + 1440, 96), 1);
-  EXPECT_NEAR(at.gridHeight, Px(4950 + 1440, 192), 1);
-}
-
 // In pixels, at every scaling, the design keeps what it has in twips: each
 // control inside its container, and two controls of one container that do
 // not overlap in twips do not overlap in pixels.
