@@ -1,5 +1,6 @@
 #include "tools/testsupport/text_fit.h"
 
+#include "tools/testsupport/desktop.h"
 #include "winkit/frame_window.h"
 #include "winkit/text.h"
 
@@ -11,18 +12,20 @@ struct Measure {
   int measured = 0;
 };
 
-std::wstring ClassOf(HWND control) {
-  wchar_t name[64] = {};
-  GetClassNameW(control, name, 64);
-  return name;
+std::string NameOf(HWND control) {
+  return winkit::Utf8FromWide(WindowClassName(control)) + " " + std::to_string(GetDlgCtrlID(control));
 }
 
-std::wstring TextOf(HWND control) {
-  const int length = GetWindowTextLengthW(control);
-  std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-  GetWindowTextW(control, text.data(), length + 1);
-  text.resize(static_cast<std::size_t>(length));
-  return text;
+BOOL CALLBACK CollectShown(HWND control, LPARAM list) {
+  if (IsShown(control)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(control);
+  return TRUE;
+}
+
+// The visible controls below `window` (a hidden frame hides its contents).
+std::vector<HWND> ShownControls(HWND window) {
+  std::vector<HWND> controls;
+  EnumChildWindows(window, &CollectShown, reinterpret_cast<LPARAM>(&controls));
+  return controls;
 }
 
 // The text's extent in the control's font; `width` > 0 wraps at it.
@@ -50,18 +53,16 @@ SIZE Extent(HWND control, const std::wstring& text, int width, UINT flags) {
 void Check(Measure& m, HWND control, const std::wstring& text, SIZE needs, SIZE has) {
   ++m.measured;
   if (needs.cx <= has.cx && needs.cy <= has.cy) return;
-  m.cut.push_back(winkit::Utf8FromWide(ClassOf(control)) + " " + std::to_string(GetDlgCtrlID(control)) + " \"" +
-                  winkit::Utf8FromWide(text) + "\": needs " + std::to_string(needs.cx) + " x " +
+  m.cut.push_back(NameOf(control) + " \"" + winkit::Utf8FromWide(text) + "\": needs " + std::to_string(needs.cx) + " x " +
                   std::to_string(needs.cy) + ", has " + std::to_string(has.cx) + " x " + std::to_string(has.cy));
 }
 
 void MeasureOne(Measure& m, HWND control) {
-  if (!IsWindowVisible(control)) return;
   RECT client{};
   GetClientRect(control, &client);
   const SIZE has{client.right, client.bottom};
-  const std::wstring cls = ClassOf(control);
-  const std::wstring text = TextOf(control);
+  const std::wstring cls = WindowClassName(control);
+  const std::wstring text = winkit::WindowText(control);
   const LONG style = GetWindowLongW(control, GWL_STYLE);
   // Room the system's own drawing takes from a control.
   const int edge = GetSystemMetrics(SM_CXEDGE);
@@ -102,26 +103,14 @@ void MeasureOne(Measure& m, HWND control) {
   }
 }
 
-BOOL CALLBACK MeasureChild(HWND control, LPARAM data) {
-  // Only what stands in a visible chain: a hidden frame hides its contents.
-  for (HWND w = control; w; w = GetParent(w))
-    if (!IsWindowVisible(w)) return TRUE;
-  MeasureOne(*reinterpret_cast<Measure*>(data), control);
-  return TRUE;
-}
-
 Measure MeasureWindow(HWND window) {
   Measure m;
-  EnumChildWindows(window, &MeasureChild, reinterpret_cast<LPARAM>(&m));
+  for (HWND control : ShownControls(window)) MeasureOne(m, control);
   return m;
 }
 
-std::string NameOf(HWND control) {
-  return winkit::Utf8FromWide(ClassOf(control)) + " " + std::to_string(GetDlgCtrlID(control));
-}
-
 bool IsGroupBox(HWND control) {
-  return _wcsicmp(ClassOf(control).c_str(), L"Button") == 0 &&
+  return _wcsicmp(WindowClassName(control).c_str(), L"Button") == 0 &&
          (GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
 }
 
@@ -136,24 +125,15 @@ RECT RectIn(HWND control) {
   return r;
 }
 
-BOOL CALLBACK CollectVisible(HWND control, LPARAM list) {
-  for (HWND w = control; w; w = GetParent(w))
-    if (!IsWindowVisible(w)) return TRUE;
-  reinterpret_cast<std::vector<HWND>*>(list)->push_back(control);
-  return TRUE;
-}
-
 } // namespace
 
 std::vector<std::string> CoveredControls(HWND window, bool outside) {
-  std::vector<HWND> controls;
-  EnumChildWindows(window, &CollectVisible, reinterpret_cast<LPARAM>(&controls));
+  const std::vector<HWND> controls = ShownControls(window);
   std::vector<std::string> found;
   for (std::size_t i = 0; i < controls.size(); ++i) {
     const HWND a = controls[i], parent = GetParent(a);
     // A control's own parts (a list's header) are the control's business.
-    if (parent != window && !winkit::FrameBorderStyle(parent) && _wcsicmp(ClassOf(parent).c_str(), L"OrvaFrame") != 0)
-      continue;
+    if (parent != window && _wcsicmp(WindowClassName(parent).c_str(), L"OrvaFrame") != 0) continue;
     RECT client{};
     GetClientRect(parent, &client);
     const RECT ra = RectIn(a);

@@ -8,6 +8,7 @@
 #include "station/settings/win/fonts_win.h"
 #include "station/settings/win/main_captions_win.h"
 #include "station/tests/win/station_fixture.h"
+#include "tools/testsupport/desktop.h"
 #include "tools/testsupport/text_fit.h"
 #include "winkit/control_helpers.h"
 #include "winkit/window_dpi.h"
@@ -37,9 +38,7 @@ struct ModalRound {
 ModalRound* g_round = nullptr;
 
 BOOL CALLBACK TopDialog(HWND window, LPARAM found) {
-  wchar_t cls[16] = {};
-  GetClassNameW(window, cls, 16);
-  if (IsWindowVisible(window) && IsWindowEnabled(window) && std::wstring(cls) == L"#32770")
+  if (IsWindowVisible(window) && IsWindowEnabled(window) && testsupport::WindowClassName(window) == L"#32770")
     *reinterpret_cast<HWND*>(found) = window;
   return TRUE;
 }
