@@ -60,14 +60,11 @@ bool MainWindow::Create() {
   const winkit::WindowClass cls{kMainClass, 0, icon, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
 
   menu_ = winkit::BuildMenuBar(kMenuBar);
-  const winkit::Dpi dpi = winkit::ScreenDpi();
-  RECT outer{0, 0, winkit::TwipsToPixels(kMainClientWidth, dpi.x), winkit::TwipsToPixels(kMainClientHeight, dpi.y)};
-  AdjustWindowRectEx(&outer, kMainStyle, TRUE, kMainExStyle);
-  if (!CreateWin(cls, kMainExStyle, kMainStyle, L"", CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                 outer.bottom - outer.top, nullptr, menu_))
+  if (!CreateWin(cls, kMainExStyle, kMainStyle, L"", CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                 nullptr, menu_))
     return false;
-  // Opened on a monitor whose scaling is not the system's: its size there.
-  if (winkit::WindowDpi(Handle()).y != dpi.y) winkit::SizeToClient(Handle(), kMainClientWidth, kMainClientHeight);
+  // Sized once it exists, for the scaling of the monitor it opened on.
+  winkit::SizeToClient(Handle(), kMainClientWidth, kMainClientHeight);
   return CreateControls();
 }
 

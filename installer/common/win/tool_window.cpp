@@ -20,22 +20,16 @@ bool ToolWindow::Build(const ToolDesign& design, const std::wstring& messageTitl
   tool_.folder = WithBackslash(winkit::ModuleFolder());
   tool_.title = messageTitle;
 
-  winkit::Dpi dpi = winkit::ScreenDpi();
-  const RECT client = winkit::PixelRect({0, 0, design.clientWidth, design.clientHeight}, dpi);
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  RECT outer = client;
-  AdjustWindowRect(&outer, style, menu != nullptr);
   const winkit::WindowClass cls{design.className, 0, LoadIconW(nullptr, MAKEINTRESOURCEW(32512)), nullptr,
                                 reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)};
-  HWND hwnd = CreateWin(cls, WS_EX_CONTROLPARENT, style, L"", CW_USEDEFAULT, CW_USEDEFAULT,
-                        outer.right - outer.left, outer.bottom - outer.top, nullptr, menu);
+  HWND hwnd = CreateWin(cls, WS_EX_CONTROLPARENT, style, L"", CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, nullptr, menu);
   if (!hwnd) return false;
   tool_.window = hwnd;
-  // Made on a monitor of another scaling than the system's: its size there.
-  if (const winkit::Dpi there = winkit::WindowDpi(hwnd); there.y != dpi.y) {
-    dpi = there;
-    winkit::SizeToClient(hwnd, design.clientWidth, design.clientHeight);
-  }
+  // Sized once it exists, for the scaling of the monitor it opened on.
+  const winkit::Dpi dpi = winkit::WindowDpi(hwnd);
+  winkit::SizeToClient(hwnd, design.clientWidth, design.clientHeight);
 
   const auto custom = [](const winkit::ControlSpec& row, HWND parent, const RECT& px) -> HWND {
     if (row.id == kPicture1) return CreateBanner(parent, row.id, px);

@@ -84,16 +84,13 @@ bool RunArchiveWindow::Open(HWND owner, const std::string& curLanguage, const Ar
     return true;
   }
   curLanguage_ = curLanguage;
-  RECT frame = winkit::PixelRect(kClient, winkit::ScreenDpi());
-  AdjustWindowRectEx(&frame, kWindowStyle, FALSE, 0);
   const std::wstring title = winkit::WideFromUtf8(PickText(curLanguage_, Text::ArchiveCaption));
   // Holding controls: Tab walks them, Enter and Esc act (the message loop).
   if (!CreateWin({kWindowClass, 0, nullptr, nullptr, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)}, WS_EX_CONTROLPARENT,
                  kWindowStyle,
-                 title.c_str(), CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                 owner, nullptr))
+                 title.c_str(), CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr))
     return false;
-  // Opened on a monitor whose scaling is not the system's: its size there.
+  // Sized once it exists, for the scaling of the monitor it opened on.
   winkit::SizeToClient(Handle(), kClient.width, kClient.height);
   if (!FormLoad()) {
     Close();
